@@ -1,0 +1,7 @@
+#include "print_run.h"
+
+namespace batch {
+
+void RunPrintBatch(PrintRunView&, automation::Variant&, automation::Variant&) {}
+
+} // namespace batch

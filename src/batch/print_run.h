@@ -1,0 +1,34 @@
+#pragma once
+// The batch print run: for every entry of the file list, open, activate, apply the chosen view,
+// print or preview, pause and close, announcing each step in the status line.
+#include <cstdint>
+#include <string>
+
+#include "variant.h"
+
+namespace batch {
+
+enum class DisplayChoice { HiddenVisible, HiddenGrayed, HiddenRemoved, Shaded };
+
+// What the run reads from and writes to the main window. Every read happens when the step needs it.
+class PrintRunView {
+public:
+    virtual int EntryCount() = 0;
+    virtual std::string Entry(int index) = 0;
+    virtual DisplayChoice Display() = 0;
+    virtual bool Isometric() = 0;
+    virtual bool ZoomToFit() = 0;
+    virtual bool Preview() = 0;
+    virtual void SetStatus(const std::string& text) = 0;
+    // The wait after printing; no messages are handled while it lasts.
+    virtual void Pause(uint32_t milliseconds) = 0;
+
+protected:
+    ~PrintRunView() = default;
+};
+
+// btnPrintClick's algorithm. Returns normally in every case; a failure ends the run with its text in
+// the status line.
+void RunPrintBatch(PrintRunView& view, automation::Variant& hostApp, automation::Variant& activeDoc);
+
+} // namespace batch

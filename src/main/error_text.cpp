@@ -1,0 +1,11 @@
+#include "error_text.h"
+
+namespace shell {
+
+std::string ErrorBoxText(const std::string& message) {
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
+        return message + ".";
+    return message;
+}
+
+} // namespace shell

@@ -1,0 +1,184 @@
+#pragma once
+// A recording stand-in for an automation object and a factory that hands it out, for unit tests of the
+// link and of everything that calls the host through it.
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "automation.h"
+#include "object_factory.h"
+#include "status_codes.h"
+#include "system_text.h"
+
+namespace fakes {
+
+// One call as the object saw it, with the arguments back in the caller's order.
+struct RecordedCall {
+    std::string object;
+    std::string member;
+    uint16_t kind = 0;
+    std::vector<automation::WireArg> args; // the caller's order
+    std::vector<automation::WireArg> wire; // as they arrived: the last argument first
+};
+
+// Shared by every fake object of a test, so the order of calls across objects is kept.
+struct CallLog {
+    std::vector<RecordedCall> calls;
+    std::vector<std::string> lookups; // every GetIdOfName, also refused ones
+    std::vector<uint32_t> lookupLocales;
+    std::vector<uint32_t> invokeLocales;
+
+    std::vector<std::string> Members() const {
+        std::vector<std::string> names;
+        for (const auto& c : calls)
+            names.push_back(c.object + "." + c.member);
+        return names;
+    }
+};
+
+class FakeObject : public automation::AutomationObject {
+public:
+    using Behaviour = std::function<int32_t(RecordedCall&, automation::Variant&, automation::ErrorRecord&)>;
+
+    FakeObject(std::string name, std::shared_ptr<CallLog> log) : name_(std::move(name)), log_(std::move(log)) {}
+
+    void AddRef() override { ++refs_; }
+    void Release() override { --refs_; }
+
+    int32_t GetIdOfName(const std::u16string& name, uint32_t locale, int32_t& dispId) override {
+        const std::string narrow = Narrow(name);
+        log_->lookups.push_back(narrow);
+        log_->lookupLocales.push_back(locale);
+        if (unknown_.count(narrow))
+            return automation::kDispEUnknownName;
+        if (lookupStatus_ != 0)
+            return lookupStatus_;
+        auto it = ids_.find(narrow);
+        if (it == ids_.end())
+            it = ids_.emplace(narrow, static_cast<int32_t>(ids_.size() + 1)).first;
+        dispId = it->second;
+        return automation::kSOk;
+    }
+
+    int32_t Invoke(int32_t dispId, uint32_t locale, uint16_t flags, std::vector<automation::WireArg>& args,
+                   automation::Variant& result, automation::ErrorRecord& error) override {
+        RecordedCall call{name_, NameOf(dispId), flags, {args.rbegin(), args.rend()}, args};
+        log_->invokeLocales.push_back(locale);
+        int32_t status = automation::kSOk;
+        auto it = behaviours_.find(call.member);
+        if (it != behaviours_.end())
+            status = it->second(call, result, error);
+        log_->calls.push_back(std::move(call));
+        return status;
+    }
+
+    // Scripting.
+    void Refuse(const std::string& member) { unknown_.insert(member); }
+    void FailLookups(int32_t status) { lookupStatus_ = status; }
+    void On(const std::string& member, Behaviour behaviour) { behaviours_[member] = std::move(behaviour); }
+    void Fail(const std::string& member, int32_t status) {
+        On(member, [status](RecordedCall&, automation::Variant&, automation::ErrorRecord&) { return status; });
+    }
+    void Raise(const std::string& member, int32_t scode, std::u16string description) {
+        On(member, [=](RecordedCall&, automation::Variant&, automation::ErrorRecord& e) {
+            e.scode = scode;
+            e.description = description;
+            e.source = u"Fake host";
+            return automation::kDispEException;
+        });
+    }
+    void Return(const std::string& member, automation::Variant value) {
+        On(member, [value](RecordedCall&, automation::Variant& r, automation::ErrorRecord&) {
+            r = value;
+            return automation::kSOk;
+        });
+    }
+
+    int Refs() const { return refs_; }
+    const std::string& Name() const { return name_; }
+
+    static std::string Narrow(const std::u16string& text) {
+        std::string narrow;
+        for (char16_t c : text)
+            narrow.push_back(static_cast<char>(c));
+        return narrow;
+    }
+
+private:
+    std::string NameOf(int32_t dispId) const {
+        for (const auto& [name, id] : ids_)
+            if (id == dispId)
+                return name;
+        return "?";
+    }
+
+    std::string name_;
+    std::shared_ptr<CallLog> log_;
+    std::map<std::string, int32_t> ids_;
+    std::set<std::string> unknown_;
+    std::map<std::string, Behaviour> behaviours_;
+    int32_t lookupStatus_ = 0;
+    int refs_ = 0; // the test's own references are not counted: only what the code under test adds
+};
+
+// Hands out the given objects in turn, recording what it was asked.
+class FakeFactory : public automation::ObjectFactory {
+public:
+    int32_t ClassIdFromProgId(const std::u16string& progId, automation::Guid& classId) override {
+        progIds.push_back(FakeObject::Narrow(progId));
+        if (resolveStatus != 0)
+            return resolveStatus;
+        classId = automation::Guid{1, 2, 3};
+        return automation::kSOk;
+    }
+    int32_t CreateInstance(const automation::Guid& classId, uint32_t context, const automation::Guid& iid,
+                           automation::ObjectPtr& object) override {
+        contexts.push_back(context);
+        interfaceIds.push_back(iid);
+        (void)classId;
+        if (createStatus != 0)
+            return createStatus;
+        if (next >= objects.size())
+            return automation::kEFail;
+        object = automation::ObjectPtr::Share(objects[next++]);
+        return automation::kSOk;
+    }
+
+    std::vector<FakeObject*> objects;
+    size_t next = 0;
+    int32_t resolveStatus = 0;
+    int32_t createStatus = 0;
+    std::vector<std::string> progIds;
+    std::vector<uint32_t> contexts;
+    std::vector<automation::Guid> interfaceIds;
+};
+
+// Installs a factory and a system text for one test and restores the defaults afterwards.
+class ScopedPlatform {
+public:
+    ScopedPlatform(automation::ObjectFactory* factory, const automation::SystemText* text = nullptr) {
+        automation::InstallObjectFactory(factory);
+        automation::InstallSystemText(text);
+    }
+    ~ScopedPlatform() {
+        automation::InstallObjectFactory(nullptr);
+        automation::InstallSystemText(nullptr);
+    }
+    ScopedPlatform(const ScopedPlatform&) = delete;
+    ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+};
+
+// System text whose status messages come from a table.
+class TableSystemText : public automation::PortableSystemText {
+public:
+    std::string StatusMessage(int32_t status) const override {
+        auto it = messages.find(status);
+        return it == messages.end() ? std::string() : it->second;
+    }
+    std::map<int32_t, std::string> messages;
+};
+
+} // namespace fakes
