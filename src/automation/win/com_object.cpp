@@ -1,0 +1,159 @@
+#include "com_object.h"
+
+#include <oleauto.h>
+
+#include "com_platform.h"
+#include "status_codes.h"
+#include "system_text.h"
+#include "variant.h"
+
+namespace automation::win {
+namespace {
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "BSTRs are UTF-16");
+
+const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+
+std::u16string FromBstr(BSTR text) {
+    return text ? std::u16string(reinterpret_cast<const char16_t*>(text), SysStringLen(text)) : std::u16string();
+}
+
+// The VARIANTARGs of one call; frees the BSTRs it made on every path.
+class ParameterBlock {
+public:
+    ParameterBlock() = default;
+    ParameterBlock(const ParameterBlock&) = delete;
+    ParameterBlock& operator=(const ParameterBlock&) = delete;
+    ~ParameterBlock() {
+        for (VARIANTARG& arg : args_) {
+            if (V_VT(&arg) == VT_BSTR)
+                SysFreeString(V_BSTR(&arg));
+        }
+    }
+
+    // Returns false for an argument kind that can't go out.
+    bool Add(const WireArg& wire) {
+        VARIANTARG arg;
+        VariantInit(&arg);
+        switch (wire.type) {
+        case VT_BOOL:
+            V_VT(&arg) = VT_BOOL;
+            V_BOOL(&arg) = wire.boolValue;
+            break;
+        case VT_I4:
+            V_VT(&arg) = VT_I4;
+            V_I4(&arg) = wire.intValue;
+            break;
+        case VT_BYREF | VT_I4:
+            V_VT(&arg) = VT_BYREF | VT_I4;
+            V_I4REF(&arg) = reinterpret_cast<LONG*>(wire.intRef);
+            break;
+        case VT_BSTR:
+            V_BSTR(&arg) = SysAllocStringLen(Wide(wire.text), static_cast<UINT>(wire.text.size()));
+            if (!V_BSTR(&arg))
+                return false;
+            V_VT(&arg) = VT_BSTR;
+            break;
+        case VT_DISPATCH: {
+            // The argument borrows the caller's reference for the length of the call.
+            auto* object = dynamic_cast<ComDispatchObject*>(wire.object);
+            if (!object)
+                return false;
+            V_VT(&arg) = VT_DISPATCH;
+            V_DISPATCH(&arg) = object->Dispatch();
+            break;
+        }
+        default:
+            return false;
+        }
+        args_.push_back(arg);
+        return true;
+    }
+
+    DISPPARAMS Params() { return DISPPARAMS{args_.empty() ? nullptr : args_.data(), nullptr, Count(), 0}; }
+
+private:
+    UINT Count() const { return static_cast<UINT>(args_.size()); }
+
+    std::vector<VARIANTARG> args_;
+};
+
+// The call's result VARIANT and error record, cleared on every path.
+struct CallOutputs {
+    VARIANT result;
+    EXCEPINFO excepInfo{};
+
+    CallOutputs() { VariantInit(&result); }
+    CallOutputs(const CallOutputs&) = delete;
+    CallOutputs& operator=(const CallOutputs&) = delete;
+    ~CallOutputs() {
+        VariantClear(&result);
+        SysFreeString(excepInfo.bstrSource);
+        SysFreeString(excepInfo.bstrDescription);
+        SysFreeString(excepInfo.bstrHelpFile);
+    }
+};
+
+Variant ToVariant(const VARIANT& value) {
+    switch (V_VT(&value)) {
+    case VT_EMPTY:
+        return Variant();
+    case VT_DISPATCH:
+        return Variant(WrapDispatch(V_DISPATCH(&value)));
+    case VT_BOOL:
+        return Variant(V_BOOL(&value) != VARIANT_FALSE);
+    case VT_I4:
+        return Variant(static_cast<int32_t>(V_I4(&value)));
+    case VT_BSTR:
+        return Variant(CurrentSystemText().WideToAnsi(FromBstr(V_BSTR(&value))));
+    default:
+        return Variant::OfOtherKind(V_VT(&value));
+    }
+}
+
+} // namespace
+
+void ComDispatchObject::AddRef() {
+    ++refs_;
+    dispatch_->AddRef();
+}
+
+void ComDispatchObject::Release() {
+    dispatch_->Release();
+    if (--refs_ == 0)
+        delete this;
+}
+
+int32_t ComDispatchObject::GetIdOfName(const std::u16string& name, uint32_t locale, int32_t& dispId) {
+    LPOLESTR names[1] = {const_cast<LPOLESTR>(Wide(name))};
+    DISPID id = DISPID_UNKNOWN;
+    const HRESULT status = dispatch_->GetIDsOfNames(IID_NULL, names, 1, locale, &id);
+    dispId = id;
+    return status;
+}
+
+int32_t ComDispatchObject::Invoke(int32_t dispId, uint32_t locale, uint16_t flags, std::vector<WireArg>& args,
+                                  Variant& result, ErrorRecord& error) {
+    ParameterBlock block;
+    for (const WireArg& arg : args) {
+        if (!block.Add(arg))
+            return kDispEBadVarType;
+    }
+    DISPPARAMS params = block.Params();
+    CallOutputs out;
+    // No argument-error index, and the deferred fill-in of the error record is never called.
+    const HRESULT status =
+        dispatch_->Invoke(dispId, IID_NULL, locale, flags, &params, &out.result, &out.excepInfo, nullptr);
+    if (status == DISP_E_EXCEPTION) {
+        error.scode = out.excepInfo.scode;
+        error.helpContext = static_cast<int32_t>(out.excepInfo.dwHelpContext);
+        error.source = FromBstr(out.excepInfo.bstrSource);
+        error.description = FromBstr(out.excepInfo.bstrDescription);
+        error.helpFile = FromBstr(out.excepInfo.bstrHelpFile);
+    } else if (status == S_OK) {
+        result = ToVariant(out.result);
+    }
+    return status;
+}
+
+} // namespace automation::win
