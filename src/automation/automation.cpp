@@ -88,9 +88,13 @@ int32_t LookUpMember(AutomationObject& object, const std::string& name) {
 
 } // namespace
 
-ObjectFactory& CurrentObjectFactory() { return gFactory ? *gFactory : gUnresolved; }
+ObjectFactory& CurrentObjectFactory() {
+    return gFactory ? *gFactory : gUnresolved;
+}
 
-void InstallObjectFactory(ObjectFactory* factory) { gFactory = factory; }
+void InstallObjectFactory(ObjectFactory* factory) {
+    gFactory = factory;
+}
 
 std::string TrimOleText(std::string text) {
     while (!text.empty()) {
@@ -112,7 +116,9 @@ std::string OleStatusMessage(int32_t status) {
     return message;
 }
 
-EOleSysError MakeOleSysError(int32_t status) { return EOleSysError(OleStatusMessage(status), status); }
+EOleSysError MakeOleSysError(int32_t status) {
+    return EOleSysError(OleStatusMessage(status), status);
+}
 
 EOleException MakeOleException(const ErrorRecord& record) {
     const SystemText& text = CurrentSystemText();

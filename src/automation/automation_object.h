@@ -38,8 +38,8 @@ public:
     // IDispatch::GetIDsOfNames for one name.
     virtual int32_t GetIdOfName(const std::u16string& name, uint32_t locale, int32_t& dispId) = 0;
     // IDispatch::Invoke. args are in COM order: the caller's last argument first.
-    virtual int32_t Invoke(int32_t dispId, uint32_t locale, uint16_t flags, std::vector<WireArg>& args,
-                           Variant& result, ErrorRecord& error) = 0;
+    virtual int32_t Invoke(int32_t dispId, uint32_t locale, uint16_t flags, std::vector<WireArg>& args, Variant& result,
+                           ErrorRecord& error) = 0;
 
 protected:
     ~AutomationObject() = default;

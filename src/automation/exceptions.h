@@ -33,8 +33,7 @@ public:
 // The host reported an exception from inside a call (DISP_E_EXCEPTION).
 class EOleException : public EOleSysError {
 public:
-    EOleException(std::string message, int32_t errorCode, std::string source, std::string helpFile,
-                  int32_t helpContext)
+    EOleException(std::string message, int32_t errorCode, std::string source, std::string helpFile, int32_t helpContext)
         : EOleSysError(std::move(message), errorCode, helpContext), Source(std::move(source)),
           HelpFile(std::move(helpFile)) {}
 

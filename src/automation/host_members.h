@@ -40,10 +40,20 @@ inline constexpr Member kPrintPreview{"PrintPreview", Target::Document, 0, {}};
 inline constexpr Member kPrintDirect{"PrintDirect", Target::Document, 0, {}};
 
 inline constexpr const Member* kAllMembers[] = {
-    &kUserControl,          &kVisible,           &kOpenDocSilent,         &kActivateDoc,
-    &kQuitDoc,              &kExitApp,           &kShowNamedView,         &kViewDisplayWireframe,
-    &kViewDisplayHiddengreyed, &kViewDisplayHiddenRemoved, &kViewDisplayShaded, &kViewZoomtofit,
-    &kPrintPreview,         &kPrintDirect,
+    &kUserControl,
+    &kVisible,
+    &kOpenDocSilent,
+    &kActivateDoc,
+    &kQuitDoc,
+    &kExitApp,
+    &kShowNamedView,
+    &kViewDisplayWireframe,
+    &kViewDisplayHiddengreyed,
+    &kViewDisplayHiddenRemoved,
+    &kViewDisplayShaded,
+    &kViewZoomtofit,
+    &kPrintPreview,
+    &kPrintDirect,
 };
 
 } // namespace host

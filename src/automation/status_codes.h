@@ -4,7 +4,9 @@
 
 namespace automation {
 
-constexpr int32_t Hr(uint32_t value) { return static_cast<int32_t>(value); }
+constexpr int32_t Hr(uint32_t value) {
+    return static_cast<int32_t>(value);
+}
 
 constexpr int32_t kSOk = 0;
 constexpr int32_t kEFail = Hr(0x80004005);

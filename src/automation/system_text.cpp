@@ -69,12 +69,20 @@ std::string PortableSystemText::AnsiLower(std::string_view text) const {
     return lower;
 }
 
-std::string PortableSystemText::StatusMessage(int32_t) const { return {}; }
+std::string PortableSystemText::StatusMessage(int32_t) const {
+    return {};
+}
 
-uint32_t PortableSystemText::ThreadLocale() const { return 0x0409; }
+uint32_t PortableSystemText::ThreadLocale() const {
+    return 0x0409;
+}
 
-const SystemText& CurrentSystemText() { return gInstalled ? *gInstalled : kPortable; }
+const SystemText& CurrentSystemText() {
+    return gInstalled ? *gInstalled : kPortable;
+}
 
-void InstallSystemText(const SystemText* text) { gInstalled = text; }
+void InstallSystemText(const SystemText* text) {
+    gInstalled = text;
+}
 
 } // namespace automation

@@ -4,15 +4,21 @@
 
 namespace automation {
 
-Variant::Variant(bool value) : type_(kVtBool) { u_.boolValue = value ? -1 : 0; }
+Variant::Variant(bool value) : type_(kVtBool) {
+    u_.boolValue = value ? -1 : 0;
+}
 
-Variant::Variant(int32_t value) : type_(kVtI4) { u_.intValue = value; }
+Variant::Variant(int32_t value) : type_(kVtI4) {
+    u_.intValue = value;
+}
 
 Variant::Variant(const char* text) : type_(kVtText), text_(text ? text : "") {}
 
 Variant::Variant(std::string text) : type_(kVtText), text_(std::move(text)) {}
 
-Variant::Variant(int32_t* ref) : type_(kVtI4Ref) { u_.intRef = ref; }
+Variant::Variant(int32_t* ref) : type_(kVtI4Ref) {
+    u_.intRef = ref;
+}
 
 Variant::Variant(const ObjectPtr& object) : type_(kVtDispatch) {
     u_.object = object.Get();
@@ -20,7 +26,9 @@ Variant::Variant(const ObjectPtr& object) : type_(kVtDispatch) {
         u_.object->AddRef();
 }
 
-Variant::Variant(AutomationObject** ref) : type_(kVtDispatchRef) { u_.objectRef = ref; }
+Variant::Variant(AutomationObject** ref) : type_(kVtDispatchRef) {
+    u_.objectRef = ref;
+}
 
 Variant Variant::OfOtherKind(uint16_t type) {
     Variant v;
@@ -28,9 +36,13 @@ Variant Variant::OfOtherKind(uint16_t type) {
     return v;
 }
 
-Variant::Variant(const Variant& other) { CopyFrom(other); }
+Variant::Variant(const Variant& other) {
+    CopyFrom(other);
+}
 
-Variant::Variant(Variant&& other) noexcept { MoveFrom(other); }
+Variant::Variant(Variant&& other) noexcept {
+    MoveFrom(other);
+}
 
 Variant& Variant::operator=(const Variant& other) {
     if (this != &other) {
@@ -48,7 +60,9 @@ Variant& Variant::operator=(Variant&& other) noexcept {
     return *this;
 }
 
-Variant::~Variant() { Clear(); }
+Variant::~Variant() {
+    Clear();
+}
 
 void Variant::Clear() {
     if (type_ == kVtDispatch && u_.object)

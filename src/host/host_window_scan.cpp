@@ -4,6 +4,8 @@
 
 namespace host {
 
-bool TitleNamesHost(std::string_view title) { return title.find(kWindowTitleWord) != std::string_view::npos; }
+bool TitleNamesHost(std::string_view title) {
+    return title.find(kWindowTitleWord) != std::string_view::npos;
+}
 
 } // namespace host

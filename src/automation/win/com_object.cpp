@@ -12,7 +12,9 @@ namespace {
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "BSTRs are UTF-16");
 
-const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+const wchar_t* Wide(const std::u16string& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
 
 std::u16string FromBstr(BSTR text) {
     return text ? std::u16string(reinterpret_cast<const char16_t*>(text), SysStringLen(text)) : std::u16string();

@@ -47,7 +47,9 @@ std::string WindowsSystemText::StatusMessage(int32_t status) const {
     return std::string(buffer, length);
 }
 
-uint32_t WindowsSystemText::ThreadLocale() const { return GetThreadLocale(); }
+uint32_t WindowsSystemText::ThreadLocale() const {
+    return GetThreadLocale();
+}
 
 int32_t ComObjectFactory::ClassIdFromProgId(const std::u16string& progId, Guid& classId) {
     CLSID clsid{};
@@ -64,8 +66,7 @@ int32_t ComObjectFactory::CreateInstance(const Guid& classId, uint32_t context, 
     std::memcpy(&clsid, classId.data(), sizeof clsid);
     std::memcpy(&iid, interfaceId.data(), sizeof iid);
     IDispatch* dispatch = nullptr;
-    const HRESULT status =
-        CoCreateInstance(clsid, nullptr, context, iid, reinterpret_cast<void**>(&dispatch));
+    const HRESULT status = CoCreateInstance(clsid, nullptr, context, iid, reinterpret_cast<void**>(&dispatch));
     if (SUCCEEDED(status) && dispatch)
         object = ObjectPtr::Adopt(new ComDispatchObject(dispatch));
     return status;

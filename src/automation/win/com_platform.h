@@ -31,8 +31,7 @@ public:
 class ComObjectFactory : public ObjectFactory {
 public:
     int32_t ClassIdFromProgId(const std::u16string& progId, Guid& classId) override;
-    int32_t CreateInstance(const Guid& classId, uint32_t context, const Guid& interfaceId,
-                           ObjectPtr& object) override;
+    int32_t CreateInstance(const Guid& classId, uint32_t context, const Guid& interfaceId, ObjectPtr& object) override;
 };
 
 // Installs the Windows system text and the COM factory for the whole process.

@@ -1,0 +1,35 @@
+#pragma once
+// The files seam: a list file is read or written whole, in one piece, and is open only for that one
+// read or write. The platform answers with one of these results; the commands turn them into messages.
+#include <string>
+#include <string_view>
+
+namespace shell {
+
+enum class FileResult {
+    Ok,
+    CannotOpen,   // the file could not be opened for reading (gone, or open for writing elsewhere)
+    ReadFailed,   // it opened, but its bytes could not all be read
+    CannotCreate, // the file could not be created or opened for writing (folder gone, read-only, in use)
+    WriteFailed,  // fewer bytes could be written than the text holds (disk full)
+};
+
+class ListFiles {
+public:
+    // Reads all of the file's bytes with one read, sharing the file with other readers only.
+    virtual FileResult ReadWhole(const std::string& path, std::string& bytes) = 0;
+    // Makes bytes the file's whole contents, sharing the file with nobody meanwhile. The previous
+    // contents stay as they were unless every byte was written.
+    virtual FileResult WriteWhole(const std::string& path, std::string_view bytes) = 0;
+
+protected:
+    ~ListFiles() = default;
+};
+
+// The message a failed result shows in the error box; path is the list file's full path.
+std::string FileResultMessage(FileResult result, const std::string& path);
+
+// The folder part of a path (up to its last "\" or "/", without it), or "." when it has none.
+std::string FolderOfPath(const std::string& path);
+
+} // namespace shell

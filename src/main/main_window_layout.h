@@ -1,0 +1,73 @@
+#pragma once
+// The main window's layout as data: its frame, every control, the tool buttons and the help contexts of
+// the menu items, all in 96-dpi client pixels. The Windows side builds the window from these tables and
+// scales them to the system dpi; nothing here knows about window handles.
+#include <cstddef>
+
+namespace shell {
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+inline constexpr int kDesignDpi = 96;
+inline constexpr int kClientWidth = 742;
+inline constexpr int kClientHeight = 443;
+inline constexpr char kFontFace[] = "MS Sans Serif";
+inline constexpr int kFontPoints = 8;
+inline constexpr int kListItemHeight = 13;
+
+inline constexpr char kStartTitle[] = "Vantrel v2.0";
+inline constexpr char kRunTitle[] = "Vantrel v2.2";
+inline constexpr char kHelpFile[] = "Vantrel.hlp";
+inline constexpr char kWelcomeText[] = "Welcome to Vantrel";
+
+enum class ControlKind { Bevel, ListBox, PushButton, Label, RadioButton, CheckBox, StatusBar };
+
+struct ControlSpec {
+    const char* name;
+    int id;
+    ControlKind kind;
+    Rect bounds;
+    const char* caption;
+    int helpContext;   // 0: none
+    bool startsGroup;  // the first control of a radio group, or the first after one
+    bool checked;      // radio buttons and check boxes: the state at start
+};
+
+// In tab order: the window creates them in this order, so Tab visits them so.
+extern const ControlSpec kControls[];
+extern const size_t kControlCount;
+
+struct ToolButtonSpec {
+    const char* name;
+    int id;
+    int left;
+    const char* hint;
+    int pictureId; // the base id of its pictures; see PictureSizeIndex
+};
+
+inline constexpr int kToolButtonTop = 4;
+inline constexpr int kToolButtonSize = 25;
+inline constexpr int kPictureSize = 16;
+
+// Left to right along the tool bar.
+extern const ToolButtonSpec kToolButtons[];
+extern const size_t kToolButtonCount;
+
+// A menu item's help context and the item whose drop-down holds it (0 for the menu bar's own items).
+struct MenuHelpEntry {
+    int id;
+    int enclosingId;
+    int helpContext; // 0: none
+};
+
+extern const MenuHelpEntry kMenuHelp[];
+extern const size_t kMenuHelpCount;
+
+const ControlSpec* FindControl(int id);
+
+} // namespace shell

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "chosen_paths.h"
+
+using shell::ChosenPaths;
+using shell::IsAbsoluteName;
+
+namespace {
+
+using namespace std::string_literals;
+using Strings = std::vector<std::string>;
+
+TEST(ChosenPathsTest, OneStringIsTheFullPathOfTheOneFile) {
+    EXPECT_EQ(ChosenPaths("C:\\parts\\a.prt\0\0"s), (Strings{"C:\\parts\\a.prt"}));
+}
+
+TEST(ChosenPathsTest, SeveralNamesGetTheFolderAndABackslash) {
+    EXPECT_EQ(ChosenPaths("C:\\parts\0b.prt\0a.sldprt\0\0"s), (Strings{"C:\\parts\\b.prt", "C:\\parts\\a.sldprt"}))
+        << "the names keep the dialog's order";
+}
+
+TEST(ChosenPathsTest, AFolderEndingInABackslashGetsNoSecondOne) {
+    EXPECT_EQ(ChosenPaths("C:\\\0a.prt\0b.prt\0\0"s), (Strings{"C:\\a.prt", "C:\\b.prt"}));
+}
+
+TEST(ChosenPathsTest, AbsoluteNamesAreTakenAsTheyAre) {
+    EXPECT_EQ(ChosenPaths("C:\\parts\0D:\\other\\x.prt\0\\\\server\\share\\y.prt\0z.prt\0\0"s),
+              (Strings{"D:\\other\\x.prt", "\\\\server\\share\\y.prt", "C:\\parts\\z.prt"}));
+}
+
+TEST(ChosenPathsTest, ADriveNameNeedsMoreThanThreeCharactersToBeAbsolute) {
+    EXPECT_TRUE(IsAbsoluteName("\\"));
+    EXPECT_TRUE(IsAbsoluteName("D:\\x"));
+    EXPECT_FALSE(IsAbsoluteName("D:\\"));
+    EXPECT_FALSE(IsAbsoluteName("D:x.prt"));
+    EXPECT_FALSE(IsAbsoluteName("x:\\y")) << "a colon must be the second character";
+    EXPECT_FALSE(IsAbsoluteName("ab:\\y"));
+    EXPECT_FALSE(IsAbsoluteName(""));
+    EXPECT_EQ(ChosenPaths("C:\\f\0D:\\\0\0"s), (Strings{"C:\\f\\D:\\"}));
+}
+
+TEST(ChosenPathsTest, TheRunEndsAtTheFirstEmptyStringOrTheEndOfTheBuffer) {
+    EXPECT_EQ(ChosenPaths("C:\\f\0a\0\0b\0\0"s), (Strings{"C:\\f\\a"}));
+    EXPECT_EQ(ChosenPaths("C:\\f\0a\0b"s), (Strings{"C:\\f\\a", "C:\\f\\b"}));
+    EXPECT_EQ(ChosenPaths("C:\\only"), (Strings{"C:\\only"}));
+    EXPECT_EQ(ChosenPaths(""), Strings{});
+    EXPECT_EQ(ChosenPaths("\0C:\\x\0\0"s), Strings{});
+}
+
+} // namespace
