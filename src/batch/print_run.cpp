@@ -1,7 +1,149 @@
 #include "print_run.h"
 
-namespace batch {
+#include "automation.h"
+#include "host_members.h"
+#include "system_text.h"
 
-void RunPrintBatch(PrintRunView&, automation::Variant&, automation::Variant&) {}
+namespace batch {
+namespace {
+
+using automation::Variant;
+
+enum class When {
+    Always,
+    ModelIsometric,     // part or assembly, isometric checked
+    ModelHiddenVisible, // part or assembly, the display choice as named
+    ModelHiddenGrayed,
+    ModelHiddenRemoved,
+    ModelShaded,
+    ZoomToFit,
+    Preview,
+    NoPreview,
+};
+
+// One row of a document's steps. A null status leaves the status line as it is; a null member is the
+// pause after printing.
+struct Step {
+    When when;
+    const char* status;
+    const host::Member* member;
+};
+
+constexpr Step kDocumentSteps[] = {
+    {When::Always, "Opening ", &host::kOpenDocSilent},
+    {When::Always, "Activating ", &host::kActivateDoc},
+    {When::ModelIsometric, nullptr, &host::kShowNamedView},
+    {When::ModelHiddenVisible, "Applying hidden lines from ", &host::kViewDisplayWireframe},
+    {When::ModelHiddenGrayed, "Graying hidden lines from ", &host::kViewDisplayHiddengreyed},
+    {When::ModelHiddenRemoved, "Removing hidden lines from ", &host::kViewDisplayHiddenRemoved},
+    {When::ModelShaded, "Shading ", &host::kViewDisplayShaded},
+    {When::ZoomToFit, "Zooming to fit ", &host::kViewZoomtofit},
+    {When::Preview, "Previewing ", &host::kPrintPreview},
+    {When::NoPreview, "Printing ", &host::kPrintDirect},
+    {When::Always, nullptr, nullptr},
+    {When::Always, "Closing ", &host::kQuitDoc},
+};
+
+struct Document {
+    std::string path; // lower case: what the host receives and the status line shows
+    int32_t typeCode;
+    int32_t openErrorSlot = 0; // written by the host, never read
+};
+
+bool Holds(When when, PrintRunView& view, const Document& doc) {
+    const bool model = doc.typeCode == 1 || doc.typeCode == 2;
+    switch (when) {
+    case When::Always:
+        return true;
+    case When::ModelIsometric:
+        return model && view.Isometric();
+    case When::ModelHiddenVisible:
+        return model && view.Display() == DisplayChoice::HiddenVisible;
+    case When::ModelHiddenGrayed:
+        return model && view.Display() == DisplayChoice::HiddenGrayed;
+    case When::ModelHiddenRemoved:
+        return model && view.Display() == DisplayChoice::HiddenRemoved;
+    case When::ModelShaded:
+        return model && view.Display() == DisplayChoice::Shaded;
+    case When::ZoomToFit:
+        return view.ZoomToFit();
+    case When::Preview:
+        return view.Preview();
+    case When::NoPreview:
+        return !view.Preview();
+    }
+    return false;
+}
+
+struct Session {
+    PrintRunView& view;
+    Variant& hostApp;
+    Variant& activeDoc;
+
+    void Call(const host::Member& member, Document& doc) {
+        const Variant& target = member.target == host::Target::Application ? hostApp : activeDoc;
+        if (&member == &host::kOpenDocSilent) {
+            automation::CallAutomationMethod(target, member.name, doc.path, doc.typeCode, &doc.openErrorSlot);
+        } else if (&member == &host::kActivateDoc) {
+            activeDoc = automation::CallAutomationMethod(target, member.name, doc.path);
+        } else if (&member == &host::kQuitDoc) {
+            automation::CallAutomationMethod(target, member.name, doc.path);
+        } else if (&member == &host::kShowNamedView) {
+            automation::CallAutomationMethod(target, member.name, host::kIsometricViewName);
+        } else {
+            automation::CallAutomationMethod(target, member.name);
+        }
+    }
+
+    void Process(int index, int32_t& heldTypeCode) {
+        Document doc{automation::CurrentSystemText().AnsiLower(view.Entry(index)), 0};
+        heldTypeCode = ClassifyDocument(doc.path, heldTypeCode);
+        doc.typeCode = heldTypeCode;
+        for (const Step& step : kDocumentSteps) {
+            if (!Holds(step.when, view, doc))
+                continue;
+            if (step.status)
+                view.SetStatus(step.status + doc.path);
+            if (step.member)
+                Call(*step.member, doc);
+            else
+                view.Pause(kPausePerDocumentMs);
+        }
+    }
+};
+
+bool Contains(const std::string& text, const char* part) {
+    return text.find(part) != std::string::npos;
+}
+
+} // namespace
+
+int32_t ClassifyDocument(const std::string& lowerPath, int32_t heldCode) {
+    if (Contains(lowerPath, ".prt") || Contains(lowerPath, ".sldprt"))
+        heldCode = 1;
+    if (Contains(lowerPath, ".asm") || Contains(lowerPath, ".sldasm"))
+        heldCode = 2;
+    if (Contains(lowerPath, ".drw") || Contains(lowerPath, ".slddrw"))
+        heldCode = 3;
+    return heldCode;
+}
+
+void RunPrintBatch(PrintRunView& view, Variant& hostApp, Variant& activeDoc) {
+    // One guarded region for the whole run: the first failure ends it, and nothing is tidied up.
+    try {
+        if (view.EntryCount() == 0)
+            return;
+        view.SetStatus("Connecting to SolidWorks...");
+        hostApp = Variant(automation::CreateAutomationObject(host::kProgId));
+        automation::CallAutomationMethod(hostApp, host::kUserControl.name, true);
+        automation::CallAutomationMethod(hostApp, host::kVisible.name, false);
+        Session session{view, hostApp, activeDoc};
+        int32_t heldTypeCode = 0;
+        for (int i = 0; i < view.EntryCount(); ++i)
+            session.Process(i, heldTypeCode);
+    } catch (...) {
+        view.SetStatus(automation::OleFailureStatusText(std::current_exception()));
+    }
+}
 
 } // namespace batch

@@ -27,6 +27,12 @@ protected:
     ~PrintRunView() = default;
 };
 
+// The document type code for a lower-case path: 1 part, 2 assembly, 3 drawing, by substrings anywhere
+// in the path, tested in that order so the last match wins. A path with none keeps the held code.
+int32_t ClassifyDocument(const std::string& lowerPath, int32_t heldCode);
+
+constexpr uint32_t kPausePerDocumentMs = 5000;
+
 // btnPrintClick's algorithm. Returns normally in every case; a failure ends the run with its text in
 // the status line.
 void RunPrintBatch(PrintRunView& view, automation::Variant& hostApp, automation::Variant& activeDoc);

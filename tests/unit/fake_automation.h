@@ -30,6 +30,9 @@ struct CallLog {
     std::vector<std::string> lookups; // every GetIdOfName, also refused ones
     std::vector<uint32_t> lookupLocales;
     std::vector<uint32_t> invokeLocales;
+    // Calls and the caller's own events (status texts, pauses) in the order they happened, as
+    // "app.OpenDocSilent(8:c:\\a.sldprt,3:1,16387)" or whatever the caller appends.
+    std::vector<std::string> timeline;
 
     std::vector<std::string> Members() const {
         std::vector<std::string> names;
@@ -71,6 +74,7 @@ public:
         auto it = behaviours_.find(call.member);
         if (it != behaviours_.end())
             status = it->second(call, result, error);
+        log_->timeline.push_back(Describe(call));
         log_->calls.push_back(std::move(call));
         return status;
     }
@@ -78,7 +82,13 @@ public:
     // Scripting.
     void Refuse(const std::string& member) { unknown_.insert(member); }
     void FailLookups(int32_t status) { lookupStatus_ = status; }
-    void On(const std::string& member, Behaviour behaviour) { behaviours_[member] = std::move(behaviour); }
+    // A null behaviour restores the default answer (success, empty result).
+    void On(const std::string& member, Behaviour behaviour) {
+        if (behaviour)
+            behaviours_[member] = std::move(behaviour);
+        else
+            behaviours_.erase(member);
+    }
     void Fail(const std::string& member, int32_t status) {
         On(member, [status](RecordedCall&, automation::Variant&, automation::ErrorRecord&) { return status; });
     }
@@ -105,6 +115,21 @@ public:
         for (char16_t c : text)
             narrow.push_back(static_cast<char>(c));
         return narrow;
+    }
+
+    static std::string Describe(const RecordedCall& call) {
+        std::string text = call.object + "." + call.member + "(";
+        for (size_t i = 0; i < call.args.size(); ++i) {
+            const auto& a = call.args[i];
+            text += (i ? "," : "") + std::to_string(a.type);
+            if (a.type == automation::kVtBstr)
+                text += ":" + Narrow(a.text);
+            else if (a.type == automation::kVtI4)
+                text += ":" + std::to_string(a.intValue);
+            else if (a.type == automation::kVtBool)
+                text += ":" + std::to_string(a.boolValue);
+        }
+        return text + ")";
     }
 
 private:

@@ -1,0 +1,298 @@
+#include <gtest/gtest.h>
+
+#include <new>
+
+#include "fake_automation.h"
+#include "print_run.h"
+
+using namespace automation;
+using batch::DisplayChoice;
+using fakes::FakeFactory;
+using fakes::FakeObject;
+using Timeline = std::vector<std::string>;
+
+namespace {
+
+// The main window as the run sees it; status texts and pauses go into the shared timeline.
+class RecordingView : public batch::PrintRunView {
+public:
+    explicit RecordingView(std::shared_ptr<fakes::CallLog> log) : log_(std::move(log)) {}
+
+    int EntryCount() override { return static_cast<int>(entries.size()); }
+    std::string Entry(int index) override {
+        if (failEntry == index)
+            throw std::bad_alloc();
+        return entries.at(static_cast<size_t>(index));
+    }
+    DisplayChoice Display() override { return display; }
+    bool Isometric() override { return isometric; }
+    bool ZoomToFit() override { return zoom; }
+    bool Preview() override { return preview; }
+    void SetStatus(const std::string& text) override {
+        status = text;
+        log_->timeline.push_back("status:" + text);
+    }
+    void Pause(uint32_t ms) override { log_->timeline.push_back("pause:" + std::to_string(ms)); }
+
+    std::vector<std::string> entries;
+    DisplayChoice display = DisplayChoice::HiddenVisible;
+    bool isometric = false, zoom = false, preview = false;
+    int failEntry = -1;
+    std::string status = "Welcome to Vantrel";
+
+private:
+    std::shared_ptr<fakes::CallLog> log_;
+};
+
+struct PrintRunTest : ::testing::Test {
+    std::shared_ptr<fakes::CallLog> log = std::make_shared<fakes::CallLog>();
+    FakeObject app{"app", log};
+    FakeObject app2{"app2", log};
+    FakeObject doc{"doc", log};
+    FakeFactory factory;
+    fakes::ScopedPlatform platform{&factory};
+    RecordingView view{log};
+    Variant hostApp, activeDoc;
+
+    PrintRunTest() {
+        factory.objects = {&app, &app2};
+        app.Return("ActivateDoc", Variant(ObjectPtr::Share(&doc)));
+        app2.Return("ActivateDoc", Variant(ObjectPtr::Share(&doc)));
+    }
+    void Run() { batch::RunPrintBatch(view, hostApp, activeDoc); }
+
+    // The timeline of one document from Open to Close, with the given steps between Activate and Print.
+    static Timeline Document(const std::string& path, int type, const Timeline& viewSteps, bool preview = false) {
+        Timeline t = {"status:Opening " + path,
+                      "app.OpenDocSilent(8:" + path + ",3:" + std::to_string(type) + ",16387)",
+                      "status:Activating " + path, "app.ActivateDoc(8:" + path + ")"};
+        t.insert(t.end(), viewSteps.begin(), viewSteps.end());
+        if (preview)
+            t.insert(t.end(), {"status:Previewing " + path, "doc.PrintPreview()"});
+        else
+            t.insert(t.end(), {"status:Printing " + path, "doc.PrintDirect()"});
+        t.insert(t.end(), {"pause:5000", "status:Closing " + path, "app.QuitDoc(8:" + path + ")"});
+        return t;
+    }
+    static Timeline Start() {
+        return {"status:Connecting to SolidWorks...", "app.UserControl(11:-1)", "app.Visible(11:0)"};
+    }
+    static Timeline Join(std::initializer_list<Timeline> parts) {
+        Timeline all;
+        for (const auto& p : parts)
+            all.insert(all.end(), p.begin(), p.end());
+        return all;
+    }
+};
+
+TEST_F(PrintRunTest, EmptyListDoesNothingAtAll) {
+    hostApp = Variant(ObjectPtr::Share(&app2));
+    Run();
+    EXPECT_TRUE(log->timeline.empty());
+    EXPECT_TRUE(factory.progIds.empty());
+    EXPECT_EQ(view.status, "Welcome to Vantrel");
+    EXPECT_EQ(hostApp.Object(), &app2);
+}
+
+TEST_F(PrintRunTest, PartWithTheStartingOptionsIsWireframedPrintedPausedAndClosed) {
+    view.entries = {"C:\\Parts\\Bracket.SLDPRT"};
+    Run();
+    const std::string p = "c:\\parts\\bracket.sldprt";
+    EXPECT_EQ(
+        log->timeline,
+        Join({Start(), Document(p, 1, {"status:Applying hidden lines from " + p, "doc.ViewDisplayWireframe()"})}));
+    EXPECT_EQ(factory.progIds, std::vector<std::string>{"SldWorks.Application"});
+    EXPECT_EQ(view.status, "Closing " + p) << "nothing is written after the last document";
+    EXPECT_EQ(hostApp.Object(), &app);
+    EXPECT_EQ(activeDoc.Object(), &doc) << "the last document stays referenced after the run";
+}
+
+struct DisplayCase {
+    DisplayChoice choice;
+    const char* status;
+    const char* member;
+};
+
+TEST_F(PrintRunTest, EachDisplayChoiceGivesOneDisplayCallToPartsAndAssembliesOnly) {
+    const DisplayCase cases[] = {
+        {DisplayChoice::HiddenVisible, "Applying hidden lines from ", "ViewDisplayWireframe"},
+        {DisplayChoice::HiddenGrayed, "Graying hidden lines from ", "ViewDisplayHiddengreyed"},
+        {DisplayChoice::HiddenRemoved, "Removing hidden lines from ", "ViewDisplayHiddenRemoved"},
+        {DisplayChoice::Shaded, "Shading ", "ViewDisplayShaded"},
+    };
+    for (const auto& c : cases) {
+        log->timeline.clear();
+        factory.next = 0;
+        view.display = c.choice;
+        // Sorted as the list box holds them.
+        view.entries = {"c:\\a.sldasm", "c:\\b.slddrw", "c:\\c.prt"};
+        Run();
+        auto display = [&](const std::string& p) {
+            return Timeline{"status:" + std::string(c.status) + p, "doc." + std::string(c.member) + "()"};
+        };
+        EXPECT_EQ(log->timeline,
+                  Join({Start(), Document("c:\\a.sldasm", 2, display("c:\\a.sldasm")), Document("c:\\b.slddrw", 3, {}),
+                        Document("c:\\c.prt", 1, display("c:\\c.prt"))}))
+            << c.member;
+    }
+}
+
+TEST_F(PrintRunTest, DrawingGetsZoomAndPrintButNoIsometricOrDisplay) {
+    view.entries = {"d:\\Sheet.DRW"};
+    view.isometric = view.zoom = true;
+    view.display = DisplayChoice::Shaded;
+    Run();
+    const std::string p = "d:\\sheet.drw";
+    EXPECT_EQ(log->timeline, Join({Start(), Document(p, 3, {"status:Zooming to fit " + p, "doc.ViewZoomtofit()"})}));
+}
+
+TEST_F(PrintRunTest, IsometricViewComesFirstWithoutAStatusText) {
+    view.entries = {"e:\\gear.asm"};
+    view.isometric = view.zoom = true;
+    view.display = DisplayChoice::HiddenRemoved;
+    Run();
+    const std::string p = "e:\\gear.asm";
+    EXPECT_EQ(log->timeline,
+              Join({Start(), Document(p, 2,
+                                      {"doc.ShowNamedView(8:*Isometric)", "status:Removing hidden lines from " + p,
+                                       "doc.ViewDisplayHiddenRemoved()", "status:Zooming to fit " + p,
+                                       "doc.ViewZoomtofit()"})}));
+}
+
+TEST_F(PrintRunTest, PreviewReplacesPrintingForEveryDocument) {
+    view.entries = {"a.slddrw", "b.slddrw"};
+    view.preview = true;
+    Run();
+    EXPECT_EQ(log->timeline, Join({Start(), Document("a.slddrw", 3, {}, true), Document("b.slddrw", 3, {}, true)}));
+}
+
+TEST_F(PrintRunTest, ClassificationTakesTheLastMatchAnywhereInThePath) {
+    EXPECT_EQ(batch::ClassifyDocument("c:\\work.drw\\base.sldprt", 0), 3);
+    EXPECT_EQ(batch::ClassifyDocument("c:\\x.asm.prt", 0), 2);
+    EXPECT_EQ(batch::ClassifyDocument("c:\\x.sldprt", 3), 1);
+    EXPECT_EQ(batch::ClassifyDocument("c:\\notes.txt", 2), 2) << "no match keeps the held code";
+    EXPECT_EQ(batch::ClassifyDocument("", 0), 0);
+    EXPECT_EQ(batch::ClassifyDocument("c:\\x.PRT", 0), 0) << "the test runs on the lower-cased path";
+}
+
+TEST_F(PrintRunTest, PathsWithoutKnownExtensionKeepTheHeldCodeAndAreStillPrinted) {
+    // The empty entry sorts first, so it is opened with the code held before any document: 0.
+    view.entries = {"", "c:\\a.sldasm", "c:\\readme"};
+    Run();
+    EXPECT_EQ(log->timeline,
+              Join({Start(), Document("", 0, {}),
+                    Document("c:\\a.sldasm", 2,
+                             {"status:Applying hidden lines from c:\\a.sldasm", "doc.ViewDisplayWireframe()"}),
+                    Document("c:\\readme", 2,
+                             {"status:Applying hidden lines from c:\\readme", "doc.ViewDisplayWireframe()"})}));
+}
+
+TEST_F(PrintRunTest, LettersBeyondAsciiAreLoweredForHostAndStatus) {
+    view.entries = {"C:\\\xC9T\xC9\\P.SLDPRT"};
+    Run();
+    EXPECT_EQ(log->calls.at(2).args.at(0).text, u"c:\\\u00e9t\u00e9\\p.sldprt");
+    EXPECT_EQ(view.status, "Closing c:\\\xE9t\xE9\\p.sldprt");
+}
+
+TEST_F(PrintRunTest, AFailureAtAnyStepEndsTheRunThereWithItsText) {
+    const char* members[] = {"OpenDocSilent", "ActivateDoc", "ViewDisplayShaded",
+                             "ViewZoomtofit", "PrintDirect", "QuitDoc"};
+    for (const char* member : members) {
+        log->timeline.clear();
+        factory.next = 0;
+        app.On(member, nullptr);
+        FakeObject& target = std::string(member) == "OpenDocSilent" || std::string(member) == "ActivateDoc" ||
+                                     std::string(member) == "QuitDoc"
+                                 ? app
+                                 : doc;
+        target.Raise(member, Hr(0x80040010), u"No such document.");
+        view.entries = {"a.sldprt", "b.sldprt"};
+        view.display = DisplayChoice::Shaded;
+        view.zoom = true;
+        Run();
+        EXPECT_EQ(view.status, "OLE Error:  No such document(-2147221488)") << member;
+        const std::string failed = std::string(".") + member + "(";
+        ASSERT_GE(log->timeline.size(), 2u);
+        EXPECT_EQ(log->timeline.back(), "status:" + view.status);
+        EXPECT_NE(log->timeline[log->timeline.size() - 2].find(failed), std::string::npos)
+            << "the failing call is the last one";
+        for (const auto& e : log->timeline)
+            EXPECT_EQ(e.find("b.sldprt"), std::string::npos) << "the next document is not touched: " << e;
+        target.On(member, nullptr);
+        if (std::string(member) == "ActivateDoc")
+            app.Return("ActivateDoc", Variant(ObjectPtr::Share(&doc)));
+    }
+}
+
+TEST_F(PrintRunTest, FailureAtTheThirdOfFiveDocumentsLeavesItOpenAndTheRestUntouched) {
+    int opens = 0;
+    app.On("OpenDocSilent",
+           [&](fakes::RecordedCall&, Variant&, ErrorRecord&) { return ++opens == 3 ? Hr(0x800706BE) : 0; });
+    view.entries = {"1.prt", "2.prt", "3.prt", "4.prt", "5.prt"};
+    view.display = DisplayChoice::Shaded;
+    Run();
+    auto shaded = [](const std::string& p) { return Timeline{"status:Shading " + p, "doc.ViewDisplayShaded()"}; };
+    EXPECT_EQ(log->timeline, Join({Start(),
+                                   Document("1.prt", 1, shaded("1.prt")),
+                                   Document("2.prt", 1, shaded("2.prt")),
+                                   {"status:Opening 3.prt", "app.OpenDocSilent(8:3.prt,3:1,16387)",
+                                    "status:OLE Error:  OLE error 800706BE(-2147023170)"}}));
+}
+
+TEST_F(PrintRunTest, RefusedUserControlOrVisibleEndsBeforeTheFirstDocument) {
+    for (const char* member : {"UserControl", "Visible"}) {
+        log->timeline.clear();
+        factory.next = 0;
+        app.On("UserControl", nullptr);
+        app.Fail(member, Hr(0x80020005));
+        view.entries = {"a.prt"};
+        Run();
+        EXPECT_EQ(view.status, "OLE Error:  OLE error 80020005(-2147352571)");
+        EXPECT_EQ(hostApp.Object(), &app) << "the new host object is kept";
+        EXPECT_EQ(log->timeline.front(), "status:Connecting to SolidWorks...");
+        app.On(member, nullptr);
+    }
+}
+
+TEST_F(PrintRunTest, EmptyActivateResultEndsTheRunWithoutContactingTheHost) {
+    app.Return("ActivateDoc", Variant());
+    view.entries = {"a.prt"};
+    Run();
+    EXPECT_EQ(view.status, "OLE Error:  Variant does not reference an automation object");
+    EXPECT_TRUE(activeDoc.IsEmpty());
+    EXPECT_EQ(log->timeline.back(), "status:OLE Error:  Variant does not reference an automation object");
+    EXPECT_EQ(log->timeline.at(log->timeline.size() - 2), "status:Applying hidden lines from a.prt");
+}
+
+TEST_F(PrintRunTest, NonAutomationFailureIsAnUnknownError) {
+    view.entries = {"a.prt", "b.prt"};
+    view.failEntry = 1;
+    Run();
+    EXPECT_EQ(view.status, "OLE Error:  unknown error");
+}
+
+TEST_F(PrintRunTest, SecondRunReplacesTheHostReleasingTheFirstOnce) {
+    const int scriptedDocRefs = doc.Refs(); // held by the scripted ActivateDoc answers
+    view.entries = {"a.prt"};
+    Run();
+    EXPECT_EQ(app.Refs(), 1);
+    Run();
+    EXPECT_EQ(app.Refs(), 0) << "the first host object is given back exactly once";
+    EXPECT_EQ(app2.Refs(), 1);
+    EXPECT_EQ(hostApp.Object(), &app2);
+    EXPECT_EQ(doc.Refs(), scriptedDocRefs + 1) << "only the last activated document stays held";
+    EXPECT_EQ(std::count(log->timeline.begin(), log->timeline.end(), "status:Connecting to SolidWorks..."), 2);
+}
+
+TEST_F(PrintRunTest, HostThatCannotBeCreatedLeavesTheEarlierOneInPlace) {
+    hostApp = Variant(ObjectPtr::Share(&app2));
+    factory.createStatus = Hr(0x80080005);
+    view.entries = {"a.prt"};
+    Run();
+    EXPECT_EQ(view.status, "OLE Error:  OLE error 80080005(-2146959355)");
+    EXPECT_EQ(hostApp.Object(), &app2);
+    EXPECT_EQ(log->timeline,
+              Timeline({"status:Connecting to SolidWorks...", "status:OLE Error:  OLE error 80080005(-2146959355)"}));
+}
+
+} // namespace
