@@ -1,0 +1,19 @@
+#include "host_exit.h"
+
+#include "automation.h"
+#include "host_members.h"
+
+namespace host {
+
+void ExitHostAtClose(bool hostWasRunning, const automation::Variant& hostApp,
+                     const std::function<void(const std::string&)>& setStatus) {
+    if (hostWasRunning)
+        return;
+    try {
+        automation::CallAutomationMethod(hostApp, kExitApp.name);
+    } catch (...) {
+        setStatus(automation::OleFailureStatusText(std::current_exception()));
+    }
+}
+
+} // namespace host
