@@ -58,13 +58,13 @@ bool Holds(When when, PrintRunView& view, const Document& doc) {
     case When::ModelIsometric:
         return model && view.Isometric();
     case When::ModelHiddenVisible:
-        return model && view.Display() == DisplayChoice::HiddenVisible;
+        return model && view.DisplayChosen(DisplayChoice::HiddenVisible);
     case When::ModelHiddenGrayed:
-        return model && view.Display() == DisplayChoice::HiddenGrayed;
+        return model && view.DisplayChosen(DisplayChoice::HiddenGrayed);
     case When::ModelHiddenRemoved:
-        return model && view.Display() == DisplayChoice::HiddenRemoved;
+        return model && view.DisplayChosen(DisplayChoice::HiddenRemoved);
     case When::ModelShaded:
-        return model && view.Display() == DisplayChoice::Shaded;
+        return model && view.DisplayChosen(DisplayChoice::Shaded);
     case When::ZoomToFit:
         return view.ZoomToFit();
     case When::Preview:

@@ -15,7 +15,8 @@ class PrintRunView {
 public:
     virtual int EntryCount() = 0;
     virtual std::string Entry(int index) = 0;
-    virtual DisplayChoice Display() = 0;
+    // Whether the radio button of that display choice is on; each is asked on its own.
+    virtual bool DisplayChosen(DisplayChoice choice) = 0;
     virtual bool Isometric() = 0;
     virtual bool ZoomToFit() = 0;
     virtual bool Preview() = 0;

@@ -24,7 +24,7 @@ public:
             throw std::bad_alloc();
         return entries.at(static_cast<size_t>(index));
     }
-    DisplayChoice Display() override { return display; }
+    bool DisplayChosen(DisplayChoice choice) override { return choice == display; }
     bool Isometric() override { return isometric; }
     bool ZoomToFit() override { return zoom; }
     bool Preview() override { return preview; }
