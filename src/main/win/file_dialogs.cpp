@@ -1,0 +1,76 @@
+#include "file_dialogs.h"
+
+#include <commdlg.h>
+
+#include <cstring>
+#include <vector>
+
+namespace shell::win {
+
+namespace {
+
+struct OptionFlag {
+    unsigned option;
+    DWORD flag;
+};
+
+constexpr OptionFlag kOptionFlags[] = {
+    {kAllowMultiSelect, OFN_ALLOWMULTISELECT}, {kPathMustExist, OFN_PATHMUSTEXIST}, {kFileMustExist, OFN_FILEMUSTEXIST},
+    {kOverwritePrompt, OFN_OVERWRITEPROMPT},   {kHideReadOnly, OFN_HIDEREADONLY},   {kShowHelp, OFN_SHOWHELP},
+};
+
+// What the dialog left in its buffer: one string, or for a multiple selection the run of strings up
+// to the empty one that ends it.
+std::string ResultIn(const std::vector<char>& buffer, bool multiple) {
+    const char* begin = buffer.data();
+    const char* end = begin + buffer.size();
+    const char* stop = begin;
+    while (stop < end && *stop != '\0') {
+        stop += strnlen(stop, static_cast<size_t>(end - stop));
+        if (!multiple)
+            break;
+        if (stop < end)
+            ++stop;
+    }
+    return std::string(begin, stop);
+}
+
+} // namespace
+
+DWORD DialogFlags(unsigned options) {
+    DWORD flags = OFN_EXPLORER;
+    for (const OptionFlag& entry : kOptionFlags) {
+        if (options & entry.option)
+            flags |= entry.flag;
+    }
+    return flags;
+}
+
+std::optional<DialogChoice> WinFileDialogHost::Show(const FileDialogSpec& spec, const std::string& fileName,
+                                                    int filterIndex) {
+    // The result limit is the buffer: a longer choice ends the dialog with FNERR_BUFFERTOOSMALL, which
+    // counts as a cancel like every other way the dialog can end without a choice.
+    std::vector<char> buffer(spec.resultLimit, '\0');
+    if (fileName.size() < buffer.size())
+        std::memcpy(buffer.data(), fileName.data(), fileName.size());
+    const std::string filter = PlatformFilter(spec.filter);
+    const std::string defaultExtension(spec.defaultExtension);
+
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = static_cast<DWORD>(filterIndex);
+    dialog.lpstrFile = buffer.data();
+    dialog.nMaxFile = static_cast<DWORD>(buffer.size());
+    dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
+    dialog.Flags = DialogFlags(spec.options);
+
+    const BOOL chosen = spec.kind == DialogKind::Save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    if (!chosen)
+        return std::nullopt;
+    return DialogChoice{ResultIn(buffer, (spec.options & kAllowMultiSelect) != 0),
+                        static_cast<int>(dialog.nFilterIndex)};
+}
+
+} // namespace shell::win

@@ -1,0 +1,158 @@
+// The file list over a real LISTBOX: its order, its read-back and its selection, and the order that
+// the one-pass fill gives compared with the control's own sorted insertion.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "list_box_file_list.h"
+
+using shell::win::CompareAsListBox;
+using shell::win::ListBoxFileList;
+using shell::win::WidenEntry;
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// A list box styled as the main window's, on a hidden parent of its own.
+class ListBoxWindow {
+public:
+    ListBoxWindow() {
+        parent_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr, nullptr, nullptr);
+        listBox_ = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_SORT | LBS_EXTENDEDSEL, 0,
+                                   0, 537, 313, parent_, nullptr, nullptr, nullptr);
+        SendMessageA(listBox_, LB_SETITEMHEIGHT, 0, 13);
+    }
+    ~ListBoxWindow() { DestroyWindow(parent_); }
+    ListBoxWindow(const ListBoxWindow&) = delete;
+    ListBoxWindow& operator=(const ListBoxWindow&) = delete;
+
+    HWND Get() const { return listBox_; }
+
+private:
+    HWND parent_ = nullptr;
+    HWND listBox_ = nullptr;
+};
+
+Strings Entries(const ListBoxFileList& list) {
+    Strings entries;
+    for (int i = 0; i < list.Count(); ++i)
+        entries.push_back(list.Entry(i));
+    return entries;
+}
+
+// The entries as the control itself sorts them when each arrives through LB_ADDSTRING.
+Strings SortedByTheControl(const Strings& arrivals) {
+    ListBoxWindow box;
+    for (const std::string& entry : arrivals)
+        SendMessageA(box.Get(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    return Entries(ListBoxFileList(box.Get()));
+}
+
+std::vector<std::string_view> Views(const Strings& strings) {
+    return {strings.begin(), strings.end()};
+}
+
+// Paths made of pieces that never compare equal but for case, with some exact repeats.
+Strings DistinctPaths(size_t count, unsigned seed) {
+    static const char* const pieces[] = {"C:\\", "parts", "_", "-", " ", "asm", "drw", "10", "9",
+                                         ".",    "\xE9",  "z", "~", "!", "b",   "'",   "0"};
+    std::mt19937 random(seed);
+    Strings paths;
+    while (paths.size() < count) {
+        std::string path;
+        const int length = 1 + static_cast<int>(random() % 6);
+        for (int i = 0; i < length; ++i)
+            path += pieces[random() % (sizeof(pieces) / sizeof(pieces[0]))];
+        paths.push_back(path);
+        if (random() % 8 == 0)
+            paths.push_back(path);
+    }
+    return paths;
+}
+
+TEST(ListBoxFileListTest, EntriesSortWithoutCaseEqualOnesSideBySideAndTheEmptyOneFirst) {
+    ListBoxWindow box;
+    ListBoxFileList list(box.Get());
+    for (const char* entry : {"b.prt", "A.prt", "a.prt", "", "B.prt", "a.prt", "c"})
+        ASSERT_TRUE(list.Insert(entry));
+    EXPECT_EQ(Entries(list), (Strings{"", "A.prt", "a.prt", "a.prt", "b.prt", "B.prt", "c"}))
+        << "entries equal but for case stand in the order they came";
+}
+
+TEST(ListBoxFileListTest, TheOnePassFillGivesTheOrderOfInsertingOneByOne) {
+    Strings arrivals = DistinctPaths(400, 7);
+    for (const char* variant : {"C:\\PARTS", "c:\\parts", "C:\\Parts", "", "\xC9", "\xE9", "", "A", "a"})
+        arrivals.push_back(variant);
+    std::shuffle(arrivals.begin(), arrivals.end(), std::mt19937(11));
+
+    ListBoxWindow one, all;
+    ListBoxFileList oneByOne(one.Get()), onePass(all.Get());
+    for (const std::string& entry : arrivals)
+        ASSERT_TRUE(oneByOne.Insert(entry));
+    ASSERT_EQ(onePass.InsertAll(Views(arrivals)), arrivals.size());
+    EXPECT_EQ(Entries(onePass), Entries(oneByOne));
+}
+
+TEST(ListBoxFileListTest, TheOrderIsTheControlsOwnSortingOrder) {
+    Strings arrivals = DistinctPaths(400, 3);
+    ListBoxWindow box;
+    ListBoxFileList list(box.Get());
+    ASSERT_EQ(list.InsertAll(Views(arrivals)), arrivals.size());
+    EXPECT_EQ(Entries(list), SortedByTheControl(arrivals))
+        << "with no entries equal but for case, the order must be exactly the control's";
+}
+
+TEST(ListBoxFileListTest, EntriesEqualButForCaseAreTheOnlyOnesWhoseOrderMayDifferFromTheControls) {
+    Strings arrivals = DistinctPaths(200, 5);
+    for (size_t i = 0; i < 60; i += 3)
+        arrivals[i] = "C:\\Parts\\Same.PRT";
+    for (size_t i = 1; i < 60; i += 3)
+        arrivals[i] = "c:\\parts\\same.prt";
+    ListBoxWindow box;
+    ListBoxFileList list(box.Get());
+    ASSERT_EQ(list.InsertAll(Views(arrivals)), arrivals.size());
+    const Strings ours = Entries(list);
+    const Strings theirs = SortedByTheControl(arrivals);
+    ASSERT_EQ(ours.size(), theirs.size());
+    const LCID locale = static_cast<LCID>(SendMessageA(box.Get(), LB_GETLOCALE, 0, 0));
+    for (size_t i = 0; i < ours.size(); ++i)
+        ASSERT_EQ(CompareAsListBox(locale, WidenEntry(ours[i]), WidenEntry(theirs[i])), 0) << i;
+}
+
+TEST(ListBoxFileListTest, EntriesLongerThanAFixedBufferComeBackWhole) {
+    ListBoxWindow box;
+    ListBoxFileList list(box.Get());
+    const std::string longest(10000, 'x'), limit(4095, 'w'), over(4096, 'y');
+    for (const std::string* entry : {&longest, &limit, &over})
+        ASSERT_TRUE(list.Insert(*entry));
+    EXPECT_EQ(Entries(list), (Strings{limit, longest, over}));
+}
+
+TEST(ListBoxFileListTest, HighBytesComeBackAsTheyWentIn) {
+    ListBoxWindow box;
+    ListBoxFileList list(box.Get());
+    ASSERT_TRUE(list.Insert("C:\\\xE9t\xE9\\\xC0 b.prt"));
+    EXPECT_EQ(list.Entry(0), "C:\\\xE9t\xE9\\\xC0 b.prt");
+}
+
+TEST(ListBoxFileListTest, SelectionListsTheSelectedIndexesAndClearEmptiesIt) {
+    ListBoxWindow box;
+    ListBoxFileList list(box.Get());
+    for (const char* entry : {"a", "b", "c", "d"})
+        ASSERT_TRUE(list.Insert(entry));
+    EXPECT_TRUE(list.Selection().empty());
+    SendMessageA(box.Get(), LB_SETSEL, TRUE, 3);
+    SendMessageA(box.Get(), LB_SETSEL, TRUE, 1);
+    EXPECT_EQ(list.Selection(), (std::vector<int>{1, 3}));
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_TRUE(list.Selection().empty());
+    EXPECT_EQ(list.Entry(0), "") << "an index out of range reads as nothing";
+}
+
+} // namespace

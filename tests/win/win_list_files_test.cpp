@@ -1,0 +1,317 @@
+// List files on a real file system under the platform's sharing rules, and the messages the commands
+// show for them.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "exceptions.h"
+#include "list_box_file_list.h"
+#include "list_commands.h"
+#include "win_list_files.h"
+
+using shell::FileResult;
+using shell::win::WinListFiles;
+
+namespace {
+
+using namespace std::string_literals;
+
+// A folder of its own under the temporary folder, removed with what is left in it.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        char base[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, base);
+        path_ = std::string(base) + "vantrel-files-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(counter_++);
+        CreateDirectoryA(path_.c_str(), nullptr);
+    }
+    ~ScratchFolder() {
+        for (const std::string& name : Names()) {
+            const std::string file = path_ + "\\" + name;
+            SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(file.c_str());
+        }
+        RemoveDirectoryA(path_.c_str());
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA found{};
+        const HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE)
+            return names;
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                names.push_back(found.cFileName);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+        return names;
+    }
+
+private:
+    static inline int counter_ = 0;
+    std::string path_;
+};
+
+void Put(const std::string& path, const std::string& bytes) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::optional<std::string> Contents(const std::string& path) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::string bytes(static_cast<size_t>(GetFileSize(file, nullptr)), '\0');
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    return bytes;
+}
+
+// Another program's handle on a file, for as long as the test holds it.
+class OtherHandle {
+public:
+    OtherHandle(const std::string& path, DWORD access, DWORD share)
+        : handle_(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    ~OtherHandle() {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            CloseHandle(handle_);
+    }
+    OtherHandle(const OtherHandle&) = delete;
+    OtherHandle& operator=(const OtherHandle&) = delete;
+    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+// The platform's files, with the one read or write replaced by the test's.
+class FaultyFiles : public WinListFiles {
+public:
+    std::function<bool(HANDLE, const char*, DWORD, DWORD&)> write;
+    std::function<bool(HANDLE, char*, DWORD, DWORD&)> read;
+
+protected:
+    bool WriteBytes(HANDLE file, const char* bytes, DWORD size, DWORD& written) override {
+        return write ? write(file, bytes, size, written) : WinListFiles::WriteBytes(file, bytes, size, written);
+    }
+    bool ReadBytes(HANDLE file, char* buffer, DWORD size, DWORD& got) override {
+        return read ? read(file, buffer, size, got) : WinListFiles::ReadBytes(file, buffer, size, got);
+    }
+};
+
+TEST(WinListFilesTest, AWriteReplacesTheWholeFileAndLeavesNothingBeside) {
+    ScratchFolder folder;
+    const std::string path = folder.File("list.txt");
+    Put(path, "a much longer previous list\r\nwith two lines\r\n");
+    WinListFiles files;
+    ASSERT_EQ(files.WriteWhole(path, "b\r\n\0c\r\n"s), FileResult::Ok);
+    EXPECT_EQ(Contents(path), "b\r\n\0c\r\n"s);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"list.txt"});
+}
+
+TEST(WinListFilesTest, AReadGivesEveryByte) {
+    ScratchFolder folder;
+    const std::string path = folder.File("list.txt");
+    const std::string bytes = "x\ry\n\0\xFFz"s + std::string(70000, 'q');
+    Put(path, bytes);
+    WinListFiles files;
+    std::string read = "marker";
+    ASSERT_EQ(files.ReadWhole(path, read), FileResult::Ok);
+    EXPECT_EQ(read, bytes);
+}
+
+TEST(WinListFilesTest, ReadingIsRefusedWhileAnotherHandleWritesButSharedWithReaders) {
+    ScratchFolder folder;
+    const std::string path = folder.File("list.txt");
+    Put(path, "a\r\n");
+    WinListFiles files;
+    std::string read;
+    {
+        OtherHandle reader(path, GENERIC_READ, FILE_SHARE_READ);
+        ASSERT_TRUE(reader.IsOpen());
+        EXPECT_EQ(files.ReadWhole(path, read), FileResult::Ok);
+        EXPECT_EQ(read, "a\r\n");
+    }
+    OtherHandle writer(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(writer.IsOpen());
+    EXPECT_EQ(files.ReadWhole(path, read), FileResult::CannotOpen);
+    EXPECT_EQ(files.ReadWhole(folder.File("missing.txt"), read), FileResult::CannotOpen);
+}
+
+TEST(WinListFilesTest, WritingIsRefusedWhileAnotherHandleHasTheFileOpenAtAll) {
+    ScratchFolder folder;
+    const std::string path = folder.File("list.txt");
+    Put(path, "old\r\n");
+    WinListFiles files;
+    {
+        OtherHandle reader(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+        ASSERT_TRUE(reader.IsOpen());
+        EXPECT_EQ(files.WriteWhole(path, "new\r\n"), FileResult::CannotCreate);
+    }
+    EXPECT_EQ(Contents(path), "old\r\n");
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"list.txt"});
+}
+
+TEST(WinListFilesTest, AReadOnlyFileOrAMissingFolderCannotBeCreated) {
+    ScratchFolder folder;
+    const std::string path = folder.File("list.txt");
+    Put(path, "old\r\n");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    WinListFiles files;
+    EXPECT_EQ(files.WriteWhole(path, "new\r\n"), FileResult::CannotCreate);
+    EXPECT_EQ(Contents(path), "old\r\n");
+    EXPECT_EQ(files.WriteWhole(folder.File("gone\\list.txt"), "new\r\n"), FileResult::CannotCreate);
+}
+
+TEST(WinListFilesTest, TheFileIsHeldExclusivelyWhileItsNewContentsAreWritten) {
+    ScratchFolder folder;
+    const std::string path = folder.File("list.txt");
+    Put(path, "old\r\n");
+    FaultyFiles files;
+    DWORD openError = 0;
+    files.write = [&](HANDLE file, const char* bytes, DWORD size, DWORD& written) {
+        const HANDLE other =
+            CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, 0);
+        openError = other == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+        if (other != INVALID_HANDLE_VALUE)
+            CloseHandle(other);
+        return WriteFile(file, bytes, size, &written, nullptr) != FALSE;
+    };
+    EXPECT_EQ(files.WriteWhole(path, "new\r\n"), FileResult::Ok);
+    EXPECT_EQ(openError, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(Contents(path), "new\r\n");
+}
+
+TEST(WinListFilesTest, AShortWriteLeavesThePreviousFileAsItWas) {
+    ScratchFolder folder;
+    const std::string path = folder.File("list.txt");
+    Put(path, "previous\r\nlist\r\n");
+    FaultyFiles files;
+    files.write = [](HANDLE file, const char* bytes, DWORD size, DWORD& written) {
+        // The disk fills up half way.
+        WriteFile(file, bytes, size / 2, &written, nullptr);
+        SetLastError(ERROR_DISK_FULL);
+        return false;
+    };
+    EXPECT_EQ(files.WriteWhole(path, "replacement\r\n"), FileResult::WriteFailed);
+    EXPECT_EQ(Contents(path), "previous\r\nlist\r\n");
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"list.txt"}) << "no partial file may be left beside it";
+}
+
+TEST(WinListFilesTest, AShortWriteOfANewFileLeavesNoFile) {
+    ScratchFolder folder;
+    FaultyFiles files;
+    files.write = [](HANDLE, const char*, DWORD size, DWORD& written) {
+        written = size - 1;
+        return true;
+    };
+    EXPECT_EQ(files.WriteWhole(folder.File("new.txt"), "a\r\n"), FileResult::WriteFailed);
+    EXPECT_TRUE(folder.Names().empty());
+}
+
+TEST(WinListFilesTest, AShortReadIsAReadFailure) {
+    ScratchFolder folder;
+    const std::string path = folder.File("list.txt");
+    Put(path, "a\r\nb\r\n");
+    FaultyFiles files;
+    files.read = [](HANDLE file, char* buffer, DWORD size, DWORD& got) {
+        return ReadFile(file, buffer, size - 1, &got, nullptr) != FALSE;
+    };
+    std::string read = "marker";
+    EXPECT_EQ(files.ReadWhole(path, read), FileResult::ReadFailed);
+    EXPECT_EQ(read, "marker");
+}
+
+// The commands over the real list box and files; the dialogs answer with the test's path.
+struct FileCommandsOnDiskTest : ::testing::Test {
+    struct OneAnswer : shell::FileDialogHost {
+        std::string path;
+        std::optional<shell::DialogChoice> Show(const shell::FileDialogSpec&, const std::string&, int) override {
+            return shell::DialogChoice{path, 1};
+        }
+    };
+    ScratchFolder folder;
+    HWND box = CreateWindowExA(0, "LISTBOX", "", WS_POPUP | LBS_SORT | LBS_EXTENDEDSEL, 0, 0, 300, 300, nullptr,
+                               nullptr, nullptr, nullptr);
+    shell::win::ListBoxFileList list{box};
+    std::string listFileName;
+    shell::FileListDialogs dialogs;
+    OneAnswer host;
+    WinListFiles files;
+    shell::FileListCommands commands{list, listFileName, dialogs, host, files};
+
+    ~FileCommandsOnDiskTest() override { DestroyWindow(box); }
+
+    std::string Message(void (shell::FileListCommands::*command)(shell::Sender)) {
+        try {
+            (commands.*command)(nullptr);
+        } catch (const automation::Exception& e) {
+            return e.Message;
+        }
+        return "";
+    }
+};
+
+TEST_F(FileCommandsOnDiskTest, OpenWhileAnotherHandleWritesSaysCannotOpenAndKeepsTheList) {
+    list.Insert("kept");
+    host.path = folder.File("list.txt");
+    Put(host.path, "x\r\n");
+    OtherHandle writer(host.path, GENERIC_WRITE, FILE_SHARE_READ);
+    ASSERT_TRUE(writer.IsOpen());
+    EXPECT_EQ(Message(&shell::FileListCommands::mnuOpenClick), "Cannot open file " + host.path);
+    EXPECT_EQ(list.Entry(0), "kept");
+    EXPECT_EQ(listFileName, host.path);
+}
+
+TEST_F(FileCommandsOnDiskTest, SaveWhileAnotherHandleHasItOpenSaysCannotCreate) {
+    list.Insert("new");
+    host.path = folder.File("list.txt");
+    Put(host.path, "old\r\n");
+    OtherHandle reader(host.path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(reader.IsOpen());
+    EXPECT_EQ(Message(&shell::FileListCommands::mnuSaveAsClick), "Cannot create file " + host.path);
+    EXPECT_EQ(listFileName, host.path);
+    EXPECT_EQ(Contents(host.path), "old\r\n");
+}
+
+TEST_F(FileCommandsOnDiskTest, RemoveLeavesTheUnselectedEntriesAndNoSelection) {
+    for (const char* entry : {"d", "b", "a", "c", "e"})
+        list.Insert(entry);
+    SendMessageA(box, LB_SETSEL, TRUE, 0);
+    SendMessageA(box, LB_SETSEL, TRUE, 2);
+    SendMessageA(box, LB_SETSEL, TRUE, 4);
+    EXPECT_EQ(Message(&shell::FileListCommands::btnRemoveClick), "");
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Entry(0), "b");
+    EXPECT_EQ(list.Entry(1), "d");
+    EXPECT_EQ(SendMessageA(box, LB_GETSELCOUNT, 0, 0), 0);
+}
+
+TEST_F(FileCommandsOnDiskTest, SaveAndOpenCarryALongEntryWhole) {
+    const std::string longEntry = "C:\\" + std::string(5000, 'p') + ".prt";
+    list.Insert(longEntry);
+    list.Insert("");
+    host.path = folder.File("list.txt");
+    EXPECT_EQ(Message(&shell::FileListCommands::mnuSaveAsClick), "");
+    EXPECT_EQ(Contents(host.path), "\r\n" + longEntry + "\r\n");
+    list.Clear();
+    EXPECT_EQ(Message(&shell::FileListCommands::mnuOpenClick), "");
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Entry(1), longEntry);
+}
+
+} // namespace
