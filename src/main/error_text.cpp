@@ -8,4 +8,14 @@ std::string ErrorBoxText(const std::string& message) {
     return message;
 }
 
+std::string ExceptionMessage(const std::exception_ptr& failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "Unknown error";
+    }
+}
+
 } // namespace shell

@@ -1,9 +1,14 @@
 #pragma once
+#include <exception>
 #include <string>
 
 namespace shell {
 
 // The error box's text: the message, with "." appended when its last byte is above '.' (0x2E).
 std::string ErrorBoxText(const std::string& message);
+
+// The message of a caught failure: what() of a std::exception (the automation failure classes answer
+// with their Message), "Unknown error" for anything else.
+std::string ExceptionMessage(const std::exception_ptr& failure);
 
 } // namespace shell

@@ -6,20 +6,20 @@ namespace shell {
 
 // clang-format off
 const ControlSpec kControls[] = {
-    {"Bevel1",           IDC_BEVEL1,           ControlKind::Bevel,       {0, 0, 742, 33},     "",                       0,   false, false},
-    {"lbxList",          IDC_LBXLIST,          ControlKind::ListBox,     {16, 48, 537, 313},  "",                       0,   false, false},
-    {"btnAdd",           IDC_BTNADD,           ControlKind::PushButton,  {16, 376, 75, 25},   "&Add...",                10,  false, false},
-    {"btnRemove",        IDC_BTNREMOVE,        ControlKind::PushButton,  {247, 376, 75, 25},  "Rem&ove",                20,  false, false},
-    {"btnPrint",         IDC_BTNPRINT,         ControlKind::PushButton,  {478, 376, 75, 25},  "&Print",                 30,  false, false},
-    {"lblPrtAssy",       IDC_LBLPRTASSY,       ControlKind::Label,       {576, 48, 68, 13},   "Part/Assembly",          0,   false, false},
-    {"rdoHiddenVisible", IDC_RDOHIDDENVISIBLE, ControlKind::RadioButton, {600, 72, 120, 17},  "hidden lines &visible",  40,  true,  true},
-    {"rdoHiddenGrayed",  IDC_RDOHIDDENGRAYED,  ControlKind::RadioButton, {600, 96, 120, 17},  "hidden lines &grayed",   50,  false, false},
-    {"rdoHiddenRemoved", IDC_RDOHIDDENREMOVED, ControlKind::RadioButton, {600, 120, 120, 17}, "hidden lines &removed",  60,  false, false},
-    {"rdoShaded",        IDC_RDOSHADED,        ControlKind::RadioButton, {600, 144, 120, 17}, "&shaded",                70,  false, false},
-    {"chkIsometric",     IDC_CHKISOMETRIC,     ControlKind::CheckBox,    {600, 168, 120, 17}, "&isometric",             80,  true,  false},
-    {"chkZoomFit",       IDC_CHKZOOMFIT,       ControlKind::CheckBox,    {600, 192, 120, 17}, "&zoom to fit",           90,  false, false},
-    {"chkPreview",       IDC_CHKPREVIEW,       ControlKind::CheckBox,    {600, 232, 120, 17}, "print previe&w",         100, false, false},
-    {"stbVantrel",       IDC_STBVANTREL,       ControlKind::StatusBar,   {0, 424, 742, 19},   kWelcomeText,             0,   false, false},
+    {"Bevel1",           IDC_BEVEL1,           ControlKind::Bevel,       {0, 0, 742, 33},     "",                      0,   true,  false},
+    {"lbxList",          IDC_LBXLIST,          ControlKind::ListBox,     {16, 48, 537, 313},  "",                      0,   true,  false},
+    {"btnAdd",           IDC_BTNADD,           ControlKind::PushButton,  {16, 376, 75, 25},   "&Add...",               10,  true,  false},
+    {"btnRemove",        IDC_BTNREMOVE,        ControlKind::PushButton,  {247, 376, 75, 25},  "Rem&ove",               20,  true,  false},
+    {"btnPrint",         IDC_BTNPRINT,         ControlKind::PushButton,  {478, 376, 75, 25},  "&Print",                30,  true,  false},
+    {"lblPrtAssy",       IDC_LBLPRTASSY,       ControlKind::Label,       {576, 48, 68, 13},   "Part/Assembly",         0,   true,  false},
+    {"rdoHiddenVisible", IDC_RDOHIDDENVISIBLE, ControlKind::RadioButton, {600, 72, 120, 17},  "hidden lines &visible", 40,  true,  true},
+    {"rdoHiddenGrayed",  IDC_RDOHIDDENGRAYED,  ControlKind::RadioButton, {600, 96, 120, 17},  "hidden lines &grayed",  50,  false, false},
+    {"rdoHiddenRemoved", IDC_RDOHIDDENREMOVED, ControlKind::RadioButton, {600, 120, 120, 17}, "hidden lines &removed", 60,  false, false},
+    {"rdoShaded",        IDC_RDOSHADED,        ControlKind::RadioButton, {600, 144, 120, 17}, "&shaded",               70,  false, false},
+    {"chkIsometric",     IDC_CHKISOMETRIC,     ControlKind::CheckBox,    {600, 168, 120, 17}, "&isometric",            80,  true,  false},
+    {"chkZoomFit",       IDC_CHKZOOMFIT,       ControlKind::CheckBox,    {600, 192, 120, 17}, "&zoom to fit",          90,  true,  false},
+    {"chkPreview",       IDC_CHKPREVIEW,       ControlKind::CheckBox,    {600, 232, 120, 17}, "print previe&w",        100, true,  false},
+    {"stbVantrel",       IDC_STBVANTREL,       ControlKind::StatusBar,   {0, 424, 742, 19},   kWelcomeText,            0,   true,  false},
 };
 
 // The gaps after the 2nd, 4th and 7th button group the commands; Save stands before Open here.

@@ -33,9 +33,9 @@ struct ControlSpec {
     ControlKind kind;
     Rect bounds;
     const char* caption;
-    int helpContext;   // 0: none
-    bool startsGroup;  // the first control of a radio group, or the first after one
-    bool checked;      // radio buttons and check boxes: the state at start
+    int helpContext;  // 0: none
+    bool startsGroup; // WS_GROUP: all but the radio buttons after the first stand alone
+    bool checked;     // radio buttons and check boxes: the state at start
 };
 
 // In tab order: the window creates them in this order, so Tab visits them so.

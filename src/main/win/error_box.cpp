@@ -1,0 +1,54 @@
+#include "error_box.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "application.h"
+#include "error_text.h"
+
+namespace {
+
+// Disables every visible, enabled top-level window of this thread for its lifetime, as a modal box must
+// keep the user out of all of them (a plain owned message box would disable its owner only).
+class ProgramWindowsDisabled {
+public:
+    ProgramWindowsDisabled() : active_(GetActiveWindow()) {
+        EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
+        for (HWND window : windows_)
+            EnableWindow(window, FALSE);
+    }
+    ~ProgramWindowsDisabled() {
+        for (HWND window : windows_) {
+            if (IsWindow(window))
+                EnableWindow(window, TRUE);
+        }
+        if (active_ && IsWindow(active_))
+            SetActiveWindow(active_);
+    }
+    ProgramWindowsDisabled(const ProgramWindowsDisabled&) = delete;
+    ProgramWindowsDisabled& operator=(const ProgramWindowsDisabled&) = delete;
+
+private:
+    static BOOL CALLBACK Collect(HWND window, LPARAM self) noexcept {
+        if (!IsWindowVisible(window) || !IsWindowEnabled(window))
+            return TRUE;
+        try {
+            reinterpret_cast<ProgramWindowsDisabled*>(self)->windows_.push_back(window);
+            return TRUE;
+        } catch (...) {
+            return FALSE; // no memory: the windows found so far are disabled, the box still shows
+        }
+    }
+
+    HWND active_;
+    std::vector<HWND> windows_;
+};
+
+} // namespace
+
+void ShowErrorBox(const std::string& message) {
+    const std::string text = shell::ErrorBoxText(message);
+    ProgramWindowsDisabled disabled;
+    MessageBoxA(Application.MainWindow(), text.c_str(), Application.Title().c_str(), MB_OK | MB_ICONSTOP);
+}
