@@ -46,9 +46,9 @@ private:
 
 struct PrintRunTest : ::testing::Test {
     std::shared_ptr<fakes::CallLog> log = std::make_shared<fakes::CallLog>();
+    FakeObject doc{"doc", log}; // first, so it outlives the scripted answers of the hosts that return it
     FakeObject app{"app", log};
     FakeObject app2{"app2", log};
-    FakeObject doc{"doc", log};
     FakeFactory factory;
     fakes::ScopedPlatform platform{&factory};
     RecordingView view{log};
