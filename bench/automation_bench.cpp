@@ -3,9 +3,11 @@
 // Run under Wine with the stand-in registered: automation_bench.exe [calls]
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "automation.h"
 #include "com_object.h"
@@ -17,7 +19,9 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+double Seconds(Clock::time_point since) {
+    return std::chrono::duration<double>(Clock::now() - since).count();
+}
 
 double LinkCallsPerSecond(const Variant& host, int calls) {
     const auto start = Clock::now();
@@ -48,10 +52,16 @@ double RawCallsPerSecond(IDispatch* dispatch, int calls) {
     return calls / Seconds(start);
 }
 
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const int calls = argc > 1 ? std::atoi(argv[1]) : 3000;
+    const int calls = argc > 1 ? std::atoi(argv[1]) : 4000;
     win::ComApartment com;
     win::InstallComPlatform();
     try {
@@ -59,18 +69,25 @@ int main(int argc, char** argv) {
         auto* dispatch = static_cast<win::ComDispatchObject*>(host.Object())->Dispatch();
         LinkCallsPerSecond(host, 200); // warm up both paths
         RawCallsPerSecond(dispatch, 200);
-        double link = 0, raw = 0;
-        // Interleave rounds so a drift in the machine's load hits both alike.
-        for (int round = 0; round < 3; ++round) {
-            link += LinkCallsPerSecond(host, calls / 3);
-            raw += RawCallsPerSecond(dispatch, calls / 3);
+        // Many short rounds, alternating which path goes first, so a drift in the machine's load hits both
+        // alike; the medians are reported.
+        constexpr int kRounds = 10;
+        const int perRound = calls / kRounds;
+        std::vector<double> link, raw;
+        for (int round = 0; round < kRounds; ++round) {
+            if (round % 2 == 0) {
+                link.push_back(LinkCallsPerSecond(host, perRound));
+                raw.push_back(RawCallsPerSecond(dispatch, perRound));
+            } else {
+                raw.push_back(RawCallsPerSecond(dispatch, perRound));
+                link.push_back(LinkCallsPerSecond(host, perRound));
+            }
         }
-        link /= 3;
-        raw /= 3;
-        std::printf("calls per round trip pair: %d in 3 rounds\n", calls);
-        std::printf("CallAutomationMethod:      %8.1f calls/s\n", link);
-        std::printf("raw GetIDsOfNames+Invoke:  %8.1f calls/s\n", raw);
-        std::printf("link overhead:             %8.1f %%\n", (raw / link - 1.0) * 100.0);
+        const double linkRate = Median(link), rawRate = Median(raw);
+        std::printf("calls: %d per path, %d rounds, medians\n", perRound * kRounds, kRounds);
+        std::printf("CallAutomationMethod:      %8.1f calls/s\n", linkRate);
+        std::printf("raw GetIDsOfNames+Invoke:  %8.1f calls/s\n", rawRate);
+        std::printf("link overhead:             %8.1f %%\n", (rawRate / linkRate - 1.0) * 100.0);
         CallAutomationMethod(host, host::kExitApp.name);
     } catch (const Exception& e) {
         std::printf("failed: %s\n", e.Message.c_str());
