@@ -12,6 +12,7 @@
 
 using shell::win::CompareAsListBox;
 using shell::win::ListBoxFileList;
+using shell::win::SortKey;
 using shell::win::WidenEntry;
 
 namespace {
@@ -122,6 +123,23 @@ TEST(ListBoxFileListTest, EntriesEqualButForCaseAreTheOnlyOnesWhoseOrderMayDiffe
     const LCID locale = static_cast<LCID>(SendMessageA(box.Get(), LB_GETLOCALE, 0, 0));
     for (size_t i = 0; i < ours.size(); ++i)
         ASSERT_EQ(CompareAsListBox(locale, WidenEntry(ours[i]), WidenEntry(theirs[i])), 0) << i;
+}
+
+TEST(ListBoxFileListTest, SortKeysOrderPathsAsTheControlsComparisonDoes) {
+    // The one-pass fill sorts by sort keys and falls back to the slow comparison when they disagree;
+    // for paths such as users gather they must agree, or the fill loses its speed.
+    Strings paths = DistinctPaths(300, 13);
+    for (const char* variant : {"C:\\PARTS", "c:\\parts", "", "\xC9", "\xE9", "a-b", "ab", "a b", "a'b"})
+        paths.push_back(variant);
+    const LCID locale = GetUserDefaultLCID();
+    const auto sign = [](int value) { return (value > 0) - (value < 0); };
+    for (const std::string& a : paths) {
+        for (const std::string& b : paths) {
+            const std::wstring wa = WidenEntry(a), wb = WidenEntry(b);
+            ASSERT_EQ(sign(SortKey(locale, wa).compare(SortKey(locale, wb))), sign(CompareAsListBox(locale, wa, wb)))
+                << a << " / " << b;
+        }
+    }
 }
 
 TEST(ListBoxFileListTest, EntriesLongerThanAFixedBufferComeBackWhole) {

@@ -41,4 +41,8 @@ std::wstring WidenEntry(std::string_view entry);
 // Negative, zero or positive.
 int CompareAsListBox(LCID locale, const std::wstring& a, const std::wstring& b);
 
+// The entry's sort key for that comparison (LCMapStringW): comparing two keys as bytes orders the
+// entries as CompareAsListBox does.
+std::string SortKey(LCID locale, const std::wstring& entry);
+
 } // namespace shell::win
