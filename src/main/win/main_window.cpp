@@ -66,8 +66,41 @@ bool IsPushButton(HWND window) {
 
 } // namespace
 
+namespace {
+
+// The form the menu help hook of this thread serves.
+TfrmVantrel* gMenuHelpForm = nullptr;
+// Sent for F1 beside the key itself; the system turns it into WM_HELP for the item under the mouse pointer.
+constexpr UINT kKeyF1Message = 0x004D;
+
+} // namespace
+
+MenuHelpHook::MenuHelpHook(TfrmVantrel& form)
+    : hook_(SetWindowsHookExA(WH_MSGFILTER, &Filter, nullptr, GetCurrentThreadId())) {
+    gMenuHelpForm = &form;
+}
+
+MenuHelpHook::~MenuHelpHook() {
+    if (hook_)
+        UnhookWindowsHookEx(hook_);
+    gMenuHelpForm = nullptr;
+}
+
+LRESULT CALLBACK MenuHelpHook::Filter(int code, WPARAM wParam, LPARAM lParam) noexcept {
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_MENU && gMenuHelpForm) {
+        if (message->message == WM_KEYDOWN && message->wParam == VK_F1) {
+            gMenuHelpForm->HelpForHighlightedMenuItem();
+            return TRUE;
+        }
+        if (message->message == kKeyF1Message)
+            return TRUE; // already answered by the key itself
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 TfrmVantrel::TfrmVantrel()
-    : dpi_(SystemDpi()), font_(CreateFormFont(dpi_)), pictures_(LoadToolPictures(dpi_)),
+    : dpi_(SystemDpi()), menuHelpHook_(*this), font_(CreateFormFont(dpi_)), pictures_(LoadToolPictures(dpi_)),
       controls_(CreateFrameAndControls()) {
     // varHostApp, varActiveDoc and listFileName have just been constructed, after the controls.
     RunGuarded([this] { FormCreate(); });
@@ -138,6 +171,9 @@ LRESULT TfrmVantrel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HELP:
         OnHelp(*reinterpret_cast<const HELPINFO*>(lParam));
         return TRUE;
+    case WM_MENUSELECT:
+        OnMenuSelect(wParam, lParam);
+        return 0;
     case WM_ACTIVATE:
         if (RestoreFocusOnActivate(wParam))
             return 0;
@@ -166,10 +202,9 @@ void TfrmVantrel::FormClose(const Sender&, CloseAction&) {
 }
 
 void TfrmVantrel::OnHelp(const HELPINFO& info) {
-    if (info.iContextType == HELPINFO_MENUITEM) {
-        Application.HelpContext(shell::MenuItemHelpContext(shell::kMenuHelp, shell::kMenuHelpCount, info.iCtrlId));
+    // F1 in an open menu is answered by MenuHelpHook; a menu item's WM_HELP is not another request.
+    if (info.iContextType != HELPINFO_WINDOW)
         return;
-    }
     std::vector<int> contexts;
     for (HWND window = static_cast<HWND>(info.hItemHandle); window; window = GetParent(window)) {
         contexts.push_back(static_cast<int>(GetWindowContextHelpId(window)));
@@ -178,6 +213,28 @@ void TfrmVantrel::OnHelp(const HELPINFO& info) {
     }
     if (const auto context = shell::ControlHelpContext(contexts))
         Application.HelpContext(*context);
+}
+
+void TfrmVantrel::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
+    HMENU menu = reinterpret_cast<HMENU>(lParam);
+    const UINT flags = HIWORD(wParam);
+    if (flags == 0xFFFF && !menu) {
+        highlightedMenuItem_ = 0; // the menu has closed
+        return;
+    }
+    if (!(flags & MF_POPUP)) {
+        highlightedMenuItem_ = LOWORD(wParam);
+        return;
+    }
+    // A drop-down's own item comes by position; its id is its MENUEX id.
+    MENUITEMINFOA item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_ID;
+    highlightedMenuItem_ = GetMenuItemInfoA(menu, LOWORD(wParam), TRUE, &item) ? static_cast<int>(item.wID) : 0;
+}
+
+void TfrmVantrel::HelpForHighlightedMenuItem() {
+    Application.HelpContext(shell::MenuItemHelpContext(shell::kMenuHelp, shell::kMenuHelpCount, highlightedMenuItem_));
 }
 
 bool TfrmVantrel::RestoreFocusOnActivate(WPARAM wParam) {

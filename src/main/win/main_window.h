@@ -55,6 +55,25 @@ private:
     HWND tooltip_ = nullptr;
 };
 
+class TfrmVantrel;
+
+// F1 while a menu is open asks help for the highlighted item (as WM_MENUSELECT reported it). The key goes
+// to the menu's own loop, and what the system makes of it differs (Wine sends WM_HELP twice, once for the
+// item under the mouse pointer), so a message filter hook of this thread (WH_MSGFILTER, MSGF_MENU) takes
+// the key there, asks once, and eats it.
+class MenuHelpHook {
+public:
+    explicit MenuHelpHook(TfrmVantrel& form);
+    ~MenuHelpHook();
+    MenuHelpHook(const MenuHelpHook&) = delete;
+    MenuHelpHook& operator=(const MenuHelpHook&) = delete;
+
+private:
+    static LRESULT CALLBACK Filter(int code, WPARAM wParam, LPARAM lParam) noexcept;
+
+    HHOOK hook_;
+};
+
 class TfrmVantrel : public TForm {
 public:
     // Builds the frame and the controls, constructs the members, runs FormCreate (an error there is shown
@@ -109,8 +128,10 @@ private:
     // pictures outlive the controls that draw with them; the controls are built before, and destroyed
     // after, varHostApp, varActiveDoc and listFileName, so the document reference goes before the host's.
     const int dpi_;
-    HWND lastFocus_ = nullptr; // the control that gets the focus back when the window is activated
-    bool closing_ = false;     // FormClose ran and the quit request is posted
+    HWND lastFocus_ = nullptr;    // the control that gets the focus back when the window is activated
+    bool closing_ = false;        // FormClose ran and the quit request is posted
+    int highlightedMenuItem_ = 0; // the menu item F1 asks help for while the menu is open (0: none)
+    MenuHelpHook menuHelpHook_;
     FontHandle font_;
     std::vector<ImageListHandle> pictures_; // one per tool button: normal and disabled image
     MainWindowControls controls_;
@@ -129,6 +150,9 @@ private:
     void RunCommand(int id, HWND control);
     void OnClose();
     void OnHelp(const HELPINFO& info);
+    void OnMenuSelect(WPARAM wParam, LPARAM lParam);
+    void HelpForHighlightedMenuItem();
+    friend class MenuHelpHook;
     bool RestoreFocusOnActivate(WPARAM wParam);
     LRESULT FocusedPushButton() const;
 };

@@ -1,0 +1,602 @@
+#include "driver.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+#include <utility>
+
+namespace gui {
+
+namespace {
+
+constexpr int kClassNameLength = 256;
+
+std::string Narrow(const std::wstring& text) {
+    std::string out;
+    for (wchar_t c : text)
+        out += c < 0x80 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+} // namespace
+
+void Pump(DWORD milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    for (;;) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        const ULONGLONG now = GetTickCount64();
+        if (now >= end)
+            return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+    }
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMilliseconds) {
+    const ULONGLONG end = GetTickCount64() + timeoutMilliseconds;
+    for (;;) {
+        if (condition())
+            return true;
+        if (GetTickCount64() >= end)
+            return false;
+        Pump(20);
+    }
+}
+
+std::wstring TestProgramFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    return folder.substr(0, folder.find_last_of(L"\\/"));
+}
+
+std::wstring VantrelPath() {
+    return TestProgramFolder() + L"\\Vantrel.exe";
+}
+
+std::wstring WindowText(HWND window) {
+    // WM_GETTEXT is marshalled across processes (GetWindowText only reads other processes' captions).
+    const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
+std::wstring ClassName(HWND window) {
+    wchar_t name[kClassNameLength] = {};
+    GetClassNameW(window, name, kClassNameLength);
+    return name;
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
+
+HWND FindChild(HWND parent, const wchar_t* className, const wchar_t* caption) {
+    for (HWND child : Children(parent)) {
+        const bool classMatches = !className || _wcsicmp(ClassName(child).c_str(), className) == 0;
+        const bool captionMatches = !caption || WindowText(child) == caption;
+        if (classMatches && captionMatches)
+            return child;
+        if (HWND found = FindChild(child, className, caption))
+            return found;
+    }
+    return nullptr;
+}
+
+HWND FindChildById(HWND parent, int id) {
+    for (HWND child : Children(parent)) {
+        if (GetDlgCtrlID(child) == id)
+            return child;
+        if (HWND found = FindChildById(child, id))
+            return found;
+    }
+    return nullptr;
+}
+
+RECT RectInParent(HWND child) {
+    RECT rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+RECT ClientRect(HWND window) {
+    RECT rect;
+    GetClientRect(window, &rect);
+    return rect;
+}
+
+bool IsChecked(HWND button) {
+    return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::vector<std::wstring> ListBoxItems(HWND listBox) {
+    std::vector<std::wstring> items;
+    const LRESULT count = SendMessageW(listBox, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageW(listBox, LB_GETTEXTLEN, i, 0);
+        std::wstring item(static_cast<size_t>(length < 0 ? 0 : length) + 1, L'\0');
+        const LRESULT copied = SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+        item.resize(static_cast<size_t>(copied < 0 ? 0 : copied));
+        items.push_back(item);
+    }
+    return items;
+}
+
+void AddListBoxItem(HWND listBox, const std::wstring& entry) {
+    SendMessageW(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+}
+
+void Click(HWND button) {
+    SendMessageW(button, BM_CLICK, 0, 0);
+}
+
+void PostClick(HWND button) {
+    PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+void PostCommand(HWND window, int id) {
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+bool BringToFront(HWND window) {
+    if (GetForegroundWindow() == window)
+        return true;
+    SetForegroundWindow(window);
+    return WaitFor([&] { return GetForegroundWindow() == window; }, 3000);
+}
+
+namespace {
+
+INPUT KeyInput(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+void SendInputs(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Pump(50);
+}
+
+INPUT MouseInput(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+} // namespace
+
+void PressKeys(const std::vector<WORD>& keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys)
+        inputs.push_back(KeyInput(key, false));
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it)
+        inputs.push_back(KeyInput(*it, true));
+    SendInputs(inputs);
+}
+
+void MoveMouseTo(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    SetCursorPos(client.x, client.y);
+    Pump(50);
+}
+
+void ClickAt(HWND window, POINT point, bool doubleClick) {
+    MoveMouseTo(window, point);
+    std::vector<INPUT> inputs{MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
+    if (doubleClick) {
+        inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN));
+        inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
+    }
+    SendInputs(inputs);
+}
+
+// --- App -------------------------------------------------------------------------------------------------
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    const wchar_t* className;
+    const wchar_t* caption;
+    HWND except;
+    bool visibleOnly;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId != search->processId || window == search->except)
+        return TRUE;
+    if (search->visibleOnly && !IsWindowVisible(window))
+        return TRUE;
+    if (search->className && _wcsicmp(ClassName(window).c_str(), search->className) != 0)
+        return TRUE;
+    if (search->caption && WindowText(window) != search->caption)
+        return TRUE;
+    search->found.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> FindTopLevel(DWORD processId, const wchar_t* className, const wchar_t* caption, HWND except,
+                               bool visibleOnly) {
+    WindowSearch search{processId, className, caption, except, visibleOnly, {}};
+    EnumWindows(&CollectTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void CALLBACK NoteAnswer(HWND, UINT, ULONG_PTR answered, LRESULT) {
+    *reinterpret_cast<bool*>(answered) = true;
+}
+
+} // namespace
+
+App App::Launch(const std::wstring& exePath, const wchar_t* caption, DWORD timeoutMilliseconds) {
+    std::wstring commandLine = L"\"" + exePath + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info))
+        throw std::runtime_error("cannot start " + Narrow(exePath));
+    App app;
+    app.process_ = info.hProcess;
+    app.thread_ = info.hThread;
+    app.processId_ = info.dwProcessId;
+    WaitForInputIdle(info.hProcess, timeoutMilliseconds);
+    const bool found = WaitFor(
+        [&] {
+            const auto windows = FindTopLevel(app.processId_, nullptr, caption, nullptr, true);
+            app.mainWindow_ = windows.empty() ? nullptr : windows.front();
+            return app.mainWindow_ != nullptr;
+        },
+        timeoutMilliseconds);
+    if (!found)
+        throw std::runtime_error("the program's window did not appear");
+    app.threadId_ = GetWindowThreadProcessId(app.mainWindow_, nullptr);
+    return app;
+}
+
+App::App(App&& other) noexcept
+    : process_(std::exchange(other.process_, nullptr)), thread_(std::exchange(other.thread_, nullptr)),
+      processId_(other.processId_), threadId_(other.threadId_), mainWindow_(other.mainWindow_) {}
+
+App::~App() {
+    if (!process_)
+        return;
+    if (IsRunning()) {
+        if (IsWindow(mainWindow_))
+            PostMessageW(mainWindow_, WM_CLOSE, 0, 0);
+        if (!WaitForExit(3000)) {
+            TerminateProcess(process_, 1);
+            WaitForExit(3000);
+        }
+    }
+    CloseHandle(thread_);
+    CloseHandle(process_);
+}
+
+bool App::IsRunning() const {
+    return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> App::WaitForExit(DWORD timeoutMilliseconds) {
+    if (!WaitFor([&] { return !IsRunning(); }, timeoutMilliseconds))
+        return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+bool App::WaitUntilIdle(DWORD timeoutMilliseconds) const {
+    // A sent message is handled only between handlers (or inside a modal loop). Sending from this thread
+    // would stop the driver from answering the program meanwhile, so wait for the answer while pumping.
+    bool answered = false;
+    SendMessageCallbackW(mainWindow_, WM_NULL, 0, 0, &NoteAnswer, reinterpret_cast<ULONG_PTR>(&answered));
+    // Should the time run out, the answer still comes to a callback that writes into `answered`: wait
+    // for it regardless, so the flag outlives the call.
+    const bool idle = WaitFor([&] { return answered; }, timeoutMilliseconds);
+    if (!idle)
+        WaitFor([&] { return answered || !IsRunning(); }, 60000);
+    return idle;
+}
+
+HWND App::FocusedWindow() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(threadId_, &info))
+        return nullptr;
+    return info.hwndFocus;
+}
+
+std::vector<HWND> App::TopLevelWindows() const {
+    return FindTopLevel(processId_, nullptr, nullptr, nullptr, false);
+}
+
+HWND App::WaitForWindow(const wchar_t* className, const wchar_t* caption, DWORD timeoutMilliseconds) const {
+    HWND window = nullptr;
+    WaitFor(
+        [&] {
+            const auto windows = FindTopLevel(processId_, className, caption, mainWindow_, true);
+            window = windows.empty() ? nullptr : windows.front();
+            return window != nullptr;
+        },
+        timeoutMilliseconds);
+    return window;
+}
+
+HWND App::WaitForDialog(DWORD timeoutMilliseconds, const wchar_t* caption) const {
+    return WaitForWindow(L"#32770", caption, timeoutMilliseconds);
+}
+
+std::wstring App::StatusText(HWND statusBar, int part) const {
+    // SB_GETTEXT is not marshalled: the program writes into a buffer in its own memory.
+    const LRESULT length = LOWORD(SendMessageW(statusBar, SB_GETTEXTLENGTHW, part, 0));
+    std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
+    RemoteMemory buffer(process_, text.size() * sizeof(wchar_t));
+    SendMessageW(statusBar, SB_GETTEXTW, part, buffer.AsParam());
+    buffer.Read(text.data(), text.size() * sizeof(wchar_t));
+    return std::wstring(text.data(), static_cast<size_t>(length));
+}
+
+std::vector<std::pair<HWND, std::wstring>> App::TooltipTools(HWND tooltip) const {
+    constexpr size_t kTextChars = 256;
+    std::vector<std::pair<HWND, std::wstring>> tools;
+    RemoteMemory memory(process_, sizeof(TTTOOLINFOW) + kTextChars * sizeof(wchar_t));
+    const LRESULT count = SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.lpszText = reinterpret_cast<wchar_t*>(memory.AsParam(sizeof tool));
+        const wchar_t empty = L'\0';
+        memory.Write(&tool, sizeof tool);
+        memory.Write(&empty, sizeof empty, sizeof tool);
+        if (!SendMessageW(tooltip, TTM_ENUMTOOLSW, i, memory.AsParam()))
+            continue;
+        memory.Read(&tool, sizeof tool);
+        // The hint itself, asked for again with room given (TTM_GETTEXTW writes at most kTextChars).
+        tool.lpszText = reinterpret_cast<wchar_t*>(memory.AsParam(sizeof tool));
+        memory.Write(&tool, sizeof tool);
+        SendMessageW(tooltip, TTM_GETTEXTW, kTextChars, memory.AsParam());
+        std::vector<wchar_t> text(kTextChars, L'\0');
+        memory.Read(text.data(), text.size() * sizeof(wchar_t), sizeof tool);
+        text.back() = L'\0';
+        tools.emplace_back(reinterpret_cast<HWND>(tool.uId), std::wstring(text.data()));
+    }
+    return tools;
+}
+
+RemoteMemory::RemoteMemory(HANDLE process, size_t size)
+    : process_(process), address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {
+    if (!address_)
+        throw std::runtime_error("cannot allocate memory in the program");
+}
+
+RemoteMemory::~RemoteMemory() {
+    VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+}
+
+void RemoteMemory::Write(const void* data, size_t size, size_t offset) {
+    WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, nullptr);
+}
+
+void RemoteMemory::Read(void* data, size_t size, size_t offset) const {
+    ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, nullptr);
+}
+
+// --- dialogs ---------------------------------------------------------------------------------------------------
+
+bool SetFileName(HWND dialog, const std::wstring& fileName) {
+    constexpr int kFileNameId = 1148; // cmb13 and its edit box
+    HWND box = FindChildById(dialog, kFileNameId);
+    while (box) {
+        HWND inner = FindChildById(box, kFileNameId);
+        if (!inner)
+            break;
+        box = inner;
+    }
+    if (!box)
+        box = FindChild(dialog, L"Edit");
+    if (!box)
+        return false;
+    SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()));
+    return WindowText(box) == fileName;
+}
+
+void PressDialogButton(HWND dialog, int id) {
+    HWND button = GetDlgItem(dialog, id);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+MessageBoxContent ReadMessageBox(HWND box) {
+    constexpr int kTextId = 0xFFFF; // the message box's text control
+    MessageBoxContent content;
+    content.caption = WindowText(box);
+    HWND text = GetDlgItem(box, kTextId);
+    if (text)
+        content.text = WindowText(text);
+    for (HWND child : Children(box)) {
+        const std::wstring kind = ClassName(child);
+        if (_wcsicmp(kind.c_str(), L"Button") == 0 && IsWindowVisible(child))
+            content.buttons.push_back(WindowText(child));
+        if (_wcsicmp(kind.c_str(), L"Static") == 0 && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            const HICON shown = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+            content.hasStopIcon = shown != nullptr;
+        }
+    }
+    return content;
+}
+
+// --- resources -------------------------------------------------------------------------------------------------
+
+namespace {
+
+std::vector<MenuEntry> ReadMenu(HMENU menu) {
+    std::vector<MenuEntry> entries;
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        wchar_t caption[256] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+        info.dwTypeData = caption;
+        info.cch = 255;
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+        MenuEntry entry;
+        entry.caption = caption;
+        entry.id = info.wID;
+        entry.separator = (info.fType & MFT_SEPARATOR) != 0;
+        entry.enabled = (info.fState & (MFS_DISABLED | MFS_GRAYED)) == 0;
+        entry.checked = (info.fState & MFS_CHECKED) != 0;
+        if (info.hSubMenu)
+            entry.items = ReadMenu(info.hSubMenu);
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+} // namespace
+
+std::vector<MenuEntry> LoadMenuResource(const std::wstring& exePath, int menuId) {
+    HMODULE module = LoadLibraryExW(exePath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module)
+        throw std::runtime_error("cannot read the program's resources");
+    HMENU menu = LoadMenuW(module, MAKEINTRESOURCEW(menuId));
+    std::vector<MenuEntry> entries = menu ? ReadMenu(menu) : std::vector<MenuEntry>{};
+    if (menu)
+        DestroyMenu(menu);
+    FreeLibrary(module);
+    return entries;
+}
+
+// --- help viewer -------------------------------------------------------------------------------------------------
+
+namespace {
+
+constexpr wchar_t kHelpViewerClass[] = L"MS_WINHELP";
+constexpr ULONG_PTR kWinHelpMagic = 0xA1DE505; // tags WinHelp's WM_COPYDATA
+
+// The block WinHelp sends: its own size, the command, its data, then the help file name at ofsFilename.
+struct WinHelpBlock {
+    WORD size;
+    WORD command;
+    LONG data;
+    LONG reserved;
+    WORD ofsFilename;
+    WORD ofsData;
+};
+
+} // namespace
+
+HelpViewerStandIn::HelpViewerStandIn() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = &Procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = kHelpViewerClass;
+    RegisterClassW(&windowClass);
+    window_ = CreateWindowExW(0, kHelpViewerClass, L"Help viewer stand-in", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                              nullptr, GetModuleHandleW(nullptr), this);
+    if (!window_)
+        throw std::runtime_error("cannot create the help viewer stand-in");
+}
+
+HelpViewerStandIn::~HelpViewerStandIn() {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+}
+
+LRESULT CALLBACK HelpViewerStandIn::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<HelpViewerStandIn*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self && message == WM_COPYDATA) {
+        const auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (copy->dwData == kWinHelpMagic && copy->cbData >= sizeof(WinHelpBlock)) {
+            const auto* block = static_cast<const WinHelpBlock*>(copy->lpData);
+            Request request{block->command, static_cast<ULONG_PTR>(static_cast<ULONG>(block->data)), {}};
+            if (block->ofsFilename && block->ofsFilename < copy->cbData) {
+                const char* name = static_cast<const char*>(copy->lpData) + block->ofsFilename;
+                request.helpFile.assign(name, strnlen(name, copy->cbData - block->ofsFilename));
+            }
+            self->requests_.push_back(request);
+            return TRUE;
+        }
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// --- the screen ------------------------------------------------------------------------------------------------
+
+bool SaveScreenshot(const RECT& area, const std::wstring& bmpPath) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height; // bottom-up, as a .bmp file stores it
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool saved = false;
+    if (bitmap) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+        GdiFlush();
+        const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) & ~3u);
+        const DWORD imageSize = stride * static_cast<DWORD>(height);
+        BITMAPFILEHEADER file{};
+        file.bfType = 0x4D42;
+        file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+        file.bfSize = file.bfOffBits + imageSize;
+        HANDLE out = CreateFileW(bmpPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        if (out != INVALID_HANDLE_VALUE) {
+            DWORD written = 0;
+            saved = WriteFile(out, &file, sizeof file, &written, nullptr) &&
+                    WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
+                    WriteFile(out, bits, imageSize, &written, nullptr) && written == imageSize;
+            CloseHandle(out);
+        }
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return saved;
+}
+
+std::wstring ArtifactFolder() {
+    wchar_t value[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"VANTREL_ARTIFACTS", value, MAX_PATH) == 0)
+        return TestProgramFolder();
+    std::wstring folder(value);
+    if (!folder.empty() && folder[0] == L'/')
+        folder = L"Z:" + folder; // a Unix path, as the test script passes it
+    std::replace(folder.begin(), folder.end(), L'/', L'\\');
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder;
+}
+
+} // namespace gui
