@@ -1,0 +1,272 @@
+// The file list as a user works it: Add through the real file dialog, Save As and Save with the file's
+// bytes compared, Open of list files with every kind of line end, the error box of an Open that fails,
+// and cancelled dialogs.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "vantrel_app.h"
+
+using namespace gui;
+
+namespace {
+
+using Entries = std::vector<std::wstring>;
+using namespace std::string_literals;
+
+constexpr int kFileNameBoxId = 1148;
+
+// A folder of documents and list files for one test, removed afterwards.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        wchar_t base[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, base);
+        path_ = std::wstring(base) + L"vantrel-gui-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                std::to_wstring(GetTickCount());
+        CreateDirectoryW(path_.c_str(), nullptr);
+    }
+    ~ScratchFolder() {
+        WIN32_FIND_DATAW found{};
+        const HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                DeleteFileW((path_ + L"\\" + found.cFileName).c_str());
+            } while (FindNextFileW(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryW(path_.c_str());
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::wstring& Path() const { return path_; }
+    std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
+    std::wstring Put(const std::wstring& name, const std::string& bytes = "") const {
+        const std::wstring file = File(name);
+        const HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        CloseHandle(handle);
+        return file;
+    }
+
+private:
+    std::wstring path_;
+};
+
+std::optional<std::string> Contents(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::string bytes(static_cast<size_t>(GetFileSize(file, nullptr)), '\0');
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    return bytes;
+}
+
+// The innermost box of the file dialog's file name (ComboBoxEx32 > ComboBox > Edit, all id 1148).
+HWND FileNameBox(HWND dialog) {
+    HWND box = FindChildById(dialog, kFileNameBoxId);
+    while (box) {
+        HWND inner = FindChildById(box, kFileNameBoxId);
+        if (!inner)
+            break;
+        box = inner;
+    }
+    return box;
+}
+
+class FileListTest : public VantrelTest {
+protected:
+    // Opens a dialog by posting the command, and waits for it.
+    HWND OpenDialog(int commandId) {
+        PostCommand(Main(), commandId);
+        return WaitDialog();
+    }
+    HWND WaitDialog() {
+        HWND dialog = app().WaitForDialog(10000);
+        EXPECT_NE(dialog, nullptr) << "no file dialog";
+        // Let the dialog finish its own set-up (it fills the name box after it shows).
+        app().WaitUntilIdle();
+        return dialog;
+    }
+    // Types a name into the dialog and presses its OK button ("Open" or "Save").
+    void Choose(HWND dialog, const std::wstring& name) {
+        ASSERT_TRUE(SetFileName(dialog, name));
+        PressDialogButton(dialog, IDOK);
+    }
+    // Waits until the dialog is gone and the command that showed it has returned.
+    void WaitClosed(HWND dialog) {
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 10000));
+        EXPECT_TRUE(app().WaitUntilIdle());
+    }
+    void ChooseAndWait(HWND dialog, const std::wstring& name) {
+        Choose(dialog, name);
+        WaitClosed(dialog);
+    }
+    void Cancel(HWND dialog) {
+        PressDialogButton(dialog, IDCANCEL);
+        WaitClosed(dialog);
+    }
+    Entries Items() { return ListBoxItems(List()); }
+    void Fill(const Entries& entries) {
+        for (const std::wstring& entry : entries)
+            AddListBoxItem(List(), entry);
+    }
+    void SaveAs(const std::wstring& path) { ChooseAndWait(OpenDialog(IDM_SAVEAS), path); }
+    void OpenList(const std::wstring& path) { ChooseAndWait(OpenDialog(IDM_OPEN), path); }
+
+    ScratchFolder folder;
+};
+
+TEST_F(FileListTest, AddOfSeveralFilesFromOneFolderGivesFolderBackslashAndNameForEach) {
+    folder.Put(L"b.SLDASM");
+    folder.Put(L"a.sldprt");
+    folder.Put(L"c.slddrw");
+    PostClick(Button(L"&Add..."));
+    HWND dialog = WaitDialog();
+    // Into the folder first (the dialog stays open), then the names, as a user types them.
+    Choose(dialog, folder.Path());
+    ASSERT_TRUE(WaitFor([&] { return WindowText(FileNameBox(dialog)).empty(); }, 5000));
+    ChooseAndWait(dialog, L"\"c.slddrw\" \"a.sldprt\"");
+    EXPECT_EQ(Items(), (Entries{folder.File(L"a.sldprt"), folder.File(L"c.slddrw")}));
+}
+
+TEST_F(FileListTest, AddOfOneFileGivesItsFullPathAndProposesItNextTime) {
+    const std::wstring part = folder.Put(L"only.sldprt");
+    PostClick(ToolButton(L"Add Files"));
+    ChooseAndWait(WaitDialog(), part);
+    EXPECT_EQ(Items(), Entries{part});
+
+    PostClick(Button(L"&Add..."));
+    HWND dialog = WaitDialog();
+    EXPECT_EQ(WindowText(FileNameBox(dialog)), L"only.sldprt") << "the last path is proposed, in its folder";
+    PressDialogButton(dialog, IDOK);
+    WaitClosed(dialog);
+    EXPECT_EQ(Items(), (Entries{part, part})) << "confirming it unchanged adds it once more";
+}
+
+TEST_F(FileListTest, SaveAsWritesTheSortedListAndSaveWritesItAgainWithoutADialog) {
+    Fill({L"C:\\parts\\z.sldprt", L"", L"C:\\Parts\\A.SLDASM"});
+    const std::wstring list = folder.File(L"list.txt");
+    SaveAs(folder.File(L"list"));
+    EXPECT_EQ(Contents(list), "\r\nC:\\Parts\\A.SLDASM\r\nC:\\parts\\z.sldprt\r\n"s)
+        << "a name typed without extension gets .txt";
+
+    Fill({L"C:\\parts\\m.slddrw"});
+    PostClick(ToolButton(L"Save File"));
+    EXPECT_TRUE(app().WaitUntilIdle());
+    EXPECT_EQ(app().WaitForDialog(500), nullptr) << "Save with a current list file asks nothing";
+    EXPECT_EQ(Contents(list), "\r\nC:\\Parts\\A.SLDASM\r\nC:\\parts\\m.slddrw\r\nC:\\parts\\z.sldprt\r\n"s);
+}
+
+TEST_F(FileListTest, SaveWithoutAListFileRunsSaveAsAndAnEmptyListWritesNothing) {
+    const std::wstring existing = folder.Put(L"keep.txt", "kept\r\n");
+    HWND dialog = OpenDialog(IDM_SAVE);
+    Choose(dialog, existing);
+    // Replacing an existing file asks first; confirming it still writes nothing for an empty list.
+    HWND confirm = nullptr;
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            for (HWND window : app().TopLevelWindows())
+                if (window != dialog && IsWindowVisible(window) && ClassName(window) == L"#32770")
+                    confirm = window;
+            return confirm != nullptr;
+        },
+        10000));
+    PressDialogButton(confirm, IDYES);
+    WaitClosed(dialog);
+    EXPECT_EQ(Contents(existing), "kept\r\n");
+
+    Fill({L"x"});
+    PostCommand(Main(), IDM_SAVE);
+    EXPECT_TRUE(app().WaitUntilIdle());
+    EXPECT_EQ(Contents(existing), "x\r\n"s) << "the name chosen with the empty list is the current list file";
+}
+
+TEST_F(FileListTest, OpenTakesCrLfLoneCrLoneLfAndStopsAtANul) {
+    Fill({L"former"});
+    const std::wstring list =
+        folder.Put(L"ends.txt", "C:\\b.prt\rC:\\a.prt\n\r\nC:\\D.prt\r\nC:\\c.prt\n\rlast\0C:\\after.prt\r\n"s);
+    OpenList(list);
+    EXPECT_EQ(Items(), (Entries{L"", L"", L"C:\\a.prt", L"C:\\b.prt", L"C:\\c.prt", L"C:\\D.prt", L"last"}));
+
+    // Saved again, it comes out sorted, every line ended by CR LF, nothing after the NUL.
+    PostCommand(Main(), IDM_SAVE);
+    EXPECT_TRUE(app().WaitUntilIdle());
+    EXPECT_EQ(Contents(list), "\r\n\r\nC:\\a.prt\r\nC:\\b.prt\r\nC:\\c.prt\r\nC:\\D.prt\r\nlast\r\n"s);
+}
+
+TEST_F(FileListTest, OpenOfAnEmptyFileEmptiesTheList) {
+    Fill({L"former"});
+    OpenList(folder.Put(L"empty.txt"));
+    EXPECT_TRUE(Items().empty());
+}
+
+TEST_F(FileListTest, OpenOfAFileOpenForWritingElsewhereShowsTheErrorBoxAndKeepsTheList) {
+    Fill({L"kept"});
+    const std::wstring list = folder.Put(L"locked.txt", "new\r\n");
+    const HANDLE writer = CreateFileW(list.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    HWND dialog = OpenDialog(IDM_OPEN);
+    Choose(dialog, list);
+    HWND box = app().WaitForDialog(10000, kMainCaption);
+    ASSERT_NE(box, nullptr) << "no error box";
+    const MessageBoxContent content = ReadMessageBox(box);
+    EXPECT_EQ(content.text, L"Cannot open file " + list + L".");
+    EXPECT_TRUE(content.hasIcon);
+    EXPECT_EQ(content.buttons, Entries{L"OK"});
+    PressDialogButton(box, IDOK);
+    WaitClosed(box);
+    CloseHandle(writer);
+    EXPECT_EQ(Items(), Entries{L"kept"});
+
+    // The failed file is the current list file now: Save writes the unchanged list there.
+    PostCommand(Main(), IDM_SAVE);
+    EXPECT_TRUE(app().WaitUntilIdle());
+    EXPECT_EQ(Contents(list), "kept\r\n"s);
+}
+
+TEST_F(FileListTest, CancellingAnyDialogChangesNothing) {
+    const std::wstring list = folder.File(L"first.txt");
+    Fill({L"b", L"a"});
+    SaveAs(list);
+    ASSERT_EQ(Contents(list), "a\r\nb\r\n"s);
+
+    Cancel(OpenDialog(IDM_OPEN));
+    PostClick(Button(L"&Add..."));
+    Cancel(WaitDialog());
+    HWND saveAs = OpenDialog(IDM_SAVEAS);
+    EXPECT_EQ(WindowText(FileNameBox(saveAs)), L"first.txt") << "Save As proposes its own last choice";
+    Cancel(saveAs);
+    EXPECT_EQ(Items(), (Entries{L"a", L"b"}));
+
+    // The current list file is still the first one, and Save As still proposes it.
+    Fill({L"c"});
+    PostCommand(Main(), IDM_SAVE);
+    EXPECT_TRUE(app().WaitUntilIdle());
+    EXPECT_EQ(Contents(list), "a\r\nb\r\nc\r\n"s);
+    saveAs = OpenDialog(IDM_SAVEAS);
+    EXPECT_EQ(WindowText(FileNameBox(saveAs)), L"first.txt");
+    Cancel(saveAs);
+}
+
+TEST_F(FileListTest, RemoveDropsTheSelectedEntriesAndLeavesNoSelection) {
+    Fill({L"d", L"b", L"a", L"c"});
+    SendMessageW(List(), LB_SETSEL, TRUE, 1);
+    SendMessageW(List(), LB_SETSEL, TRUE, 3);
+    Click(ToolButton(L"Remove Files"));
+    EXPECT_EQ(Items(), (Entries{L"a", L"c"}));
+    EXPECT_EQ(SendMessageW(List(), LB_GETSELCOUNT, 0, 0), 0);
+    Click(Button(L"Rem&ove"));
+    EXPECT_EQ(Items(), (Entries{L"a", L"c"})) << "with nothing selected, nothing goes";
+}
+
+} // namespace
