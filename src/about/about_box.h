@@ -4,7 +4,7 @@
 
 #include "form.h"
 
-class TfrmAbout : public TForm {
+class TfrmAbout final : public TForm {
 public:
     TfrmAbout();
 

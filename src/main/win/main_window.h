@@ -74,7 +74,7 @@ private:
     HHOOK hook_;
 };
 
-class TfrmVantrel : public TForm {
+class TfrmVantrel final : public TForm {
 public:
     // Builds the frame and the controls, constructs the members, runs FormCreate (an error there is shown
     // in the error box and start-up goes on) and shows the window centred. Throws when the window or a
