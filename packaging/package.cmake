@@ -1,0 +1,57 @@
+# Makes the two release artifacts from the built program: Vantrel-<version>-setup.exe (NSIS) and
+# Vantrel-<version>-portable.zip, both holding the same files. Run by the `package` target:
+#   cmake -DVANTREL_VERSION=... -DVANTREL_EXE=... -DVANTREL_HELP_FILE=... -DVANTREL_ICON=...
+#         -DVANTREL_VERSION_NSH=... -DVANTREL_NSIS_SCRIPT=... -DMAKENSIS_EXECUTABLE=... -DVANTREL_DIST_DIR=...
+#         -P package.cmake
+# Only CMake and makensis are needed, so it runs on Windows as well as on Linux.
+cmake_minimum_required(VERSION 3.20)
+
+foreach(var VANTREL_VERSION VANTREL_EXE VANTREL_ICON VANTREL_VERSION_NSH VANTREL_NSIS_SCRIPT MAKENSIS_EXECUTABLE
+            VANTREL_DIST_DIR)
+    if(NOT DEFINED ${var} OR "${${var}}" STREQUAL "")
+        message(FATAL_ERROR "package.cmake: ${var} is not set")
+    endif()
+endforeach()
+
+set(base_name Vantrel-${VANTREL_VERSION})
+set(stage_parent ${VANTREL_DIST_DIR}/stage)
+# The zip unpacks into a folder named for the version; the installer takes its files from the same one.
+set(stage ${stage_parent}/${base_name})
+set(setup ${VANTREL_DIST_DIR}/${base_name}-setup.exe)
+set(portable ${VANTREL_DIST_DIR}/${base_name}-portable.zip)
+
+# A stale file from an earlier run must not reach either artifact.
+file(REMOVE_RECURSE ${stage_parent})
+file(REMOVE ${setup} ${portable})
+file(MAKE_DIRECTORY ${stage})
+# Both files keep their names: the program is Vantrel.exe and looks for Vantrel.hlp.
+file(COPY ${VANTREL_EXE} DESTINATION ${stage})
+if(VANTREL_HELP_FILE AND EXISTS ${VANTREL_HELP_FILE})
+    file(COPY ${VANTREL_HELP_FILE} DESTINATION ${stage})
+endif()
+
+execute_process(
+    COMMAND ${MAKENSIS_EXECUTABLE} -V2 -WX
+        -DVANTREL_STAGE=${stage}
+        -DVANTREL_VERSION_NSH=${VANTREL_VERSION_NSH}
+        -DVANTREL_ICON=${VANTREL_ICON}
+        -DVANTREL_OUTFILE=${setup}
+        ${VANTREL_NSIS_SCRIPT}
+    RESULT_VARIABLE nsis_result)
+if(NOT nsis_result EQUAL 0 OR NOT EXISTS ${setup})
+    message(FATAL_ERROR "package.cmake: makensis failed (${nsis_result})")
+endif()
+
+execute_process(
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${portable} --format=zip ${base_name}
+    WORKING_DIRECTORY ${stage_parent}
+    RESULT_VARIABLE zip_result)
+if(NOT zip_result EQUAL 0 OR NOT EXISTS ${portable})
+    message(FATAL_ERROR "package.cmake: the zip could not be written (${zip_result})")
+endif()
+
+file(REMOVE_RECURSE ${stage_parent})
+foreach(artifact ${setup} ${portable})
+    file(SIZE ${artifact} size)
+    message(STATUS "${artifact}: ${size} bytes")
+endforeach()
