@@ -198,12 +198,12 @@ void MoveMouseTo(HWND window, POINT client) {
 
 void ClickAt(HWND window, POINT point, bool doubleClick) {
     MoveMouseTo(window, point);
-    std::vector<INPUT> inputs{MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
-    if (doubleClick) {
-        inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN));
-        inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
+    // A pause between press and release, as a hand makes: some controls (the title bar's buttons) track
+    // the press in a loop of their own that must see the button down first.
+    for (int click = 0; click < (doubleClick ? 2 : 1); ++click) {
+        SendInputs({MouseInput(MOUSEEVENTF_LEFTDOWN)});
+        SendInputs({MouseInput(MOUSEEVENTF_LEFTUP)});
     }
-    SendInputs(inputs);
 }
 
 // --- App -------------------------------------------------------------------------------------------------
@@ -425,6 +425,88 @@ void PressDialogButton(HWND dialog, int id) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
+namespace {
+
+// The pixels of a screen area, top-down, 32 bits each.
+std::vector<DWORD> ScreenPixels(const RECT& area) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// The same icon drawn here over two backgrounds: where both drawings agree, the icon is opaque.
+std::vector<std::pair<size_t, DWORD>> OpaquePixels(HICON icon, int width, int height) {
+    std::vector<DWORD> drawn[2];
+    const COLORREF backgrounds[2] = {RGB(0, 0, 0), RGB(255, 255, 255)};
+    for (int pass = 0; pass < 2; ++pass) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HDC memory = CreateCompatibleDC(nullptr);
+        HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        HBRUSH brush = CreateSolidBrush(backgrounds[pass]);
+        RECT all{0, 0, width, height};
+        FillRect(memory, &all, brush);
+        DeleteObject(brush);
+        DrawIconEx(memory, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+        GdiFlush();
+        const auto* pixels = static_cast<const DWORD*>(bits);
+        drawn[pass].assign(pixels, pixels + static_cast<size_t>(width) * height);
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+    }
+    std::vector<std::pair<size_t, DWORD>> opaque;
+    for (size_t i = 0; i < drawn[0].size(); ++i) {
+        if (drawn[0][i] == drawn[1][i])
+            opaque.emplace_back(i, drawn[0][i] & 0xFFFFFF);
+    }
+    return opaque;
+}
+
+} // namespace
+
+bool ShowsSystemIcon(HWND iconControl, int iconId) {
+    // An icon handle of another process can't be read here, but both processes draw the same system icon
+    // the same way: compare what the control shows with the icon as the driver draws it.
+    const int width = GetSystemMetrics(SM_CXICON);
+    const int height = GetSystemMetrics(SM_CYICON);
+    RECT area;
+    GetWindowRect(iconControl, &area);
+    area.right = area.left + width;
+    area.bottom = area.top + height;
+    const std::vector<DWORD> shown = ScreenPixels(area);
+    const auto opaque = OpaquePixels(LoadIconW(nullptr, MAKEINTRESOURCEW(iconId)), width, height);
+    if (opaque.empty())
+        return false;
+    size_t same = 0;
+    for (const auto& [index, colour] : opaque)
+        same += (shown[index] & 0xFFFFFF) == colour ? 1 : 0;
+    return same * 100 >= opaque.size() * 95;
+}
+
 MessageBoxContent ReadMessageBox(HWND box) {
     constexpr int kTextId = 0xFFFF; // the message box's text control
     MessageBoxContent content;
@@ -436,9 +518,10 @@ MessageBoxContent ReadMessageBox(HWND box) {
         const std::wstring kind = ClassName(child);
         if (_wcsicmp(kind.c_str(), L"Button") == 0 && IsWindowVisible(child))
             content.buttons.push_back(WindowText(child));
-        if (_wcsicmp(kind.c_str(), L"Static") == 0 && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-            const HICON shown = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
-            content.hasStopIcon = shown != nullptr;
+        if (_wcsicmp(kind.c_str(), L"Static") == 0 && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+            IsWindowVisible(child)) {
+            content.hasIcon = SendMessageW(child, STM_GETICON, 0, 0) != 0;
+            content.hasStopIcon = content.hasIcon && ShowsSystemIcon(child, kStopIconId);
         }
     }
     return content;

@@ -142,10 +142,17 @@ void PressDialogButton(HWND dialog, int id);
 struct MessageBoxContent {
     std::wstring caption;
     std::wstring text;
-    bool hasStopIcon = false;
+    bool hasIcon = false;     // an icon is shown
+    bool hasStopIcon = false; // and it is the system's stop icon (IDI_HAND), compared as drawn on the screen
     std::vector<std::wstring> buttons;
 };
+// Reads a message box; it must be visible on the screen, as its icon is compared by what it shows.
 MessageBoxContent ReadMessageBox(HWND box);
+// Whether an icon control shows that system icon, by its pixels. The ids are those IDI_HAND and the like
+// stand for, as numbers (the macros' type follows UNICODE).
+inline constexpr int kStopIconId = 32513;        // IDI_HAND, IDI_ERROR
+inline constexpr int kExclamationIconId = 32515; // IDI_EXCLAMATION, IDI_WARNING
+bool ShowsSystemIcon(HWND iconControl, int iconId);
 
 // --- resources of the program's file ----------------------------------------------------------------------
 struct MenuEntry {

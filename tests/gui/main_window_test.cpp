@@ -365,12 +365,17 @@ TEST_F(VantrelTest, BorderCantBeDraggedAndCaptionDoubleClickDoesNotMaximise) {
     POINT caption{(before.left + before.right) / 2, before.top + GetSystemMetrics(SM_CYFRAME) + 4};
     ScreenToClient(Main(), &caption);
     ClickAt(Main(), caption, true);
-    ASSERT_TRUE(app().WaitUntilIdle());
-    Pump(300);
+    // A maximisable window is maximised within moments of the double click; give it that time.
+    const bool changed = WaitFor(
+        [&] {
+            RECT now;
+            GetWindowRect(Main(), &now);
+            return IsZoomed(Main()) || !SameRect(before, now);
+        },
+        2000);
     RECT after;
     GetWindowRect(Main(), &after);
-    EXPECT_FALSE(IsZoomed(Main()));
-    EXPECT_TRUE(SameRect(before, after)) << Describe(before) << " became " << Describe(after);
+    EXPECT_FALSE(changed) << Describe(before) << " became " << Describe(after);
 }
 
 TEST_F(VantrelTest, WindowIsCentredOnTheScreen) {

@@ -1,0 +1,189 @@
+// A command reached from a push button, a tool button, a menu item and a shortcut runs one handler: each
+// trigger, from the same starting state, has the same effect on the window, the list, the status line and
+// the windows that open. The effects are compared, not named, so these tests hold whatever each command
+// does; a command that shows no effect at all yet (its handler still empty) is reported as skipped.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+#include "vantrel_app.h"
+
+using namespace gui;
+
+namespace {
+
+constexpr int kFilterComboId = 0x470; // the file dialogs' file-type box (cmb1)
+
+struct Trigger {
+    const char* name;
+    std::function<void()> fire;
+};
+
+struct Effect {
+    std::wstring status;
+    std::vector<std::wstring> list;
+    std::vector<std::wstring> windows; // what opened, described
+
+    bool operator==(const Effect& other) const {
+        return status == other.status && list == other.list && windows == other.windows;
+    }
+};
+
+std::wostream& operator<<(std::wostream& out, const Effect& effect) {
+    out << L"status \"" << effect.status << L"\", list [";
+    for (const auto& entry : effect.list)
+        out << entry << L";";
+    out << L"], windows [";
+    for (const auto& window : effect.windows)
+        out << window << L";";
+    return out << L"]";
+}
+
+std::string Narrow(const std::wstring& text) {
+    std::string out;
+    for (wchar_t c : text)
+        out += c < 0x80 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+// What a window that a command opened shows: its class and caption, a dialog's file-type choice, a
+// message box's text.
+std::wstring Describe(HWND window) {
+    std::wstring description = ClassName(window) + L" \"" + WindowText(window) + L"\"";
+    if (HWND filter = FindChildById(window, kFilterComboId))
+        description += L" filter \"" + WindowText(filter) + L"\"";
+    if (HWND text = GetDlgItem(window, 0xFFFF))
+        description += L" text \"" + WindowText(text) + L"\"";
+    return description;
+}
+
+class CommandBindingTest : public VantrelTest {
+protected:
+    // The same start for every trigger: two entries in the list, the second selected.
+    void ResetList() {
+        SendMessageW(List(), LB_RESETCONTENT, 0, 0);
+        AddListBoxItem(List(), L"c:\\parts\\bracket.sldprt");
+        AddListBoxItem(List(), L"c:\\parts\\frame.sldasm");
+        SendMessageW(List(), LB_SETSEL, TRUE, 1);
+    }
+
+    std::vector<HWND> OpenWindows() {
+        std::vector<HWND> open;
+        for (HWND window : app().TopLevelWindows()) {
+            if (window != Main() && IsWindowVisible(window) && ClassName(window) != L"tooltips_class32")
+                open.push_back(window);
+        }
+        return open;
+    }
+
+    // Fires the trigger, waits for its effect to settle, records it, and closes what it opened.
+    Effect Observe(const Trigger& trigger) {
+        ResetList();
+        const auto before = OpenWindows();
+        trigger.fire();
+        EXPECT_TRUE(app().WaitUntilIdle(60000)) << trigger.name;
+        std::vector<HWND> opened;
+        WaitFor(
+            [&] {
+                opened = OpenWindows();
+                return opened.size() > before.size();
+            },
+            1500);
+        Pump(300); // a dialog fills its controls just after it shows
+        Effect effect{Status(), ListBoxItems(List()), {}};
+        for (HWND window : OpenWindows())
+            effect.windows.push_back(Describe(window));
+        CloseAll();
+        return effect;
+    }
+
+    void CloseAll() {
+        for (HWND window : OpenWindows()) {
+            if (ClassName(window) == L"#32770")
+                PressDialogButton(window, GetDlgItem(window, IDCANCEL) ? IDCANCEL : IDOK);
+            else
+                PostMessageW(window, WM_CLOSE, 0, 0);
+        }
+        WaitFor([&] { return OpenWindows().empty(); }, 5000);
+        app().WaitUntilIdle(60000);
+    }
+
+    void ExpectOneHandler(const std::vector<Trigger>& triggers) {
+        const std::wstring startStatus = Status();
+        std::vector<Effect> effects;
+        for (const Trigger& trigger : triggers)
+            effects.push_back(Observe(trigger));
+        ResetList();
+        const Effect untouched{startStatus, ListBoxItems(List()), {}};
+        for (size_t i = 1; i < effects.size(); ++i) {
+            std::wostringstream message;
+            message << effects[0] << L" from " << triggers[0].name << L", but " << effects[i] << L" from "
+                    << triggers[i].name;
+            EXPECT_TRUE(effects[i] == effects[0]) << Narrow(message.str());
+        }
+        if (effects[0] == untouched &&
+            std::all_of(effects.begin(), effects.end(), [&](const Effect& e) { return e == untouched; }))
+            GTEST_SKIP() << "the command shows no effect yet";
+    }
+
+    Trigger Pushed(const wchar_t* caption) {
+        return {"button", [this, caption] { PostClick(Button(caption)); }};
+    }
+    Trigger ToolButtonPressed(const wchar_t* hint) {
+        return {"tool button", [this, hint] { PostClick(ToolButton(hint)); }};
+    }
+    Trigger MenuChosen(int id) {
+        return {"menu item", [this, id] { PostCommand(Main(), id); }};
+    }
+    Trigger Shortcut(WORD letter) {
+        return {"shortcut", [this, letter] {
+                    ASSERT_TRUE(BringToFront(Main()));
+                    PressKeys({VK_CONTROL, letter});
+                }};
+    }
+};
+
+} // namespace
+
+TEST_F(CommandBindingTest, AddButtonAndToolButtonRunOneHandler) {
+    ExpectOneHandler({Pushed(L"&Add..."), ToolButtonPressed(L"Add Files")});
+}
+
+TEST_F(CommandBindingTest, RemoveButtonAndToolButtonRunOneHandler) {
+    ExpectOneHandler({Pushed(L"Rem&ove"), ToolButtonPressed(L"Remove Files")});
+}
+
+TEST_F(CommandBindingTest, OpenMenuItemToolButtonAndCtrlORunOneHandler) {
+    ExpectOneHandler({MenuChosen(IDM_OPEN), ToolButtonPressed(L"Open File"), Shortcut('O')});
+}
+
+TEST_F(CommandBindingTest, SaveMenuItemToolButtonAndCtrlSRunOneHandler) {
+    ExpectOneHandler({MenuChosen(IDM_SAVE), ToolButtonPressed(L"Save File"), Shortcut('S')});
+}
+
+TEST_F(CommandBindingTest, PrintButtonToolButtonMenuItemAndCtrlPRunOneHandler) {
+    ExpectOneHandler({Pushed(L"&Print"), ToolButtonPressed(L"Print"), MenuChosen(IDM_PRINT), Shortcut('P')});
+}
+
+TEST_F(CommandBindingTest, SelectPrinterMenuItemAndToolButtonRunOneHandler) {
+    ExpectOneHandler({MenuChosen(IDM_SELPRINT), ToolButtonPressed(L"Select Printer")});
+}
+
+TEST_F(CommandBindingTest, PrintSetupMenuItemAndToolButtonRunOneHandler) {
+    ExpectOneHandler({MenuChosen(IDM_PRINTSETUP), ToolButtonPressed(L"Setup Printer")});
+}
+
+// Distinct commands must not share a handler: the same comparison tells Add from Open and Open from Save.
+TEST_F(CommandBindingTest, AddOpenAndSaveAreThreeHandlers) {
+    const Effect add = Observe(Pushed(L"&Add..."));
+    const Effect open = Observe(MenuChosen(IDM_OPEN));
+    const Effect save = Observe(MenuChosen(IDM_SAVE));
+    if (add.windows.empty() || open.windows.empty() || save.windows.empty())
+        GTEST_SKIP() << "the file-list commands show no dialog yet";
+    EXPECT_FALSE(add == open);
+    EXPECT_FALSE(open == save);
+    EXPECT_FALSE(add == save);
+}

@@ -1,0 +1,73 @@
+// The error box as a user meets it: a command fails, the box names the failure with the application
+// title as its caption, keeps every window of the program disabled until OK, and the program goes on.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "vantrel_app.h"
+
+using namespace gui;
+
+namespace {
+
+// A list file that another program holds open for writing, so that Open can't read it.
+class LockedListFile {
+public:
+    LockedListFile() {
+        wchar_t folder[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, folder);
+        wchar_t longFolder[MAX_PATH] = {};
+        GetLongPathNameW(folder, longFolder, MAX_PATH);
+        path_ = std::wstring(longFolder) + L"vantrel-locked-list.txt";
+        file_ = CreateFileW(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file_, "c:\\parts\\a.sldprt\r\n", 19, &written, nullptr);
+    }
+    ~LockedListFile() {
+        CloseHandle(file_);
+        DeleteFileW(path_.c_str());
+    }
+    LockedListFile(const LockedListFile&) = delete;
+    LockedListFile& operator=(const LockedListFile&) = delete;
+
+    const std::wstring& Path() const { return path_; }
+    bool IsOpen() const { return file_ != INVALID_HANDLE_VALUE; }
+
+private:
+    std::wstring path_;
+    HANDLE file_;
+};
+
+} // namespace
+
+TEST_F(VantrelTest, FailedOpenShowsTheErrorBoxWithTheTitleAndAFullStopAndTheProgramGoesOn) {
+    LockedListFile locked;
+    ASSERT_TRUE(locked.IsOpen());
+    PostCommand(Main(), IDM_OPEN);
+    HWND dialog = app().WaitForDialog(5000, L"Open");
+    if (!dialog)
+        GTEST_SKIP() << "Open shows no dialog yet";
+    ASSERT_TRUE(SetFileName(dialog, locked.Path()));
+    PressDialogButton(dialog, IDOK);
+
+    HWND box = app().WaitForDialog(5000, L"Vantrel v2.2");
+    ASSERT_NE(box, nullptr) << "no error box";
+    const MessageBoxContent content = ReadMessageBox(box);
+    EXPECT_EQ(content.text, L"Cannot open file " + locked.Path() + L".");
+    EXPECT_EQ(content.buttons, std::vector<std::wstring>{L"OK"});
+    EXPECT_TRUE(content.hasStopIcon);
+    // Every window of the program is disabled while the box is up, the box itself excepted.
+    for (HWND window : app().TopLevelWindows()) {
+        if (window != box && IsWindowVisible(window)) {
+            EXPECT_FALSE(IsWindowEnabled(window)) << ClassName(window) << " " << WindowText(window);
+        }
+    }
+
+    PressDialogButton(box, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
+    ASSERT_TRUE(app().WaitUntilIdle());
+    EXPECT_TRUE(IsWindowEnabled(Main()));
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == Main(); }, 2000));
+    EXPECT_TRUE(app().IsRunning());
+    EXPECT_TRUE(ListBoxItems(List()).empty());
+}
