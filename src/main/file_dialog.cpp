@@ -38,6 +38,23 @@ std::string PlatformFilter(std::string_view filter) {
     return platform;
 }
 
+std::optional<std::string> TakeDialogResult(std::string_view buffer, bool multiple) {
+    size_t end = buffer.find('\0');
+    if (end == std::string_view::npos)
+        return std::nullopt;
+    if (!multiple)
+        return std::string(buffer.substr(0, end));
+    // Each string's NUL, then the NUL of the empty string that ends the run.
+    while (end + 1 < buffer.size() && buffer[end + 1] != '\0') {
+        end = buffer.find('\0', end + 1);
+        if (end == std::string_view::npos)
+            return std::nullopt;
+    }
+    if (end + 1 >= buffer.size())
+        return std::nullopt;
+    return std::string(buffer.substr(0, end + 2));
+}
+
 std::vector<std::string> FileDialog::Execute(FileDialogHost& host) {
     const std::optional<DialogChoice> choice = host.Show(*spec_, fileName_, filterIndex_);
     if (!choice)

@@ -42,6 +42,11 @@ extern const FileDialogSpec kSaveListDialogSpec;
 // The filter as the platform takes it: every "|" a NUL, and the whole ended by an empty string.
 std::string PlatformFilter(std::string_view filter);
 
+// What a dialog left in its result buffer: one string, or for a multiple selection the run of
+// strings up to and with the NUL of the empty one that ends it. Nothing when the string or the run has
+// no end inside the buffer: the choice did not fit (some dialogs cut it short instead of refusing it).
+std::optional<std::string> TakeDialogResult(std::string_view buffer, bool multiple);
+
 struct DialogChoice {
     // One full path, or for a multiple selection the run of NUL-ended strings (folder, then names).
     std::string result;

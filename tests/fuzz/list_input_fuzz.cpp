@@ -1,13 +1,15 @@
-// libFuzzer target for the two readers of outside bytes: the list-file reader and the parser of the
-// multiple-selection dialog's result. Every input goes through both, and the properties each promises
+// libFuzzer target for the readers of outside bytes: the list-file reader, and the taking and parsing
+// of a file dialog's result. Every input goes through both, and the properties each promises
 // are checked, not only the absence of crashes.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "chosen_paths.h"
+#include "file_dialog.h"
 #include "list_file.h"
 
 namespace {
@@ -62,11 +64,28 @@ void CheckChosenPaths(std::string_view input) {
     }
 }
 
+void CheckDialogResult(std::string_view input) {
+    for (const bool multiple : {false, true}) {
+        const std::optional<std::string> result = shell::TakeDialogResult(input, multiple);
+        if (!result)
+            continue;
+        Check(result->size() <= input.size() && input.compare(0, result->size(), *result) == 0,
+              "a result is a prefix of the buffer");
+        Check(!result->empty() || !multiple, "a run holds at least its end");
+        if (multiple)
+            Check(result->size() >= 2 && result->compare(result->size() - 2, 2, std::string_view("\0\0", 2)) == 0,
+                  "a run ends in an empty string");
+        else
+            Check(result->find('\0') == std::string::npos, "one string holds no NUL");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     CheckListFile(input);
     CheckChosenPaths(input);
+    CheckDialogResult(input);
     return 0;
 }

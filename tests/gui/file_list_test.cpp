@@ -221,7 +221,7 @@ TEST_F(FileListTest, OpenOfAFileOpenForWritingElsewhereShowsTheErrorBoxAndKeepsT
     ASSERT_NE(box, nullptr) << "no error box";
     const MessageBoxContent content = ReadMessageBox(box);
     EXPECT_EQ(content.text, L"Cannot open file " + list + L".");
-    EXPECT_TRUE(content.hasIcon);
+    EXPECT_TRUE(content.hasStopIcon);
     EXPECT_EQ(content.buttons, Entries{L"OK"});
     PressDialogButton(box, IDOK);
     WaitClosed(box);
@@ -256,6 +256,28 @@ TEST_F(FileListTest, CancellingAnyDialogChangesNothing) {
     saveAs = OpenDialog(IDM_SAVEAS);
     EXPECT_EQ(WindowText(FileNameBox(saveAs)), L"first.txt");
     Cancel(saveAs);
+}
+
+TEST_F(FileListTest, AChoiceLongerThanTheAddDialogsLimitEndsItAsACancel) {
+    Fill({L"a"});
+    // 45 names of 190 characters: together more than the 8,192 characters the dialog's result may hold.
+    std::wstring names;
+    for (int i = 0; i < 45; ++i) {
+        const std::wstring name = std::to_wstring(100 + i) + std::wstring(180, L'n') + L".sldprt";
+        folder.Put(name);
+        names += L"\"" + name + L"\" ";
+    }
+    PostClick(Button(L"&Add..."));
+    HWND dialog = WaitDialog();
+    Choose(dialog, folder.Path());
+    ASSERT_TRUE(WaitFor([&] { return WindowText(FileNameBox(dialog)).empty(); }, 5000));
+    ChooseAndWait(dialog, names);
+    EXPECT_EQ(Items(), Entries{L"a"});
+    // Nothing was taken: the dialog still proposes no name.
+    PostClick(Button(L"&Add..."));
+    dialog = WaitDialog();
+    EXPECT_EQ(WindowText(FileNameBox(dialog)), L"");
+    Cancel(dialog);
 }
 
 TEST_F(FileListTest, RemoveDropsTheSelectedEntriesAndLeavesNoSelection) {

@@ -242,4 +242,30 @@ TEST(FileDialogTest, ThePlatformFilterHasNulSeparatorsAndEndsInAnEmptyString) {
               "file list (*.txt)\0*.txt\0all files (*.*)\0*.*\0\0"s);
 }
 
+TEST(FileDialogTest, AResultIsTakenUpToTheEndOfItsStringOrRun) {
+    const auto take = [](const std::string& buffer, bool multiple) {
+        return shell::TakeDialogResult(buffer, multiple);
+    };
+    EXPECT_EQ(take("C:\\l.txt\0junk"s, false), "C:\\l.txt");
+    EXPECT_EQ(take("C:\\p\0a\0b\0\0junk"s, true), "C:\\p\0a\0b\0\0"s);
+    EXPECT_EQ(take("C:\\p\\a.prt\0\0"s, true), "C:\\p\\a.prt\0\0"s) << "a run that fills the buffer exactly";
+}
+
+TEST(FileDialogTest, AResultWithoutItsEndInTheBufferDidNotFit) {
+    const auto take = [](const std::string& buffer, bool multiple) {
+        return shell::TakeDialogResult(buffer, multiple);
+    };
+    EXPECT_EQ(take("C:\\p\0a\0cut shor\0"s, true), std::nullopt) << "a run cut short ends in a name";
+    EXPECT_EQ(take("C:\\p\0a\0cut shor"s, true), std::nullopt);
+    EXPECT_EQ(take("C:\\no terminator"s, false), std::nullopt);
+    EXPECT_EQ(take("", false), std::nullopt);
+}
+
+TEST_F(FileListCommandsTest, AnEmptyMultipleSelectionCountsAsACancel) {
+    Answer("\0\0"s, 4);
+    commands.btnAddClick(&sender);
+    EXPECT_TRUE(list.entries.empty());
+    EXPECT_EQ(dialogs.dlgOpen.FilterIndex(), 1);
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace shell::win {
@@ -19,22 +20,6 @@ constexpr OptionFlag kOptionFlags[] = {
     {kOverwritePrompt, OFN_OVERWRITEPROMPT},   {kHideReadOnly, OFN_HIDEREADONLY},   {kShowHelp, OFN_SHOWHELP},
 };
 
-// What the dialog left in its buffer: one string, or for a multiple selection the run of strings up
-// to the empty one that ends it.
-std::string ResultIn(const std::vector<char>& buffer, bool multiple) {
-    const char* begin = buffer.data();
-    const char* end = begin + buffer.size();
-    const char* stop = begin;
-    while (stop < end && *stop != '\0') {
-        stop += strnlen(stop, static_cast<size_t>(end - stop));
-        if (!multiple)
-            break;
-        if (stop < end)
-            ++stop;
-    }
-    return std::string(begin, stop);
-}
-
 } // namespace
 
 DWORD DialogFlags(unsigned options) {
@@ -49,7 +34,8 @@ DWORD DialogFlags(unsigned options) {
 std::optional<DialogChoice> WinFileDialogHost::Show(const FileDialogSpec& spec, const std::string& fileName,
                                                     int filterIndex) {
     // The result limit is the buffer: a longer choice ends the dialog with FNERR_BUFFERTOOSMALL, which
-    // counts as a cancel like every other way the dialog can end without a choice.
+    // counts as a cancel like every other way the dialog can end without a choice. Wine's dialog cuts a
+    // multiple selection short instead; TakeDialogResult refuses a run that has no end in the buffer.
     std::vector<char> buffer(spec.resultLimit, '\0');
     if (fileName.size() < buffer.size())
         std::memcpy(buffer.data(), fileName.data(), fileName.size());
@@ -69,8 +55,11 @@ std::optional<DialogChoice> WinFileDialogHost::Show(const FileDialogSpec& spec, 
     const BOOL chosen = spec.kind == DialogKind::Save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
     if (!chosen)
         return std::nullopt;
-    return DialogChoice{ResultIn(buffer, (spec.options & kAllowMultiSelect) != 0),
-                        static_cast<int>(dialog.nFilterIndex)};
+    std::optional<std::string> result =
+        TakeDialogResult({buffer.data(), buffer.size()}, (spec.options & kAllowMultiSelect) != 0);
+    if (!result)
+        return std::nullopt;
+    return DialogChoice{std::move(*result), static_cast<int>(dialog.nFilterIndex)};
 }
 
 } // namespace shell::win
