@@ -96,11 +96,25 @@ FileResult WinListFiles::ReadWhole(const std::string& path, std::string& bytes) 
     return FileResult::Ok;
 }
 
+FileResult WinListFiles::WriteNewFile(const std::string& file, std::string_view bytes) {
+    const OpenedFile out = OpenFile(file, GENERIC_WRITE, 0, TRUNCATE_EXISTING);
+    if (!out.handle)
+        return FileResult::CannotCreate;
+    if (bytes.size() >= MAXDWORD)
+        return FileResult::WriteFailed;
+    const DWORD size = static_cast<DWORD>(bytes.size());
+    DWORD written = 0;
+    if (!WriteBytes(out.handle.Get(), bytes.data(), size, written) || written != size ||
+        !FlushFileBuffers(out.handle.Get()))
+        return FileResult::WriteFailed;
+    return FileResult::Ok;
+}
+
 FileResult WinListFiles::WriteWhole(const std::string& path, std::string_view bytes) {
-    // Opening the file itself for writing, exclusively, tells at once whether it can be written (folder
-    // gone, read-only, open elsewhere) and keeps everyone else out until it is replaced.
     // A file that this write brings into being goes again if the write fails (after its handle).
     ScratchFile createdTarget;
+    // Opening the file itself for writing, exclusively, tells at once whether it can be written (folder
+    // gone, read-only, open elsewhere) and keeps everyone else out until it is replaced.
     OpenedFile target = OpenFile(path, GENERIC_READ | GENERIC_WRITE, 0, OPEN_ALWAYS);
     if (!target.handle || IsReadOnly(target.handle.Get()))
         return FileResult::CannotCreate;
@@ -111,18 +125,8 @@ FileResult WinListFiles::WriteWhole(const std::string& path, std::string_view by
     temporary.Own(CreateTemporaryIn(FolderOfPath(path)));
     if (temporary.Path().empty())
         return FileResult::CannotCreate;
-    {
-        const OpenedFile out = OpenFile(temporary.Path(), GENERIC_WRITE, 0, TRUNCATE_EXISTING);
-        if (!out.handle)
-            return FileResult::CannotCreate;
-        if (bytes.size() >= MAXDWORD)
-            return FileResult::WriteFailed;
-        const DWORD size = static_cast<DWORD>(bytes.size());
-        DWORD written = 0;
-        if (!WriteBytes(out.handle.Get(), bytes.data(), size, written) || written != size ||
-            !FlushFileBuffers(out.handle.Get()))
-            return FileResult::WriteFailed;
-    }
+    if (const FileResult written = WriteNewFile(temporary.Path(), bytes); written != FileResult::Ok)
+        return written;
     target.handle.Reset();
     if (!MoveFileExA(temporary.Path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return FileResult::CannotCreate;

@@ -19,6 +19,10 @@ protected:
     // The one read and the one write. Tests override them to make a read or a write come up short.
     virtual bool ReadBytes(HANDLE file, char* buffer, DWORD size, DWORD& read);
     virtual bool WriteBytes(HANDLE file, const char* bytes, DWORD size, DWORD& written);
+
+private:
+    // Writes bytes into an existing, empty file and flushes them to the disk.
+    FileResult WriteNewFile(const std::string& file, std::string_view bytes);
 };
 
 } // namespace shell::win
