@@ -193,6 +193,12 @@ void PressKeys(const std::vector<WORD>& keys) {
 void MoveMouseTo(HWND window, POINT client) {
     ClientToScreen(window, &client);
     SetCursorPos(client.x, client.y);
+    WaitFor(
+        [&] {
+            POINT now;
+            return GetCursorPos(&now) && now.x == client.x && now.y == client.y;
+        },
+        1000);
     Pump(50);
 }
 
