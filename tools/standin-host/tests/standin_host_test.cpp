@@ -8,13 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "journal.h"
+#include "standin_session.h"
 #include "status_codes.h"
 #include "win_util.h"
 
@@ -22,9 +22,6 @@ namespace standin {
 namespace {
 
 using Microsoft::WRL::ComPtr;
-
-constexpr DWORD kJournalWaitMilliseconds = 15000;
-constexpr DWORD kProcessWaitMilliseconds = 5000;
 
 // One GetIDsOfNames plus Invoke, with the arguments given in the caller's order.
 class Invocation {
@@ -96,26 +93,12 @@ private:
     UniqueExcepInfo error_;
 };
 
-struct CallLine {
-    std::string object, member, kind, args;
-    bool operator==(const CallLine& other) const {
-        return object == other.object && member == other.member && kind == other.kind && args == other.args;
-    }
-};
-
-std::ostream& operator<<(std::ostream& out, const CallLine& line) {
-    return out << line.object << ' ' << line.member << " kind " << line.kind << " [" << line.args << ']';
-}
-
 class StandinHost : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(apartment_.Status(), S_OK);
-        directory_ = ExeDirectory();
-        scenarioPath_ = directory_ + kScenarioFileName;
-        journalPath_ = directory_ + kDefaultJournalFileName;
-        DeleteFileW(scenarioPath_.c_str());
-        DeleteFileW(journalPath_.c_str());
+        ASSERT_TRUE(session_.RemoveScenario());
+        ASSERT_TRUE(session_.RemoveJournal());
     }
 
     void TearDown() override {
@@ -123,13 +106,13 @@ protected:
         app_.Reset();
         if (started_ && !exitChecked_)
             ExpectServerExit("live=0");
-        DeleteFileW(scenarioPath_.c_str());
+        session_.RemoveScenario();
     }
 
     // Writes the scenario (none when empty) and creates the host application object.
     void StartServer(const std::string& scenario) {
         if (!scenario.empty()) {
-            ASSERT_TRUE(WriteWholeFile(scenarioPath_, scenario));
+            ASSERT_TRUE(session_.WriteScenario(scenario));
         }
         CLSID classId = {};
         ASSERT_EQ(CLSIDFromProgID(L"SldWorks.Application", &classId), S_OK) << "is the stand-in registered?";
@@ -146,70 +129,30 @@ protected:
         return activate.ResultObject();
     }
 
-    std::string JournalText() const { return ReadWholeFile(journalPath_); }
-    std::vector<JournalEntry> Journal() const { return ParseJournal(JournalText()); }
+    std::string JournalText() const { return session_.JournalText(); }
+    std::vector<JournalEntry> Journal() const { return session_.Journal(); }
+    std::vector<CallLine> Calls() const { return session_.Calls(); }
 
-    std::vector<CallLine> Calls() const {
-        std::vector<CallLine> calls;
-        for (const JournalEntry& entry : Journal()) {
-            if (entry.event == "call")
-                calls.push_back({entry.object, entry.member, entry.kind, entry.args});
-        }
-        return calls;
-    }
-
-    bool WaitForJournal(const std::function<bool(const std::vector<JournalEntry>&)>& done) const {
-        DWORD start = GetTickCount();
-        for (;;) {
-            if (done(Journal()))
-                return true;
-            if (GetTickCount() - start > kJournalWaitMilliseconds)
-                return false;
-            Sleep(20);
-        }
-    }
-
-    // The latest server's pid, from its server-start line; 0 when there is none.
     static DWORD LastServerPid(const std::vector<JournalEntry>& journal) {
-        for (auto it = journal.rbegin(); it != journal.rend(); ++it) {
-            if (it->event == "server-start")
-                return static_cast<DWORD>(std::strtoul(it->args.c_str() + 4, nullptr, 10));
-        }
-        return 0;
-    }
-
-    static const JournalEntry* ExitOfLastServer(const std::vector<JournalEntry>& journal) {
-        for (auto it = journal.rbegin(); it != journal.rend(); ++it) {
-            if (it->event == "server-start")
-                return nullptr;
-            if (it->event == "server-exit")
-                return &*it;
-        }
-        return nullptr;
+        return StandinSession::LastServerPid(journal);
     }
 
     // The latest server journals its end with that many live objects, and its process goes.
     void ExpectServerExit(const std::string& live) {
         exitChecked_ = true;
-        bool ended = WaitForJournal([](const auto& journal) { return ExitOfLastServer(journal) != nullptr; });
-        std::vector<JournalEntry> journal = Journal();
-        ASSERT_TRUE(ended) << "no server-exit in:\n" << JournalText();
-        EXPECT_EQ(ExitOfLastServer(journal)->args, live);
-        WaitForProcessEnd(LastServerPid(journal));
+        std::optional<JournalEntry> exit = session_.WaitForServerExit();
+        ASSERT_TRUE(exit) << "no server-exit in:\n" << JournalText();
+        EXPECT_EQ(exit->args, live);
+        WaitForProcessEnd(session_.LastServerPid());
     }
 
     static void WaitForProcessEnd(DWORD pid) {
         ASSERT_NE(pid, 0u);
-        UniqueHandle process(OpenProcess(SYNCHRONIZE, FALSE, pid));
-        if (process) { // already gone otherwise
-            EXPECT_EQ(WaitForSingleObject(process.Get(), kProcessWaitMilliseconds), WAIT_OBJECT_0);
-        }
+        EXPECT_TRUE(StandinSession::WaitForProcessEnd(pid));
     }
 
     ComApartment apartment_; // first member: every COM pointer below goes before CoUninitialize
-    std::wstring directory_;
-    std::wstring scenarioPath_;
-    std::wstring journalPath_;
+    StandinSession session_;
     ComPtr<IDispatch> app_;
     std::vector<ComPtr<IDispatch>> documents_;
     bool started_ = false;
@@ -402,7 +345,7 @@ TEST_F(StandinHost, DieInsideACallGivesCallFailedThenServerUnavailable) {
     app_.Reset();
 
     // The dead server revoked its class first, so the next client gets a fresh server at once.
-    DeleteFileW(scenarioPath_.c_str());
+    ASSERT_TRUE(session_.RemoveScenario());
     ASSERT_NO_FATAL_FAILURE(StartServer(""));
     EXPECT_EQ(Invocation(app_.Get(), L"Visible").Bool(false).Run(), S_OK);
     EXPECT_NE(LastServerPid(Journal()), LastServerPid(journal));
@@ -423,20 +366,10 @@ TEST_F(StandinHost, WindowScenarioShowsTitledWindowsWhileServing) {
 }
 
 TEST_F(StandinHost, ServerStartedByHandShowsItsWindowAndServesTheNextClient) {
-    ASSERT_TRUE(WriteWholeFile(scenarioPath_, "window part.sldprt - SolidWorks\n"));
-    std::wstring commandLine = L"\"" + directory_ + L"standin-host.exe\"";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started = {};
-    ASSERT_TRUE(
-        CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
-    UniqueHandle process(started.hProcess);
-    UniqueHandle thread(started.hThread);
+    ASSERT_TRUE(session_.WriteScenario("window part.sldprt - SolidWorks\n"));
     // Until it is ready a client would start a second server instead of reaching this one.
-    ASSERT_TRUE(WaitForJournal([](const auto& journal) {
-        return std::any_of(journal.begin(), journal.end(),
-                           [](const JournalEntry& e) { return e.event == "server-ready"; });
-    }));
+    const DWORD started = session_.LaunchServer();
+    ASSERT_NE(started, 0u);
     ASSERT_NE(FindWindowW(nullptr, L"part.sldprt - SolidWorks"), nullptr);
 
     ASSERT_NO_FATAL_FAILURE(StartServer(""));
@@ -445,7 +378,7 @@ TEST_F(StandinHost, ServerStartedByHandShowsItsWindowAndServesTheNextClient) {
     EXPECT_EQ(
         std::count_if(journal.begin(), journal.end(), [](const JournalEntry& e) { return e.event == "server-start"; }),
         1);
-    EXPECT_EQ(LastServerPid(journal), started.dwProcessId);
+    EXPECT_EQ(LastServerPid(journal), started);
     app_.Reset();
     ASSERT_NO_FATAL_FAILURE(ExpectServerExit("live=0"));
 }
@@ -470,16 +403,16 @@ TEST_F(StandinHost, DelayHoldsEveryCallOfItsMember) {
 }
 
 TEST_F(StandinHost, JournalLineMovesTheJournalAndBadLinesAreReported) {
-    std::wstring custom = directory_ + L"custom journal.txt";
+    std::wstring custom = session_.Directory() + L"custom journal.txt";
     DeleteFileW(custom.c_str());
     ASSERT_NO_FATAL_FAILURE(StartServer("journal " + WideToUtf8(custom) + "\nfial PrintDirect 1 0x1\n"));
-    journalPath_ = custom; // from here on the fixture reads and waits on the moved journal
+    session_.SetJournalPath(custom); // from here on the fixture reads and waits on the moved journal
     std::vector<JournalEntry> journal = Journal();
     ASSERT_GE(journal.size(), 2u) << JournalText();
     EXPECT_EQ(journal[0].event, "server-start");
     EXPECT_EQ(journal[1].event, "scenario-error");
     EXPECT_EQ(journal[1].args, "line=2;unknown keyword 'fial'");
-    EXPECT_EQ(ReadWholeFile(directory_ + kDefaultJournalFileName), "");
+    EXPECT_EQ(ReadWholeFile(session_.Directory() + kDefaultJournalFileName), "");
     app_.Reset();
     ASSERT_NO_FATAL_FAILURE(ExpectServerExit("live=0"));
     DeleteFileW(custom.c_str());
