@@ -1,0 +1,263 @@
+// The automation link against the stand-in host in its own process: CreateAutomationObject and
+// CallAutomationMethod go through Wine's COM and its IDispatch marshalling, and the stand-in's journal
+// shows what arrived. Each test starts one server (about a second under Wine), so related cases share
+// a test.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "automation.h"
+#include "com_platform.h"
+#include "host_members.h"
+#include "standin_session.h"
+#include "status_codes.h"
+
+using namespace automation;
+using standin::CallLine;
+using standin::JournalEntry;
+using standin::StandinSession;
+
+namespace {
+
+// What a call raised, by the most derived failure class of the link.
+enum class Raised { Nothing, EOleError, EOleSysError, EOleException, SomethingElse };
+
+struct Outcome {
+    Raised raised = Raised::Nothing;
+    std::string message;
+    int32_t errorCode = 0; // EOleSysError and EOleException only
+
+    bool operator==(const Outcome& other) const {
+        return raised == other.raised && message == other.message && errorCode == other.errorCode;
+    }
+};
+
+std::ostream& operator<<(std::ostream& out, const Outcome& outcome) {
+    static const char* const names[] = {"nothing", "EOleError", "EOleSysError", "EOleException", "something else"};
+    return out << names[static_cast<int>(outcome.raised)] << " \"" << outcome.message << "\" code 0x" << std::hex
+               << static_cast<uint32_t>(outcome.errorCode) << std::dec;
+}
+
+Outcome OutcomeOf(const std::function<void()>& call) {
+    try {
+        call();
+        return {};
+    } catch (const EOleException& e) {
+        return {Raised::EOleException, e.Message, e.ErrorCode};
+    } catch (const EOleSysError& e) {
+        return {Raised::EOleSysError, e.Message, e.ErrorCode};
+    } catch (const EOleError& e) {
+        return {Raised::EOleError, e.Message, 0};
+    } catch (...) {
+        return {Raised::SomethingElse, "", 0};
+    }
+}
+
+// A status failure as the link builds it: the platform's text for the code.
+Outcome SysError(int32_t status) {
+    return {Raised::EOleSysError, OleStatusMessage(status), status};
+}
+
+// The sequence number of an object's last release line; 0 when it has none.
+uint64_t LastReleaseSeq(const std::vector<JournalEntry>& journal, const std::string& object) {
+    uint64_t seq = 0;
+    for (const JournalEntry& entry : journal) {
+        if (entry.event == "release" && entry.object == object)
+            seq = entry.seq;
+    }
+    return seq;
+}
+
+class StandinLink : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { win::InstallComPlatform(); }
+
+    void SetUp() override {
+        ASSERT_TRUE(session_.RemoveScenario());
+        ASSERT_TRUE(session_.RemoveJournal());
+    }
+
+    void TearDown() override {
+        doc_.Clear();
+        app_.Clear();
+        if (started_ && !exitChecked_)
+            ExpectServerExit("live=0");
+        session_.RemoveScenario();
+    }
+
+    // Writes the scenario (none when empty) and reaches the host as the print run does.
+    void Start(const std::string& scenario) {
+        if (!scenario.empty()) {
+            ASSERT_TRUE(session_.WriteScenario(scenario));
+        }
+        app_ = Variant(CreateAutomationObject(host::kProgId));
+        started_ = true;
+        exitChecked_ = false;
+        ASSERT_EQ(app_.Type(), kVtDispatch);
+    }
+
+    // The server journals its end with that many live objects, and its process goes.
+    void ExpectServerExit(const std::string& live) {
+        exitChecked_ = true;
+        std::optional<JournalEntry> exit = session_.WaitForServerExit();
+        ASSERT_TRUE(exit) << "no server-exit in:\n" << session_.JournalText();
+        EXPECT_EQ(exit->args, live);
+        EXPECT_TRUE(StandinSession::WaitForProcessEnd(session_.LastServerPid()));
+    }
+
+    win::ComApartment apartment_; // first member: the references below go before CoUninitialize
+    StandinSession session_;
+    Variant app_; // varHostApp
+    Variant doc_; // varActiveDoc
+    bool started_ = false;
+    bool exitChecked_ = false;
+};
+
+TEST_F(StandinLink, EveryArgumentKindArrivesTypedAndValuedAndTheHostsIntegerWriteComesBack) {
+    ASSERT_NO_FATAL_FAILURE(Start(""));
+    int32_t openError = -5;
+    CallAutomationMethod(app_, host::kUserControl.name, true);
+    CallAutomationMethod(app_, host::kVisible.name, false);
+    // The 8-bit path goes out through the ANSI code page; the journal shows it as UTF-8, escaped.
+    CallAutomationMethod(app_, host::kOpenDocSilent.name, "c:\\teile\\b\xFCgel;1%.sldprt", int32_t{2}, &openError);
+    CallAutomationMethod(app_, host::kExitApp.name);
+    EXPECT_EQ(openError, 7) << "the host's default open error, written through the integer reference";
+
+    const std::vector<CallLine> expected = {
+        {"app1", host::kUserControl.name, "1", "11:-1"},
+        {"app1", host::kVisible.name, "1", "11:0"},
+        {"app1", host::kOpenDocSilent.name, "1", "8:c:\\teile\\b\xC3\xBCgel%3B1%25.sldprt;3:2;16387:-5"},
+        {"app1", host::kExitApp.name, "3", ""},
+    };
+    EXPECT_EQ(session_.Calls(), expected);
+}
+
+TEST_F(StandinLink, DocumentReferencesTakeCallsAndAreEachGivenBackOnceDocumentBeforeApplication) {
+    ASSERT_NO_FATAL_FAILURE(Start("activate-empty 3\n"));
+    doc_ = CallAutomationMethod(app_, host::kActivateDoc.name, "c:\\a.sldprt");
+    ASSERT_EQ(doc_.Type(), kVtDispatch);
+    CallAutomationMethod(doc_, host::kShowNamedView.name, host::kIsometricViewName);
+    CallAutomationMethod(doc_, host::kViewZoomtofit.name);
+
+    // Replacing the reference gives the first document back while the second one is live.
+    doc_ = CallAutomationMethod(app_, host::kActivateDoc.name, "c:\\b.slddrw");
+    ASSERT_EQ(doc_.Type(), kVtDispatch);
+    EXPECT_EQ(StandinSession::LastReferenceCounts(session_.Journal()).at("doc1"), 0u);
+    CallAutomationMethod(doc_, host::kPrintDirect.name);
+
+    // An empty result is no target: the next call fails before anything reaches the host.
+    const Variant empty = CallAutomationMethod(app_, host::kActivateDoc.name, "c:\\c.sldasm");
+    EXPECT_EQ(empty.Type(), kVtEmpty);
+    const size_t linesBefore = session_.Journal().size();
+    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(empty, host::kPrintDirect.name); }),
+              (Outcome{Raised::EOleError, kNotAnAutomationObject, 0}));
+    EXPECT_EQ(session_.Journal().size(), linesBefore);
+
+    doc_.Clear();
+    app_.Clear();
+    ASSERT_NO_FATAL_FAILURE(ExpectServerExit("live=0"));
+    const std::vector<JournalEntry> journal = session_.Journal();
+    const std::vector<CallLine> expected = {
+        {"app1", host::kActivateDoc.name, "1", "8:c:\\a.sldprt"},
+        {"doc1", host::kShowNamedView.name, "1", "8:*Isometric"},
+        {"doc1", host::kViewZoomtofit.name, "3", ""},
+        {"app1", host::kActivateDoc.name, "1", "8:c:\\b.slddrw"},
+        {"doc2", host::kPrintDirect.name, "3", ""},
+        {"app1", host::kActivateDoc.name, "1", "8:c:\\c.sldasm"},
+    };
+    EXPECT_EQ(StandinSession::Calls(journal), expected);
+    EXPECT_EQ(StandinSession::LastReferenceCounts(journal),
+              (std::map<std::string, uint32_t>{{"app1", 0}, {"doc1", 0}, {"doc2", 0}}));
+    EXPECT_LT(LastReleaseSeq(journal, "doc2"), LastReleaseSeq(journal, "app1"));
+}
+
+TEST_F(StandinLink, HostFailuresArriveAsTheirClassesWithTrimmedMessagesAndCodes) {
+    ASSERT_NO_FATAL_FAILURE(Start("open-error -3\n"
+                                  "fail OpenDocSilent 1 0x80004005\n"
+                                  "fail Visible 1 0x1\n"
+                                  "raise PrintDirect 1 0x80041234 Printer jammed.\\r\\n\n"
+                                  "unknown ExitApp\n"));
+    int32_t openError = 99;
+    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(app_, host::kOpenDocSilent.name, "a.sldprt", 1, &openError); }),
+              SysError(kEFail));
+    EXPECT_EQ(openError, -3) << "what the host wrote before failing stays with the caller";
+    int32_t secondOpenError = 0;
+    CallAutomationMethod(app_, host::kOpenDocSilent.name, "a.sldprt", 1, &secondOpenError);
+    EXPECT_EQ(secondOpenError, -3);
+
+    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(app_, host::kVisible.name, false); }), SysError(1))
+        << "a positive status is a failure too";
+
+    doc_ = CallAutomationMethod(app_, host::kActivateDoc.name, "a.sldprt");
+    try {
+        CallAutomationMethod(doc_, host::kPrintDirect.name);
+        ADD_FAILURE() << "PrintDirect raised nothing";
+    } catch (const EOleException& e) {
+        EXPECT_EQ(e.Message, "Printer jammed");
+        EXPECT_EQ(e.ErrorCode, Hr(0x80041234));
+        EXPECT_EQ(e.Source, "Stand-in host");
+    }
+
+    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(app_, host::kExitApp.name); }),
+              (Outcome{Raised::EOleError, "Method 'ExitApp' not supported by automation object", 0}));
+
+    // The failures took nothing away: the same references still answer.
+    CallAutomationMethod(app_, host::kUserControl.name, true);
+    CallAutomationMethod(doc_, host::kPrintDirect.name);
+
+    const std::vector<JournalEntry> journal = session_.Journal();
+    std::vector<std::string> unknown;
+    for (const JournalEntry& entry : journal) {
+        if (entry.event == "unknown")
+            unknown.push_back(entry.object + " " + entry.member);
+    }
+    EXPECT_EQ(unknown, std::vector<std::string>{"app1 ExitApp"});
+    std::vector<std::string> called;
+    for (const CallLine& call : StandinSession::Calls(journal))
+        called.push_back(call.object + " " + call.member);
+    EXPECT_EQ(called,
+              (std::vector<std::string>{"app1 OpenDocSilent", "app1 OpenDocSilent", "app1 Visible", "app1 ActivateDoc",
+                                        "doc1 PrintDirect", "app1 UserControl", "doc1 PrintDirect"}));
+}
+
+TEST_F(StandinLink, KilledHostGivesServerUnavailableOnEveryReferenceWithoutHanging) {
+    ASSERT_NO_FATAL_FAILURE(Start(""));
+    doc_ = CallAutomationMethod(app_, host::kActivateDoc.name, "a.sldprt");
+    CallAutomationMethod(app_, host::kVisible.name, false);
+    ASSERT_TRUE(session_.KillServer());
+    exitChecked_ = true; // a killed server journals no exit
+
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(app_, host::kVisible.name, false); }),
+              SysError(kRpcEServerUnavailable));
+    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(doc_, host::kPrintDirect.name); }),
+              SysError(kRpcEServerUnavailable));
+    doc_.Clear();
+    app_.Clear();
+    EXPECT_LT(GetTickCount() - start, 5000u) << "the calls and releases on dead proxies return at once";
+
+    // The next Print reaches a fresh host rather than the dead one's leftovers.
+    const uint32_t killed = session_.LastServerPid();
+    ASSERT_NO_FATAL_FAILURE(Start(""));
+    CallAutomationMethod(app_, host::kVisible.name, false);
+    EXPECT_NE(session_.LastServerPid(), killed);
+}
+
+TEST_F(StandinLink, HostDyingInsideACallGivesCallFailedThenServerUnavailable) {
+    ASSERT_NO_FATAL_FAILURE(Start("die PrintDirect 1\n"));
+    doc_ = CallAutomationMethod(app_, host::kActivateDoc.name, "a.sldprt");
+    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(doc_, host::kPrintDirect.name); }), SysError(kRpcECallFailed));
+    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(app_, host::kVisible.name, false); }),
+              SysError(kRpcEServerUnavailable));
+    exitChecked_ = true; // it died inside the call
+    EXPECT_TRUE(StandinSession::WaitForProcessEnd(session_.LastServerPid()));
+}
+
+} // namespace
