@@ -29,6 +29,7 @@ RequestExecutionLevel admin
 ManifestDPIAware true
 ManifestSupportedOS all
 SetCompressor /SOLID lzma
+BrandingText "${PRODUCT} ${VANTREL_VERSION}"
 
 VIProductVersion "${VANTREL_VERSION_QUAD}"
 VIFileVersion "${VANTREL_VERSION_QUAD}"
