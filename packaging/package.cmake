@@ -2,7 +2,7 @@
 # Vantrel-<version>-portable.zip, both holding the same files. Run by the `package` target:
 #   cmake -DVANTREL_VERSION=... -DVANTREL_EXE=... -DVANTREL_HELP_FILE=... -DVANTREL_ICON=...
 #         -DVANTREL_VERSION_NSH=... -DVANTREL_NSIS_SCRIPT=... -DMAKENSIS_EXECUTABLE=... -DVANTREL_DIST_DIR=...
-#         -P package.cmake
+#         [-DVANTREL_STRIP=...] -P package.cmake
 # Only CMake and makensis are needed, so it runs on Windows as well as on Linux.
 cmake_minimum_required(VERSION 3.20)
 
@@ -28,6 +28,14 @@ file(MAKE_DIRECTORY ${stage})
 file(COPY ${VANTREL_EXE} DESTINATION ${stage})
 if(VANTREL_HELP_FILE AND EXISTS ${VANTREL_HELP_FILE})
     file(COPY ${VANTREL_HELP_FILE} DESTINATION ${stage})
+endif()
+# The shipped program carries no symbols or debug sections (the static runtime brings its own); the
+# build's copy keeps them for debugging. MSVC keeps them in a .pdb, and has no strip tool.
+if(VANTREL_STRIP)
+    execute_process(COMMAND ${VANTREL_STRIP} --strip-all ${stage}/Vantrel.exe RESULT_VARIABLE strip_result)
+    if(NOT strip_result EQUAL 0)
+        message(FATAL_ERROR "package.cmake: ${VANTREL_STRIP} failed (${strip_result})")
+    endif()
 endif()
 
 execute_process(
