@@ -172,10 +172,16 @@ void SendInputs(std::vector<INPUT> inputs) {
     Pump(50);
 }
 
-INPUT MouseInput(DWORD flags) {
+// A mouse event at a screen point. Every event carries its position, so the press lands where the move
+// went even if the system's pointer is still catching up with an earlier move.
+INPUT MouseInput(DWORD flags, POINT screen) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
+    input.mi.dx = static_cast<LONG>((static_cast<long long>(screen.x) * 65535 + (width - 1) / 2) / (width - 1));
+    input.mi.dy = static_cast<LONG>((static_cast<long long>(screen.y) * 65535 + (height - 1) / 2) / (height - 1));
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     return input;
 }
 
@@ -192,7 +198,7 @@ void PressKeys(const std::vector<WORD>& keys) {
 
 void MoveMouseTo(HWND window, POINT client) {
     ClientToScreen(window, &client);
-    SetCursorPos(client.x, client.y);
+    SendInputs({MouseInput(0, client)});
     WaitFor(
         [&] {
             POINT now;
@@ -204,11 +210,13 @@ void MoveMouseTo(HWND window, POINT client) {
 
 void ClickAt(HWND window, POINT point, bool doubleClick) {
     MoveMouseTo(window, point);
+    POINT screen = point;
+    ClientToScreen(window, &screen);
     // A pause between press and release, as a hand makes: some controls (the title bar's buttons) track
     // the press in a loop of their own that must see the button down first.
     for (int click = 0; click < (doubleClick ? 2 : 1); ++click) {
-        SendInputs({MouseInput(MOUSEEVENTF_LEFTDOWN)});
-        SendInputs({MouseInput(MOUSEEVENTF_LEFTUP)});
+        SendInputs({MouseInput(MOUSEEVENTF_LEFTDOWN, screen)});
+        SendInputs({MouseInput(MOUSEEVENTF_LEFTUP, screen)});
     }
 }
 
