@@ -1,0 +1,123 @@
+// The host's end at close, against the stand-in host: a host that a run reached is told to exit once,
+// a host that was running at start-up is left alone, and a host that has gone doesn't hold up the close.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "host_run.h"
+
+namespace gui {
+namespace {
+
+using standin::CallLine;
+using standin::JournalEntry;
+
+class HostLifecycleGuiTest : public HostRunTest {
+protected:
+    void RunOneDocument() {
+        AddEntries({L"c:\\parts\\bracket.sldprt"});
+        PrintAndWaitFor(L"Closing c:\\parts\\bracket.sldprt", 1);
+    }
+
+    void ExitAndExpectCodeZero(DWORD timeoutMilliseconds = 15000) {
+        PostCommand(Main(), IDM_EXIT);
+        EXPECT_EQ(app().WaitForExit(timeoutMilliseconds), std::optional<DWORD>(0));
+    }
+
+    size_t ExitAppCalls() const {
+        const auto calls = Calls();
+        return static_cast<size_t>(
+            std::count_if(calls.begin(), calls.end(), [](const CallLine& c) { return c.member == "ExitApp"; }));
+    }
+};
+
+// The index of the last journal line in which object's count went down to zero.
+size_t LastReleaseToZero(const std::vector<JournalEntry>& journal, const std::string& object) {
+    size_t found = journal.size();
+    for (size_t i = 0; i < journal.size(); ++i) {
+        if (journal[i].object == object && journal[i].event == "release" && journal[i].args == "0")
+            found = i;
+    }
+    return found;
+}
+
+TEST_F(HostLifecycleGuiTest, ExitAfterARunSendsOneExitAppAndGivesEveryReferenceBack) {
+    RunOneDocument();
+    ExitAndExpectCodeZero();
+    const auto exit = session_.WaitForServerExit();
+    ASSERT_TRUE(exit);
+    EXPECT_EQ(exit->args, "live=0");
+    const auto calls = Calls();
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.back(), (CallLine{"app1", "ExitApp", "3", ""}));
+    EXPECT_EQ(ExitAppCalls(), 1u);
+
+    const auto journal = session_.Journal();
+    for (const auto& [object, count] : standin::StandinSession::LastReferenceCounts(journal))
+        EXPECT_EQ(count, 0u) << object << " was not given back";
+    const size_t doc = LastReleaseToZero(journal, "doc1"), app = LastReleaseToZero(journal, "app1");
+    ASSERT_LT(doc, journal.size());
+    ASSERT_LT(app, journal.size());
+    EXPECT_LT(doc, app) << "the document's reference goes before the application's";
+}
+
+TEST_F(HostLifecycleGuiTest, HostThatHasGoneDoesNotHoldUpTheClose) {
+    RunOneDocument();
+    ASSERT_TRUE(session_.KillServer());
+    const DWORD start = GetTickCount();
+    ExitAndExpectCodeZero(10000);
+    EXPECT_LT(GetTickCount() - start, 10000u);
+    EXPECT_EQ(ExitAppCalls(), 0u);
+}
+
+// A top-level window titled like the host's, made by the test before Vantrel starts.
+class HostLikeWindow {
+public:
+    explicit HostLikeWindow(bool visible) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"VantrelTestHostLikeWindow";
+        RegisterClassW(&wc);
+        window_ = CreateWindowExW(0, wc.lpszClassName, L"bracket.sldprt - SolidWorks Premium 2024",
+                                  WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0, 0, 300, 200, nullptr, nullptr,
+                                  wc.hInstance, nullptr);
+    }
+    ~HostLikeWindow() { DestroyWindow(window_); }
+    HostLikeWindow(const HostLikeWindow&) = delete;
+    HostLikeWindow& operator=(const HostLikeWindow&) = delete;
+    HWND Handle() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+class HostWindowAtStartUpTest : public HostLifecycleGuiTest, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override {
+        window_ = std::make_unique<HostLikeWindow>(GetParam());
+        ASSERT_NE(window_->Handle(), nullptr);
+        HostLifecycleGuiTest::SetUp();
+    }
+    void TearDown() override {
+        HostLifecycleGuiTest::TearDown();
+        window_.reset();
+    }
+    std::unique_ptr<HostLikeWindow> window_;
+};
+
+TEST_P(HostWindowAtStartUpTest, MeansNoHostCallAtCloseWhateverRanInBetween) {
+    RunOneDocument();
+    ExitAndExpectCodeZero();
+    const auto exit = session_.WaitForServerExit();
+    ASSERT_TRUE(exit);
+    EXPECT_EQ(exit->args, "live=0") << "the references are still given back";
+    EXPECT_EQ(ExitAppCalls(), 0u);
+    EXPECT_EQ(Calls().back(), (CallLine{"app1", "QuitDoc", "1", "8:c:\\parts\\bracket.sldprt"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(HiddenOrVisible, HostWindowAtStartUpTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Visible" : "Hidden"; });
+
+} // namespace
+} // namespace gui

@@ -1,0 +1,125 @@
+// The print run as a user starts it, against the stand-in host out of process: the calls the host
+// receives, the status line during and after the run, and the texts a failure leaves.
+#include <windows.h>
+
+#include "automation.h"
+#include "com_platform.h"
+#include "host_run.h"
+
+namespace gui {
+namespace {
+
+using standin::CallLine;
+
+std::wstring Widen(const std::string& ansi) {
+    const int n = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, wide.data(), n);
+    wide.resize(wide.size() - 1);
+    return wide;
+}
+
+// The status line text Vantrel shows for a failed call with that status, by the platform's messages.
+std::wstring SysErrorStatus(int32_t status) {
+    automation::win::InstallComPlatform();
+    return Widen("OLE Error:  " + automation::OleStatusMessage(status) + "(" + std::to_string(status) + ")");
+}
+
+class PrintRunGuiTest : public HostRunTest {};
+
+TEST_F(PrintRunGuiTest, RunSendsTheChosenViewToEachDocumentAndEndsOnClosing) {
+    Scenario("delay PrintDirect 1500\n");
+    AddEntries({L"D:\\Zeichnungen\\RAHMEN-\u00dc.SLDDRW", L"C:\\Parts\\Bracket.SLDPRT"});
+    Click(Button(L"&shaded"));
+    Click(Button(L"&isometric"));
+    Click(Button(L"&zoom to fit"));
+    PostClick(Button(L"&Print"));
+    // The step's text stands in the status line while the host works on it.
+    EXPECT_EQ(WaitForStatus(L"Printing c:\\parts\\bracket.sldprt", kRunMillisecondsPerDocument),
+              L"Printing c:\\parts\\bracket.sldprt");
+    const std::wstring last = L"Closing d:\\zeichnungen\\rahmen-\u00fc.slddrw";
+    EXPECT_EQ(WaitForStatus(last, 3 * kRunMillisecondsPerDocument), last);
+    EXPECT_TRUE(app().WaitUntilIdle());
+
+    const std::string part = "8:c:\\parts\\bracket.sldprt";
+    const std::string drawing = "8:d:\\zeichnungen\\rahmen-\xc3\xbc.slddrw"; // UTF-8 in the journal
+    const std::vector<CallLine> expected = {
+        {"app1", "UserControl", "1", "11:-1"},
+        {"app1", "Visible", "1", "11:0"},
+        {"app1", "OpenDocSilent", "1", part + ";3:1;16387:0"},
+        {"app1", "ActivateDoc", "1", part},
+        {"doc1", "ShowNamedView", "1", "8:*Isometric"},
+        {"doc1", "ViewDisplayShaded", "3", ""},
+        {"doc1", "ViewZoomtofit", "3", ""},
+        {"doc1", "PrintDirect", "3", ""},
+        {"app1", "QuitDoc", "1", part},
+        {"app1", "OpenDocSilent", "1", drawing + ";3:3;16387:0"},
+        {"app1", "ActivateDoc", "1", drawing},
+        {"doc2", "ViewZoomtofit", "3", ""},
+        {"doc2", "PrintDirect", "3", ""},
+        {"app1", "QuitDoc", "1", drawing},
+    };
+    EXPECT_EQ(Calls(), expected);
+}
+
+TEST_F(PrintRunGuiTest, HostExceptionEndsTheRunWithItsTextAndSignedCode) {
+    Scenario("raise PrintDirect 1 0x80040001 Printer jammed.\\r\\n\n");
+    AddEntries({L"c:\\a.sldprt", L"c:\\b.sldprt"});
+    PrintAndWaitFor(L"OLE Error:  Printer jammed(-2147221503)", 1);
+    const auto calls = Calls();
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.back(), (CallLine{"doc1", "PrintDirect", "3", ""})) << "the document is left open";
+    for (const auto& call : calls)
+        EXPECT_EQ(call.args.find("b.sldprt"), std::string::npos) << "the next document is not touched";
+}
+
+TEST_F(PrintRunGuiTest, FailedCallShowsThePlatformTextAndCode) {
+    Scenario("fail OpenDocSilent 1 0x80004005\n");
+    AddEntries({L"c:\\a.sldasm"});
+    PrintAndWaitFor(SysErrorStatus(static_cast<int32_t>(0x80004005)), 1);
+    EXPECT_EQ(Calls().size(), 3u) << "UserControl, Visible and the failed OpenDocSilent";
+}
+
+TEST_F(PrintRunGuiTest, HostDyingInACallEndsTheRunAndLeavesTheProgramUsable) {
+    Scenario("die PrintDirect 1\n");
+    AddEntries({L"c:\\a.sldprt", L"c:\\b.sldprt"});
+    PrintAndWaitFor(SysErrorStatus(static_cast<int32_t>(0x800706BE)), 1);
+    PostCommand(Main(), IDM_EXIT);
+    EXPECT_EQ(app().WaitForExit(15000), std::optional<DWORD>(0));
+}
+
+// Takes the ProgID's registration away for the test and puts it back afterwards.
+class UnregisteredProgId {
+public:
+    UnregisteredProgId() {
+        wchar_t value[64] = L"";
+        LONG size = sizeof value;
+        saved_ = RegQueryValueW(HKEY_CLASSES_ROOT, L"SldWorks.Application\\CLSID", value, &size) == ERROR_SUCCESS;
+        clsid_ = value;
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, L"SldWorks.Application");
+    }
+    ~UnregisteredProgId() {
+        if (saved_) {
+            RegSetValueW(HKEY_CLASSES_ROOT, L"SldWorks.Application\\CLSID", REG_SZ, clsid_.c_str(),
+                         static_cast<DWORD>(clsid_.size() * sizeof(wchar_t)));
+        }
+    }
+    UnregisteredProgId(const UnregisteredProgId&) = delete;
+    UnregisteredProgId& operator=(const UnregisteredProgId&) = delete;
+    bool Saved() const { return saved_; }
+
+private:
+    bool saved_ = false;
+    std::wstring clsid_;
+};
+
+TEST_F(PrintRunGuiTest, ProgIdThatDoesNotResolveLeavesThePlatformTextAndCode) {
+    UnregisteredProgId unregistered;
+    ASSERT_TRUE(unregistered.Saved()) << "is the stand-in registered?";
+    AddEntries({L"c:\\a.sldprt"});
+    PrintAndWaitFor(SysErrorStatus(static_cast<int32_t>(0x800401F3)), 0);
+    EXPECT_TRUE(Calls().empty());
+}
+
+} // namespace
+} // namespace gui
