@@ -7,45 +7,31 @@
 #include "application.h"
 #include "error_text.h"
 
-namespace {
+ProgramWindowsDisabled::ProgramWindowsDisabled() : active_(GetActiveWindow()) {
+    EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
+    for (HWND window : windows_)
+        EnableWindow(window, FALSE);
+}
 
-// Disables every visible, enabled top-level window of this thread for its lifetime, as a modal box must
-// keep the user out of all of them (a plain owned message box would disable its owner only).
-class ProgramWindowsDisabled {
-public:
-    ProgramWindowsDisabled() : active_(GetActiveWindow()) {
-        EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
-        for (HWND window : windows_)
-            EnableWindow(window, FALSE);
+ProgramWindowsDisabled::~ProgramWindowsDisabled() {
+    for (HWND window : windows_) {
+        if (IsWindow(window))
+            EnableWindow(window, TRUE);
     }
-    ~ProgramWindowsDisabled() {
-        for (HWND window : windows_) {
-            if (IsWindow(window))
-                EnableWindow(window, TRUE);
-        }
-        if (active_ && IsWindow(active_))
-            SetActiveWindow(active_);
+    if (active_ && IsWindow(active_))
+        SetActiveWindow(active_);
+}
+
+BOOL CALLBACK ProgramWindowsDisabled::Collect(HWND window, LPARAM self) noexcept {
+    if (!IsWindowVisible(window) || !IsWindowEnabled(window))
+        return TRUE;
+    try {
+        reinterpret_cast<ProgramWindowsDisabled*>(self)->windows_.push_back(window);
+        return TRUE;
+    } catch (...) {
+        return FALSE; // no memory: the windows found so far are disabled, the box still shows
     }
-    ProgramWindowsDisabled(const ProgramWindowsDisabled&) = delete;
-    ProgramWindowsDisabled& operator=(const ProgramWindowsDisabled&) = delete;
-
-private:
-    static BOOL CALLBACK Collect(HWND window, LPARAM self) noexcept {
-        if (!IsWindowVisible(window) || !IsWindowEnabled(window))
-            return TRUE;
-        try {
-            reinterpret_cast<ProgramWindowsDisabled*>(self)->windows_.push_back(window);
-            return TRUE;
-        } catch (...) {
-            return FALSE; // no memory: the windows found so far are disabled, the box still shows
-        }
-    }
-
-    HWND active_;
-    std::vector<HWND> windows_;
-};
-
-} // namespace
+}
 
 void ShowErrorBox(const std::string& message) {
     const std::string text = shell::ErrorBoxText(message);

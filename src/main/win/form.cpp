@@ -2,7 +2,9 @@
 
 #include <stdexcept>
 
+#include "dpi_scaling.h"
 #include "error_box.h"
+#include "main_window_layout.h"
 
 int SystemDpi() {
     HDC screen = GetDC(nullptr);
@@ -10,6 +12,15 @@ int SystemDpi() {
     if (screen)
         ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : 96;
+}
+
+FontHandle CreateFormFont(int dpi) {
+    HFONT font = CreateFontA(shell::FontHeightForDpi(shell::kFontPoints, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_SWISS, shell::kFontFace);
+    if (!font)
+        throw std::runtime_error("Cannot create the window font");
+    return FontHandle(font);
 }
 
 std::string TForm::Caption() const {

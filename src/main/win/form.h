@@ -11,6 +11,8 @@
 
 // The system dpi (LOGPIXELSY of the screen), by which the 96-dpi layouts are scaled.
 int SystemDpi();
+// The font of every form's controls ("MS Sans Serif", 8 points) at that dpi. Throws when it can't.
+FontHandle CreateFormFont(int dpi);
 
 class TForm {
 public:

@@ -22,15 +22,6 @@ constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIM
 constexpr DWORD kFrameExStyle = WS_EX_CONTROLPARENT;
 constexpr COLORREF kTransparentPicturePixel = RGB(255, 0, 255);
 
-FontHandle CreateFormFont(int dpi) {
-    HFONT font = CreateFontA(shell::FontHeightForDpi(shell::kFontPoints, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_SWISS, shell::kFontFace);
-    if (!font)
-        throw std::runtime_error("Cannot create the window font");
-    return FontHandle(font);
-}
-
 ImageListHandle LoadPicture(int pictureId, int dpi) {
     const int index = shell::PictureSizeIndex(dpi);
     const int size = shell::kPictureSizes[index];
