@@ -55,10 +55,6 @@ bool IsPushButton(HWND window) {
     return lstrcmpiA(className, "Button") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
 }
 
-} // namespace
-
-namespace {
-
 // The form the menu help hook of this thread serves.
 TfrmVantrel* gMenuHelpForm = nullptr;
 // Sent for F1 beside the key itself; the system turns it into WM_HELP for the item under the mouse pointer.
