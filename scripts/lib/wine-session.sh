@@ -28,6 +28,11 @@ wine_prefix_prepare() {
         wineserver -w
         touch "$WINEPREFIX/.vantrel-ready"
     fi
+    # Debian's Wine doesn't load its own fonts from /usr/share/wine/fonts; without them "MS Sans Serif"
+    # falls back to a wider face and the controls' captions are cut off.
+    if [ -d /usr/share/wine/fonts ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/sserife.fon" ]; then
+        cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
+    fi
 }
 
 # Picks the first display from 90 up that has neither a socket nor a lock file.

@@ -361,13 +361,18 @@ HWND App::WaitForDialog(DWORD timeoutMilliseconds, const wchar_t* caption) const
 }
 
 std::wstring App::StatusText(HWND statusBar, int part) const {
-    // SB_GETTEXT is not marshalled: the program writes into a buffer in its own memory.
+    // SB_GETTEXT is not marshalled: the program writes into a buffer in its own memory. The text may
+    // change between asking its length and reading it (a print run sets it step by step), so the buffer
+    // has room to spare and the text is taken up to its terminator.
     const LRESULT length = LOWORD(SendMessageW(statusBar, SB_GETTEXTLENGTHW, part, 0));
-    std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
-    RemoteMemory buffer(process_, text.size() * sizeof(wchar_t));
+    const size_t room = static_cast<size_t>(length) + 4096;
+    std::vector<wchar_t> text(room, L'\0');
+    RemoteMemory buffer(process_, room * sizeof(wchar_t));
+    buffer.Write(text.data(), room * sizeof(wchar_t));
     SendMessageW(statusBar, SB_GETTEXTW, part, buffer.AsParam());
-    buffer.Read(text.data(), text.size() * sizeof(wchar_t));
-    return std::wstring(text.data(), static_cast<size_t>(length));
+    buffer.Read(text.data(), room * sizeof(wchar_t));
+    text.back() = L'\0';
+    return std::wstring(text.data());
 }
 
 std::vector<std::pair<HWND, std::wstring>> App::TooltipTools(HWND tooltip) const {
