@@ -1,0 +1,371 @@
+// Select Printer and Print Setup as a user meets them, in two settings of the machine: with no printer
+// that Wine can see (PrinterDialogsNoPrinter) and with the CUPS test queues of scripts/lib/cups-session.sh
+// (PrinterDialogsWithPrinter). VANTREL_PRINTERS says which setting a run is for ("none" or "cups");
+// without it each suite runs where the machine fits it and is skipped, saying why, where it doesn't.
+#include <windows.h>
+#include <dlgs.h>
+#include <winspool.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "host_run.h"
+#include "vantrel_app.h"
+
+using namespace gui;
+
+namespace {
+
+// The queues cups_start makes; the first is the default.
+constexpr wchar_t kDefaultQueue[] = L"VantrelTest";
+constexpr wchar_t kOtherQueue[] = L"VantrelOther";
+constexpr wchar_t kNoDefaultPrinterText[] = L"There is no default printer currently selected.";
+
+std::string DeclaredPrinterSetting() {
+    char value[32] = {};
+    const DWORD length = GetEnvironmentVariableA("VANTREL_PRINTERS", value, sizeof value);
+    return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
+}
+
+// The printers Wine lists for this user, as the program finds them.
+std::vector<std::wstring> InstalledPrinters() {
+    constexpr DWORD kWhich = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
+    DWORD needed = 0;
+    DWORD count = 0;
+    EnumPrintersW(kWhich, nullptr, 4, nullptr, 0, &needed, &count);
+    std::vector<BYTE> records(needed);
+    if (needed == 0 || !EnumPrintersW(kWhich, nullptr, 4, records.data(), needed, &needed, &count))
+        return {};
+    const auto* info = reinterpret_cast<const PRINTER_INFO_4W*>(records.data());
+    std::vector<std::wstring> names;
+    for (DWORD i = 0; i < count; ++i)
+        names.push_back(info[i].pPrinterName);
+    return names;
+}
+
+std::wstring Listed(const std::vector<std::wstring>& names) {
+    std::wstring text;
+    for (const auto& name : names)
+        text += (text.empty() ? L"" : L", ") + name;
+    return text.empty() ? L"none" : text;
+}
+
+bool Contains(const std::vector<std::wstring>& names, const wchar_t* name) {
+    for (const auto& each : names) {
+        if (each == name)
+            return true;
+    }
+    return false;
+}
+
+std::vector<HWND> VisibleDialogs(const App& app) {
+    std::vector<HWND> dialogs;
+    for (HWND window : app.TopLevelWindows()) {
+        if (ClassName(window) == L"#32770" && IsWindowVisible(window))
+            dialogs.push_back(window);
+    }
+    return dialogs;
+}
+
+// Where the dialogs are placed: centred across the screen, the top a third of the free height down.
+void ExpectPlacedCentredAThirdDown(HWND dialog) {
+    RECT frame;
+    GetWindowRect(dialog, &frame);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+    EXPECT_EQ(frame.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 3);
+}
+
+// Chooses an entry of a drop-down list in a dialog as the user's pick does, notification included.
+bool ChooseInCombo(HWND dialog, int comboId, const wchar_t* entry) {
+    HWND combo = GetDlgItem(dialog, comboId);
+    const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
+        if (WindowText(combo) == entry) {
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+// --- without a printer ---------------------------------------------------------------------------------
+
+class PrinterDialogsNoPrinter : public VantrelTest {
+protected:
+    void SetUp() override {
+        const std::string setting = DeclaredPrinterSetting();
+        if (setting == "cups")
+            GTEST_SKIP() << "VANTREL_PRINTERS=cups: this suite is for the run without printers";
+        const auto printers = InstalledPrinters();
+        if (!printers.empty()) {
+            if (setting == "none")
+                FAIL() << "VANTREL_PRINTERS=none, yet Wine lists printers: " << Listed(printers);
+            GTEST_SKIP() << "Wine lists printers here (" << Listed(printers)
+                         << "); this suite needs none (VANTREL_PRINTERS=none, CUPS_SERVER unreachable)";
+        }
+        VantrelTest::SetUp();
+    }
+
+    // Each way of opening the dialog, twice each: every time the error box and nothing else.
+    void ExpectNoDefaultPrinterErrorEveryTime(const std::vector<std::function<void()>>& opens) {
+        int attempt = 0;
+        for (const auto& open : opens) {
+            for (int again = 0; again < 2; ++again) {
+                ++attempt;
+                open();
+                HWND box = app().WaitForDialog(5000, L"Vantrel v2.2");
+                ASSERT_NE(box, nullptr) << "no error box, attempt " << attempt;
+                const MessageBoxContent content = ReadMessageBox(box);
+                EXPECT_EQ(content.text, kNoDefaultPrinterText) << "attempt " << attempt;
+                EXPECT_TRUE(content.hasStopIcon) << "attempt " << attempt;
+                EXPECT_EQ(content.buttons, std::vector<std::wstring>{L"OK"}) << "attempt " << attempt;
+                EXPECT_EQ(VisibleDialogs(app()), std::vector<HWND>{box}) << "attempt " << attempt;
+                PressDialogButton(box, IDOK);
+                ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
+                ASSERT_TRUE(app().WaitUntilIdle());
+                EXPECT_EQ(app().WaitForDialog(300), nullptr) << "a dialog after the error box, attempt " << attempt;
+            }
+        }
+        EXPECT_TRUE(IsWindowEnabled(Main()));
+    }
+};
+
+TEST_F(PrinterDialogsNoPrinter, SelectPrinterShowsTheNoDefaultPrinterErrorAndNoDialogEveryTime) {
+    ExpectNoDefaultPrinterErrorEveryTime(
+        {[&] { PostCommand(Main(), IDM_SELPRINT); }, [&] { PostClick(ToolButton(L"Select Printer")); }});
+}
+
+TEST_F(PrinterDialogsNoPrinter, PrintSetupShowsTheNoDefaultPrinterErrorAndNoDialogEveryTime) {
+    ExpectNoDefaultPrinterErrorEveryTime(
+        {[&] { PostCommand(Main(), IDM_PRINTSETUP); }, [&] { PostClick(ToolButton(L"Setup Printer")); }});
+}
+
+// --- with the test printers ------------------------------------------------------------------------------
+
+// Skips the test, saying why, when the machine is not set up with the test printers; fails it when the
+// run was declared for them and they are missing.
+void RequireTestPrinters() {
+    const std::string setting = DeclaredPrinterSetting();
+    if (setting == "none")
+        GTEST_SKIP() << "VANTREL_PRINTERS=none: this suite is for the run with the CUPS test printers";
+    const auto printers = InstalledPrinters();
+    if (!Contains(printers, kDefaultQueue) || !Contains(printers, kOtherQueue)) {
+        if (setting == "cups")
+            FAIL() << "VANTREL_PRINTERS=cups, yet Wine lists only: " << Listed(printers);
+        GTEST_SKIP() << "Wine lists " << Listed(printers)
+                     << "; this suite needs the test printers (cups_start of scripts/lib/cups-session.sh)";
+    }
+    wchar_t defaultPrinter[256] = {};
+    DWORD length = 256;
+    ASSERT_TRUE(GetDefaultPrinterW(defaultPrinter, &length));
+    ASSERT_STREQ(defaultPrinter, kDefaultQueue);
+}
+
+// The two dialogs, opened and closed as the user does.
+class PrinterDialogsWithPrinter : public VantrelTest {
+protected:
+    void SetUp() override {
+        RequireTestPrinters();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        VantrelTest::SetUp();
+    }
+
+    HWND OpenSelectPrinter() {
+        PostCommand(Main(), IDM_SELPRINT);
+        return app().WaitForDialog(10000, L"Print");
+    }
+    HWND OpenPrintSetup() {
+        PostCommand(Main(), IDM_PRINTSETUP);
+        return app().WaitForDialog(10000, L"Print Setup");
+    }
+    void Close(HWND dialog, int button) {
+        PressDialogButton(dialog, button);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
+        ASSERT_TRUE(app().WaitUntilIdle());
+    }
+    std::wstring Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+    bool Checked(HWND dialog, int id) { return IsChecked(GetDlgItem(dialog, id)); }
+};
+
+TEST_F(PrinterDialogsWithPrinter, SelectPrinterOpensOnTheDefaultPrinterPlacedWithoutPageRangesPrintToFileOrHelp) {
+    HWND dialog = OpenSelectPrinter();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Text(dialog, cmb4), kDefaultQueue);
+    ExpectPlacedCentredAThirdDown(dialog);
+    EXPECT_TRUE(Checked(dialog, rad1)) << "all pages";
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, rad3))) << "page numbers";
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, rad2))) << "selection";
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, chx1))) << "print to file";
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, pshHelp))) << "help";
+    EXPECT_EQ(Text(dialog, edt3), L"1") << "the copies of the printer's own settings";
+    EXPECT_FALSE(IsWindowEnabled(Main())) << "modal";
+    Close(dialog, IDCANCEL);
+    EXPECT_TRUE(IsWindowEnabled(Main()));
+}
+
+TEST_F(PrinterDialogsWithPrinter, PrintSetupOpensOnTheDefaultPrinterPlacedWithoutHelp) {
+    HWND dialog = OpenPrintSetup();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Text(dialog, cmb1), kDefaultQueue);
+    ExpectPlacedCentredAThirdDown(dialog);
+    EXPECT_TRUE(Checked(dialog, rad1)) << "portrait, the printer's default";
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, pshHelp))) << "help";
+    EXPECT_FALSE(IsWindowEnabled(Main())) << "modal";
+    Close(dialog, IDCANCEL);
+    EXPECT_TRUE(IsWindowEnabled(Main()));
+}
+
+TEST_F(PrinterDialogsWithPrinter, PrinterChosenWithOkIsWhereBothDialogsOpenNext) {
+    HWND dialog = OpenSelectPrinter();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(ChooseInCombo(dialog, cmb4, kOtherQueue));
+    Close(dialog, IDOK);
+
+    dialog = OpenPrintSetup();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Text(dialog, cmb1), kOtherQueue);
+    Close(dialog, IDCANCEL);
+
+    dialog = OpenSelectPrinter();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Text(dialog, cmb4), kOtherQueue);
+    Close(dialog, IDCANCEL);
+}
+
+TEST_F(PrinterDialogsWithPrinter, SettingsChosenWithOkAreWhatTheNextOpeningShows) {
+    HWND dialog = OpenPrintSetup();
+    ASSERT_NE(dialog, nullptr);
+    Click(GetDlgItem(dialog, rad2)); // landscape
+    ASSERT_TRUE(Checked(dialog, rad2));
+    Close(dialog, IDOK);
+
+    dialog = OpenPrintSetup();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(Checked(dialog, rad2)) << "landscape kept";
+    EXPECT_FALSE(Checked(dialog, rad1));
+    Close(dialog, IDCANCEL);
+}
+
+// The dialog puts the copy count it reports beside the device settings; the count is kept in them, so
+// the next opening (which shows the settings' count) shows it.
+TEST_F(PrinterDialogsWithPrinter, CopiesChosenWithOkAreWhatTheNextOpeningShows) {
+    HWND dialog = OpenSelectPrinter();
+    ASSERT_NE(dialog, nullptr);
+    SendMessageW(GetDlgItem(dialog, edt3), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"3"));
+    Close(dialog, IDOK);
+
+    dialog = OpenSelectPrinter();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Text(dialog, edt3), L"3");
+    Close(dialog, IDCANCEL);
+}
+
+// What was chosen before stays through a cancelled dialog: neither the dialog's changes nor the
+// default printer replace it.
+TEST_F(PrinterDialogsWithPrinter, CancelKeepsThePrinterAndSettingsChosenBefore) {
+    HWND dialog = OpenPrintSetup();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(ChooseInCombo(dialog, cmb1, kOtherQueue));
+    Click(GetDlgItem(dialog, rad2)); // landscape
+    Close(dialog, IDOK);
+
+    dialog = OpenPrintSetup();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(ChooseInCombo(dialog, cmb1, kDefaultQueue));
+    Click(GetDlgItem(dialog, rad1)); // portrait
+    Close(dialog, IDCANCEL);
+
+    dialog = OpenSelectPrinter();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Text(dialog, cmb4), kOtherQueue);
+    SendMessageW(GetDlgItem(dialog, edt3), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"5"));
+    Close(dialog, IDCANCEL);
+
+    dialog = OpenPrintSetup();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Text(dialog, cmb1), kOtherQueue);
+    EXPECT_TRUE(Checked(dialog, rad2)) << "landscape, as chosen before the cancelled change";
+    Close(dialog, IDCANCEL);
+
+    dialog = OpenSelectPrinter();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Text(dialog, edt3), L"1");
+    Close(dialog, IDCANCEL);
+}
+
+TEST_F(PrinterDialogsWithPrinter, DialogKeepsEveryWindowOfTheProgramDisabledAboutBoxIncluded) {
+    PostCommand(Main(), IDM_ABOUT);
+    HWND about = app().WaitForWindow(L"TfrmAbout", nullptr, 5000);
+    ASSERT_NE(about, nullptr);
+    ASSERT_TRUE(app().WaitUntilIdle());
+
+    PostClick(ToolButton(L"Select Printer"));
+    HWND dialog = app().WaitForDialog(10000, L"Print");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(Main()));
+    EXPECT_FALSE(IsWindowEnabled(about));
+    Close(dialog, IDCANCEL);
+    EXPECT_TRUE(IsWindowEnabled(Main()));
+    EXPECT_TRUE(IsWindowEnabled(about));
+}
+
+// --- the print run after a printer was chosen --------------------------------------------------------------
+
+class PrintRunWithPrinterChosen : public HostRunTest {
+protected:
+    void SetUp() override {
+        RequireTestPrinters();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        started_ = true;
+        HostRunTest::SetUp();
+    }
+    // Without a run of its own there is no server of this test to wait for: the journal may be another's.
+    void TearDown() override {
+        if (started_)
+            HostRunTest::TearDown();
+    }
+
+    bool started_ = false;
+};
+
+TEST_F(PrintRunWithPrinterChosen, PassesNothingAboutThePrinterOrItsSettingsToTheHost) {
+    PostCommand(Main(), IDM_SELPRINT);
+    HWND dialog = app().WaitForDialog(10000, L"Print");
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(ChooseInCombo(dialog, cmb4, kOtherQueue));
+    SendMessageW(GetDlgItem(dialog, edt3), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"2"));
+    PressDialogButton(dialog, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
+    PostCommand(Main(), IDM_PRINTSETUP);
+    dialog = app().WaitForDialog(10000, L"Print Setup");
+    ASSERT_NE(dialog, nullptr);
+    Click(GetDlgItem(dialog, rad2)); // landscape
+    PressDialogButton(dialog, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
+    ASSERT_TRUE(app().WaitUntilIdle());
+
+    AddEntries({L"C:\\Parts\\Bracket.SLDPRT"});
+    PrintAndWaitFor(L"Closing c:\\parts\\bracket.sldprt", 1);
+    const std::string part = "8:c:\\parts\\bracket.sldprt";
+    const std::vector<standin::CallLine> expected = {
+        {"app1", "UserControl", "1", "11:-1"},
+        {"app1", "Visible", "1", "11:0"},
+        {"app1", "OpenDocSilent", "1", part + ";3:1;16387:0"},
+        {"app1", "ActivateDoc", "1", part},
+        {"doc1", "ViewDisplayWireframe", "3", ""},
+        {"doc1", "PrintDirect", "3", ""},
+        {"app1", "QuitDoc", "1", part},
+    };
+    EXPECT_EQ(Calls(), expected);
+    EXPECT_EQ(session_.JournalText().find("Vantrel"), std::string::npos) << "a printer's name reached the host";
+}
