@@ -162,8 +162,12 @@ TEST_F(AboutBoxTest, CommentsAreThirteenReadOnlyBorderlessLinesOnTheButtonFace) 
     EXPECT_EQ(style & WS_BORDER, 0);
     EXPECT_EQ(GetWindowLongW(memo, GWL_EXSTYLE) & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE), 0);
 
-    // Below the last line the box shows only its background.
+    // Read-only, yet Tab reaches it from the OK button, so its text can be selected and copied.
     ASSERT_TRUE(BringToFront(box));
+    PressKeys({VK_TAB});
+    EXPECT_TRUE(WaitFor([&] { return app().FocusedWindow() == memo; }, 2000));
+
+    // Below the last line the box shows only its background.
     ASSERT_TRUE(app().WaitUntilIdle());
     Pump(300);
     RECT area;
