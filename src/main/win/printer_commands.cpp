@@ -41,6 +41,35 @@ short CopiesIn(const GlobalMemory& devMode) {
     return settings && (settings->dmFields & DM_COPIES) ? settings->dmCopies : 1;
 }
 
+PRINTDLGA DialogRecord(bool printSetup, short copies) {
+    PRINTDLGA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = Application.MainWindow();
+    dialog.nCopies = static_cast<WORD>(copies);
+    // Print Setup gets the placing hook as both its hooks: Windows calls the setup hook for it, Wine
+    // the print hook for either dialog.
+    dialog.Flags = kPrintDialogFlags | PD_ENABLEPRINTHOOK;
+    dialog.lpfnPrintHook = &PlaceDialog;
+    if (printSetup) {
+        dialog.Flags |= PD_PRINTSETUP | PD_ENABLESETUPHOOK;
+        dialog.lpfnSetupHook = &PlaceDialog;
+    }
+    return dialog;
+}
+
+// Shows the dialog on the blocks, with every window of the program disabled; true for OK. The dialog
+// may free the blocks it is given and answer with new ones: whatever it leaves in the record
+// afterwards is owned here again.
+bool ShowModal(PRINTDLGA& dialog, GlobalMemory& devNames, GlobalMemory& devMode) {
+    ProgramWindowsDisabled modal;
+    dialog.hDevNames = devNames.Release();
+    dialog.hDevMode = devMode.Release();
+    const bool chosen = PrintDlgA(&dialog) != FALSE;
+    devNames.Reset(dialog.hDevNames);
+    devMode.Reset(dialog.hDevMode);
+    return chosen;
+}
+
 } // namespace
 
 void PrinterDialogs::ExecutePrintDialog() {
@@ -62,31 +91,8 @@ void PrinterDialogs::Execute(Kind kind) {
     // The dialog works on copies, so that a cancelled or failed dialog leaves the selection as it was.
     GlobalMemory devNames = current.devNames.Copy();
     GlobalMemory devMode = current.devMode.Copy();
-
-    PRINTDLGA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = Application.MainWindow();
-    dialog.nCopies = static_cast<WORD>(CopiesIn(devMode));
-    // Print Setup gets the placing hook as both its hooks: Windows calls the setup hook for it, Wine
-    // the print hook for either dialog.
-    dialog.Flags = kPrintDialogFlags | PD_ENABLEPRINTHOOK;
-    dialog.lpfnPrintHook = &PlaceDialog;
-    if (kind == Kind::PrintSetup) {
-        dialog.Flags |= PD_PRINTSETUP | PD_ENABLESETUPHOOK;
-        dialog.lpfnSetupHook = &PlaceDialog;
-    }
-    BOOL chosen = FALSE;
-    {
-        ProgramWindowsDisabled modal;
-        // The dialog may free the blocks it is given and answer with new ones: whatever it leaves in
-        // the record afterwards is ours again.
-        dialog.hDevNames = devNames.Release();
-        dialog.hDevMode = devMode.Release();
-        chosen = PrintDlgA(&dialog);
-        devNames.Reset(dialog.hDevNames);
-        devMode.Reset(dialog.hDevMode);
-    }
-    if (!chosen || !devNames)
+    PRINTDLGA dialog = DialogRecord(kind == Kind::PrintSetup, CopiesIn(devMode));
+    if (!ShowModal(dialog, devNames, devMode) || !devNames)
         return;
     if (kind == Kind::Print)
         KeepCopies(devMode, dialog.nCopies);
