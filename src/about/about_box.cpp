@@ -38,6 +38,7 @@ enum ControlId {
 };
 
 struct AboutControl {
+    const char* name;
     int id;
     const char* className;
     DWORD style;
@@ -51,16 +52,16 @@ struct AboutControl {
 // button: Enter and Esc reach it as IDOK and IDCANCEL.
 // clang-format off
 const AboutControl kControls[] = {
-    {kOKButton,      "BUTTON",        WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON,  0,                   {146, 332, 75, 25}, "OK",               false},
-    {kPanel1,        kPanelClassName, WS_GROUP | WS_CLIPCHILDREN,               WS_EX_CONTROLPARENT, {11, 8, 345, 305},  "",                 false},
-    {kProgramIcon,   "STATIC",        SS_ICON,                                   0,                   {10, 24, 49, 41},   "",                 true},
-    {kProductName,   "STATIC",        SS_LEFT | SS_NOPREFIX,                     0,                   {88, 24, 249, 13},  kProductNamePrefix, true},
-    {kNoticeCaption, "STATIC",        SS_LEFT,                                   0,                   {88, 52, 73, 13},   "Copyright:",       true},
-    {kNoticeName,    "STATIC",        SS_LEFT,                                   0,                   {168, 52, 169, 13}, "Vantrel Software", true},
-    {kComments,      "STATIC",        SS_LEFT,                                   0,                   {10, 88, 73, 13},   "Comments:",        true},
+    {"OKButton",         kOKButton,      "BUTTON",        WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON,           0,                   {146, 332, 75, 25}, "OK",               false},
+    {"Panel1",           kPanel1,        kPanelClassName, WS_GROUP | WS_CLIPCHILDREN,                         WS_EX_CONTROLPARENT, {11, 8, 345, 305},  "",                 false},
+    {"ProgramIcon",      kProgramIcon,   "STATIC",        SS_ICON,                                            0,                   {10, 24, 49, 41},   "",                 true},
+    {"lblProductName",   kProductName,   "STATIC",        SS_LEFT | SS_NOPREFIX,                              0,                   {88, 24, 249, 13},  kProductNamePrefix, true},
+    {"lblNoticeCaption", kNoticeCaption, "STATIC",        SS_LEFT,                                            0,                   {88, 52, 73, 13},   "Copyright:",       true},
+    {"lblNoticeName",    kNoticeName,    "STATIC",        SS_LEFT,                                            0,                   {168, 52, 169, 13}, "Vantrel Software", true},
+    {"Comments",         kComments,      "STATIC",        SS_LEFT,                                            0,                   {10, 88, 73, 13},   "Comments:",        true},
     // Read-only, but it takes the focus, so its text can be selected and copied. A read-only edit is
     // drawn in the colours of a static control: the button face, as the panel it stands on.
-    {kMemComments,   "EDIT",          WS_TABSTOP | WS_GROUP | ES_MULTILINE | ES_READONLY, 0,          {88, 88, 249, 200}, "",                 true},
+    {"memComments",      kMemComments,   "EDIT",          WS_TABSTOP | WS_GROUP | ES_MULTILINE | ES_READONLY, 0,                   {88, 88, 249, 200}, "",                 true},
 };
 // clang-format on
 
@@ -137,7 +138,7 @@ HWND CreateControl(const AboutControl& spec, HWND parent, int dpi, HFONT font) {
                         bounds.top, bounds.width, bounds.height, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleA(nullptr), nullptr);
     if (!window)
-        throw std::runtime_error(std::string("Cannot create the control ") + spec.text);
+        throw std::runtime_error(std::string("Cannot create the control ") + spec.name);
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return window;
 }
