@@ -131,14 +131,14 @@ SIZE ClientSizeFor(int outerWidth, int outerHeight) {
     return SIZE{outerWidth - (frame.right - frame.left), outerHeight - (frame.bottom - frame.top)};
 }
 
-HWND CreateControl(const AboutControl& spec, HWND parent, int dpi, HFONT font) {
-    const shell::Rect bounds = shell::ScaleRect(spec.bounds, dpi);
+HWND CreateControl(const AboutControl& layout, HWND parent, int dpi, HFONT font) {
+    const shell::Rect bounds = shell::ScaleRect(layout.bounds, dpi);
     HWND window =
-        CreateWindowExA(spec.exStyle, spec.className, spec.text, WS_CHILD | WS_VISIBLE | spec.style, bounds.left,
-                        bounds.top, bounds.width, bounds.height, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleA(nullptr), nullptr);
+        CreateWindowExA(layout.exStyle, layout.className, layout.text, WS_CHILD | WS_VISIBLE | layout.style,
+                        bounds.left, bounds.top, bounds.width, bounds.height, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), GetModuleHandleA(nullptr), nullptr);
     if (!window)
-        throw std::runtime_error(std::string("Cannot create the control ") + spec.name);
+        throw std::runtime_error(std::string("Cannot create the control ") + layout.name);
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return window;
 }
@@ -162,9 +162,9 @@ TfrmAbout::~TfrmAbout() {
 
 void TfrmAbout::CreateControls() {
     HWND panel = nullptr;
-    for (const AboutControl& spec : kControls) {
-        HWND window = CreateControl(spec, spec.inPanel ? panel : Handle(), dpi_, font_.Get());
-        switch (spec.id) {
+    for (const AboutControl& layout : kControls) {
+        HWND window = CreateControl(layout, layout.inPanel ? panel : Handle(), dpi_, font_.Get());
+        switch (layout.id) {
         case kOKButton:
             lastFocus_ = window; // the first control in tab order has the focus when the box first shows
             break;
@@ -176,7 +176,7 @@ void TfrmAbout::CreateControls() {
                          reinterpret_cast<WPARAM>(LoadProgramIcon(shell::ScaleToDpi(kIconSize, dpi_))), 0);
             // Setting the icon sizes the picture to it; the picture keeps its laid-out size, the icon
             // stands at its top-left corner.
-            const shell::Rect bounds = shell::ScaleRect(spec.bounds, dpi_);
+            const shell::Rect bounds = shell::ScaleRect(layout.bounds, dpi_);
             SetWindowPos(window, nullptr, 0, 0, bounds.width, bounds.height,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             break;

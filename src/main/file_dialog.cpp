@@ -56,11 +56,11 @@ std::optional<std::string> TakeDialogResult(std::string_view buffer, bool multip
 }
 
 std::vector<std::string> FileDialog::Execute(FileDialogHost& host) {
-    const std::optional<DialogChoice> choice = host.Show(*spec_, fileName_, filterIndex_);
+    const std::optional<DialogChoice> choice = host.Show(*dialogSpec_, fileName_, filterIndex_);
     if (!choice)
         return {};
     std::vector<std::string> paths;
-    if (spec_->options & kAllowMultiSelect)
+    if (dialogSpec_->options & kAllowMultiSelect)
         paths = ChosenPaths(choice->result);
     else if (!choice->result.empty())
         paths.push_back(choice->result);

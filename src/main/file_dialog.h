@@ -58,7 +58,7 @@ class FileDialogHost {
 public:
     // Shows the dialog modally, proposing fileName (its folder too) and filter entry filterIndex.
     // Nothing comes back when the user cancelled, the dialog failed, or the result exceeded the limit.
-    virtual std::optional<DialogChoice> Show(const FileDialogSpec& spec, const std::string& fileName,
+    virtual std::optional<DialogChoice> Show(const FileDialogSpec& dialogSpec, const std::string& fileName,
                                              int filterIndex) = 0;
 
 protected:
@@ -69,17 +69,17 @@ protected:
 // proposes them the next time; a cancelled use changes neither.
 class FileDialog {
 public:
-    explicit FileDialog(const FileDialogSpec& spec) : spec_(&spec) {}
+    explicit FileDialog(const FileDialogSpec& dialogSpec) : dialogSpec_(&dialogSpec) {}
 
     // Shows the dialog; the chosen paths (one unless the dialog takes several), or none when cancelled.
     std::vector<std::string> Execute(FileDialogHost& host);
 
-    const FileDialogSpec& Spec() const { return *spec_; }
+    const FileDialogSpec& Spec() const { return *dialogSpec_; }
     const std::string& FileName() const { return fileName_; }
     int FilterIndex() const { return filterIndex_; }
 
 private:
-    const FileDialogSpec* spec_;
+    const FileDialogSpec* dialogSpec_;
     std::string fileName_;
     int filterIndex_ = 1;
 };

@@ -113,16 +113,16 @@ public:
 class ScriptedDialogs : public shell::FileDialogHost {
 public:
     struct Shown {
-        const shell::FileDialogSpec* spec;
+        const shell::FileDialogSpec* dialogSpec;
         std::string fileName;
         int filterIndex;
     };
     std::deque<std::optional<shell::DialogChoice>> answers;
     std::vector<Shown> shown;
 
-    std::optional<shell::DialogChoice> Show(const shell::FileDialogSpec& spec, const std::string& fileName,
+    std::optional<shell::DialogChoice> Show(const shell::FileDialogSpec& dialogSpec, const std::string& fileName,
                                             int filterIndex) override {
-        shown.push_back({&spec, fileName, filterIndex});
+        shown.push_back({&dialogSpec, fileName, filterIndex});
         if (answers.empty())
             return std::nullopt;
         std::optional<shell::DialogChoice> answer = answers.front();

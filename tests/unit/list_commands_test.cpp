@@ -45,7 +45,7 @@ TEST_F(FileListCommandsTest, AddInsertsEveryChosenPathAtItsSortedPlace) {
     EXPECT_EQ(list.events, (Strings{"insert C:\\p\\b.prt", "insert C:\\p\\a.prt", "insert C:\\p\\B.prt"}))
         << "inserted one by one, in the dialog's order, each redrawn at once";
     ASSERT_EQ(host.shown.size(), 1u);
-    EXPECT_EQ(host.shown[0].spec, &shell::kAddDialogSpec);
+    EXPECT_EQ(host.shown[0].dialogSpec, &shell::kAddDialogSpec);
 }
 
 TEST_F(FileListCommandsTest, AddProposesTheFirstPathAndFilterOfItsLastChoice) {
@@ -114,7 +114,7 @@ TEST_F(FileListCommandsTest, SaveWithoutListFileNameRunsSaveAsEvenForAnEmptyList
     Answer("C:\\new.txt");
     commands.mnuSaveClick(&sender);
     ASSERT_EQ(host.shown.size(), 1u);
-    EXPECT_EQ(host.shown[0].spec, &shell::kSaveListDialogSpec);
+    EXPECT_EQ(host.shown[0].dialogSpec, &shell::kSaveListDialogSpec);
     EXPECT_EQ(listFileName, "C:\\new.txt");
     EXPECT_TRUE(files.calls.empty()) << "an empty list is never written";
 }
@@ -182,7 +182,7 @@ TEST_F(FileListCommandsTest, OpenReplacesTheListByTheFilesLinesWhileRedrawIsSusp
     EXPECT_EQ(list.entries, (Strings{"", "A", "b", "c"}));
     EXPECT_EQ(list.events, (Strings{"suspend", "clear (suspended)", "insert b (suspended)", "insert A (suspended)",
                                     "insert  (suspended)", "insert c (suspended)", "resume"}));
-    EXPECT_EQ(host.shown[0].spec, &shell::kOpenListDialogSpec);
+    EXPECT_EQ(host.shown[0].dialogSpec, &shell::kOpenListDialogSpec);
     EXPECT_EQ(dialogs.dlgOpenFileName.FilterIndex(), 2);
 }
 

@@ -31,16 +31,16 @@ DWORD DialogFlags(unsigned options) {
     return flags;
 }
 
-std::optional<DialogChoice> WinFileDialogHost::Show(const FileDialogSpec& spec, const std::string& fileName,
+std::optional<DialogChoice> WinFileDialogHost::Show(const FileDialogSpec& dialogSpec, const std::string& fileName,
                                                     int filterIndex) {
     // The result limit is the buffer: a longer choice ends the dialog with FNERR_BUFFERTOOSMALL, which
     // counts as a cancel like every other way the dialog can end without a choice. Wine's dialog cuts a
     // multiple selection short instead; TakeDialogResult refuses a run that has no end in the buffer.
-    std::vector<char> buffer(spec.resultLimit, '\0');
+    std::vector<char> buffer(dialogSpec.resultLimit, '\0');
     if (fileName.size() < buffer.size())
         std::memcpy(buffer.data(), fileName.data(), fileName.size());
-    const std::string filter = PlatformFilter(spec.filter);
-    const std::string defaultExtension(spec.defaultExtension);
+    const std::string filter = PlatformFilter(dialogSpec.filter);
+    const std::string defaultExtension(dialogSpec.defaultExtension);
 
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof(dialog);
@@ -50,13 +50,13 @@ std::optional<DialogChoice> WinFileDialogHost::Show(const FileDialogSpec& spec, 
     dialog.lpstrFile = buffer.data();
     dialog.nMaxFile = static_cast<DWORD>(buffer.size());
     dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
-    dialog.Flags = DialogFlags(spec.options);
+    dialog.Flags = DialogFlags(dialogSpec.options);
 
-    const BOOL chosen = spec.kind == DialogKind::Save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    const BOOL chosen = dialogSpec.kind == DialogKind::Save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
     if (!chosen)
         return std::nullopt;
     std::optional<std::string> result =
-        TakeDialogResult({buffer.data(), buffer.size()}, (spec.options & kAllowMultiSelect) != 0);
+        TakeDialogResult({buffer.data(), buffer.size()}, (dialogSpec.options & kAllowMultiSelect) != 0);
     if (!result)
         return std::nullopt;
     return DialogChoice{std::move(*result), static_cast<int>(dialog.nFilterIndex)};

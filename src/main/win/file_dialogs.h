@@ -10,7 +10,8 @@ class WinFileDialogHost final : public FileDialogHost {
 public:
     explicit WinFileDialogHost(HWND owner) : owner_(owner) {}
 
-    std::optional<DialogChoice> Show(const FileDialogSpec& spec, const std::string& fileName, int filterIndex) override;
+    std::optional<DialogChoice> Show(const FileDialogSpec& dialogSpec, const std::string& fileName,
+                                     int filterIndex) override;
 
 private:
     HWND owner_;

@@ -17,9 +17,9 @@ struct WindowKind {
     DWORD exStyle;
 };
 
-WindowKind KindOf(const shell::ControlSpec& spec) {
-    const DWORD group = spec.startsGroup ? WS_GROUP : 0u;
-    switch (spec.kind) {
+WindowKind KindOf(const shell::ControlSpec& layout) {
+    const DWORD group = layout.startsGroup ? WS_GROUP : 0u;
+    switch (layout.kind) {
     case shell::ControlKind::Bevel:
         // SS_SUNKEN gives the one-pixel lowered box; the tool buttons lie on top of it.
         return {"STATIC", SS_LEFT | SS_SUNKEN | group, 0};
@@ -35,7 +35,7 @@ WindowKind KindOf(const shell::ControlSpec& spec) {
     case shell::ControlKind::RadioButton:
         // Only the checked radio button keeps WS_TABSTOP (the button moves it as it is checked), so Tab
         // enters the group at the checked one.
-        return {"BUTTON", static_cast<DWORD>(BS_AUTORADIOBUTTON) | (spec.startsGroup ? WS_GROUP | WS_TABSTOP : 0), 0};
+        return {"BUTTON", static_cast<DWORD>(BS_AUTORADIOBUTTON) | (layout.startsGroup ? WS_GROUP | WS_TABSTOP : 0), 0};
     case shell::ControlKind::CheckBox:
         return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX | group, 0};
     case shell::ControlKind::StatusBar:
@@ -55,21 +55,21 @@ HWND CreateChild(HWND parent, const WindowKind& kind, int id, const shell::Rect&
     return window;
 }
 
-void SetUpControl(HWND window, const shell::ControlSpec& spec, int dpi, HFONT font) {
+void SetUpControl(HWND window, const shell::ControlSpec& layout, int dpi, HFONT font) {
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    SetWindowContextHelpId(window, static_cast<DWORD>(spec.helpContext));
-    switch (spec.kind) {
+    SetWindowContextHelpId(window, static_cast<DWORD>(layout.helpContext));
+    switch (layout.kind) {
     case shell::ControlKind::ListBox:
         SendMessageA(window, LB_SETITEMHEIGHT, 0, shell::ScaleToDpi(shell::kListItemHeight, dpi));
         break;
     case shell::ControlKind::RadioButton:
     case shell::ControlKind::CheckBox:
-        SendMessageA(window, BM_SETCHECK, spec.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageA(window, BM_SETCHECK, layout.checked ? BST_CHECKED : BST_UNCHECKED, 0);
         break;
     case shell::ControlKind::StatusBar: {
         int rightEdges[] = {-1}; // one part across the whole bar
         SendMessageA(window, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(rightEdges));
-        SendMessageA(window, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(spec.caption));
+        SendMessageA(window, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(layout.caption));
         break;
     }
     default:
@@ -77,8 +77,8 @@ void SetUpControl(HWND window, const shell::ControlSpec& spec, int dpi, HFONT fo
     }
 }
 
-RECT ToolButtonBounds(const shell::ToolButtonSpec& spec, int dpi) {
-    const shell::Rect design{spec.left, shell::kToolButtonTop, shell::kToolButtonSize, shell::kToolButtonSize};
+RECT ToolButtonBounds(const shell::ToolButtonSpec& layout, int dpi) {
+    const shell::Rect design{layout.left, shell::kToolButtonTop, shell::kToolButtonSize, shell::kToolButtonSize};
     const shell::Rect scaled = shell::ScaleRect(design, dpi);
     return RECT{scaled.left, scaled.top, scaled.left + scaled.width, scaled.top + scaled.height};
 }
@@ -109,17 +109,19 @@ MainWindowControls::MainWindowControls(HWND form, int dpi, HFONT font, const std
     windows_.reserve(shell::kControlCount + shell::kToolButtonCount);
     try {
         for (size_t i = 0; i < shell::kControlCount; ++i) {
-            const shell::ControlSpec& spec = shell::kControls[i];
-            HWND window = CreateChild(form, KindOf(spec), spec.id, shell::ScaleRect(spec.bounds, dpi), spec.caption);
-            Add(spec.id, window);
-            SetUpControl(window, spec, dpi, font);
+            const shell::ControlSpec& layout = shell::kControls[i];
+            HWND window =
+                CreateChild(form, KindOf(layout), layout.id, shell::ScaleRect(layout.bounds, dpi), layout.caption);
+            Add(layout.id, window);
+            SetUpControl(window, layout, dpi, font);
         }
         tooltip_ = CreateTooltip(form);
         for (size_t i = 0; i < shell::kToolButtonCount; ++i) {
-            const shell::ToolButtonSpec& spec = shell::kToolButtons[i];
-            HWND button = CreateToolButton(form, spec.id, ToolButtonBounds(spec, dpi), spec.hint, pictures[i].Get());
-            Add(spec.id, button);
-            AddHint(tooltip_, form, button, spec.hint);
+            const shell::ToolButtonSpec& layout = shell::kToolButtons[i];
+            HWND button =
+                CreateToolButton(form, layout.id, ToolButtonBounds(layout, dpi), layout.hint, pictures[i].Get());
+            Add(layout.id, button);
+            AddHint(tooltip_, form, button, layout.hint);
         }
         // The bevel is the tool bar's background: below the buttons that stand on it.
         SetWindowPos(Get(IDC_BEVEL1), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
