@@ -18,16 +18,10 @@ GlobalMemory GlobalMemory::Allocate(size_t size) {
     return GlobalMemory(memory);
 }
 
-void GlobalMemory::Reset(HGLOBAL memory) {
-    if (memory_)
-        GlobalFree(memory_);
-    memory_ = memory;
-}
-
 GlobalMemory GlobalMemory::Copy() const {
-    if (!memory_)
+    if (!Get())
         return GlobalMemory();
-    const size_t size = GlobalSize(memory_);
+    const size_t size = GlobalSize(Get());
     GlobalMemory copy = Allocate(size);
     LockedRecord<const char> from(*this);
     LockedRecord<char> to(copy);

@@ -5,37 +5,19 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <utility>
+
+#include "win_handles.h"
 
 // Owns one block of global memory and frees it exactly once: when replaced, reset or destroyed.
-class GlobalMemory {
+class GlobalMemory : public OwnedHandle<HGLOBAL, FreeGlobalMemory> {
 public:
-    GlobalMemory() = default;
-    explicit GlobalMemory(HGLOBAL memory) : memory_(memory) {}
-    GlobalMemory(GlobalMemory&& other) noexcept : memory_(std::exchange(other.memory_, nullptr)) {}
-    GlobalMemory& operator=(GlobalMemory&& other) noexcept {
-        if (this != &other)
-            Reset(std::exchange(other.memory_, nullptr));
-        return *this;
-    }
-    GlobalMemory(const GlobalMemory&) = delete;
-    GlobalMemory& operator=(const GlobalMemory&) = delete;
-    ~GlobalMemory() { Reset(); }
+    using OwnedHandle::OwnedHandle;
 
     // A movable block of that size, zero-filled. Throws when there is no memory.
     static GlobalMemory Allocate(size_t size);
 
-    void Reset(HGLOBAL memory = nullptr);
-    HGLOBAL Get() const { return memory_; }
-    // Gives the block up to whoever takes it next (PrintDlgA); nothing frees it here any more.
-    HGLOBAL Release() { return std::exchange(memory_, nullptr); }
-    explicit operator bool() const { return memory_ != nullptr; }
-
     // A block of the same size and content; an empty owner gives an empty copy.
     GlobalMemory Copy() const;
-
-private:
-    HGLOBAL memory_ = nullptr;
 };
 
 // Locks a block for as long as it lives, for reading or writing its record.

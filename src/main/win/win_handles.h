@@ -26,6 +26,8 @@ public:
         handle_ = handle;
     }
     Handle Get() const { return handle_; }
+    // Gives the handle up to whoever takes it next; nothing gives it back here any more.
+    Handle Release() { return std::exchange(handle_, nullptr); }
     explicit operator bool() const { return handle_ != nullptr; }
 
 private:
@@ -37,6 +39,9 @@ inline BOOL WINAPI DeleteFontObject(HFONT font) {
 }
 inline BOOL WINAPI DeleteBitmapObject(HBITMAP bitmap) {
     return DeleteObject(bitmap);
+}
+inline BOOL WINAPI FreeGlobalMemory(HGLOBAL memory) {
+    return GlobalFree(memory) == nullptr;
 }
 
 using FontHandle = OwnedHandle<HFONT, DeleteFontObject>;
