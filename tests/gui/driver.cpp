@@ -422,7 +422,7 @@ void RemoteMemory::Read(void* data, size_t size, size_t offset) const {
 
 // --- dialogs ---------------------------------------------------------------------------------------------------
 
-bool SetFileName(HWND dialog, const std::wstring& fileName) {
+HWND FileNameBox(HWND dialog) {
     constexpr int kFileNameId = 1148; // cmb13 and its edit box
     HWND box = FindChildById(dialog, kFileNameId);
     while (box) {
@@ -431,6 +431,11 @@ bool SetFileName(HWND dialog, const std::wstring& fileName) {
             break;
         box = inner;
     }
+    return box;
+}
+
+bool SetFileName(HWND dialog, const std::wstring& fileName) {
+    HWND box = FileNameBox(dialog);
     if (!box)
         box = FindChild(dialog, L"Edit");
     if (!box)

@@ -134,7 +134,9 @@ private:
 };
 
 // --- dialogs ---------------------------------------------------------------------------------------------
-// Types a file name into a common file dialog (the nested ComboBoxEx32 > ComboBox > Edit 1148 box).
+// The innermost box of a common file dialog's file name (ComboBoxEx32 > ComboBox > Edit, all id 1148).
+HWND FileNameBox(HWND dialog);
+// Types a file name into a common file dialog's file-name box.
 bool SetFileName(HWND dialog, const std::wstring& fileName);
 // Presses a dialog's button by id (IDOK, IDCANCEL, ...), posted, so a dialog that closes doesn't block.
 void PressDialogButton(HWND dialog, int id);

@@ -18,8 +18,6 @@ namespace {
 using Entries = std::vector<std::wstring>;
 using namespace std::string_literals;
 
-constexpr int kFileNameBoxId = 1148;
-
 // A folder of documents and list files for one test, removed afterwards.
 class ScratchFolder {
 public:
@@ -68,18 +66,6 @@ std::optional<std::string> Contents(const std::wstring& path) {
     ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
     CloseHandle(file);
     return bytes;
-}
-
-// The innermost box of the file dialog's file name (ComboBoxEx32 > ComboBox > Edit, all id 1148).
-HWND FileNameBox(HWND dialog) {
-    HWND box = FindChildById(dialog, kFileNameBoxId);
-    while (box) {
-        HWND inner = FindChildById(box, kFileNameBoxId);
-        if (!inner)
-            break;
-        box = inner;
-    }
-    return box;
 }
 
 class FileListTest : public VantrelTest {
