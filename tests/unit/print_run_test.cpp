@@ -194,6 +194,16 @@ TEST_F(PrintRunTest, LettersBeyondAsciiAreLoweredForHostAndStatus) {
     EXPECT_EQ(view.status, "Closing c:\\\xE9t\xE9\\p.sldprt");
 }
 
+TEST_F(PrintRunTest, VeryLongPathsReachTheHostAndTheStatusLineWhole) {
+    const std::string folder = "C:\\" + std::string(5000, 'D') + "\\";
+    view.entries = {folder + "P.SLDPRT"};
+    Run();
+    const std::string lower = "c:\\" + std::string(5000, 'd') + "\\p.sldprt";
+    EXPECT_EQ(fakes::FakeObject::Narrow(log->calls.at(2).args.at(0).text), lower);
+    EXPECT_EQ(fakes::FakeObject::Narrow(log->calls.back().args.at(0).text), lower);
+    EXPECT_EQ(view.status, "Closing " + lower);
+}
+
 TEST_F(PrintRunTest, AFailureAtAnyStepEndsTheRunThereWithItsText) {
     const char* members[] = {"OpenDocSilent", "ActivateDoc", "ViewDisplayShaded",
                              "ViewZoomtofit", "PrintDirect", "QuitDoc"};
