@@ -74,7 +74,7 @@ public:
     // Shows the dialog; the chosen paths (one unless the dialog takes several), or none when cancelled.
     std::vector<std::string> Execute(FileDialogHost& host);
 
-    const FileDialogSpec& Spec() const { return *dialogSpec_; }
+    const FileDialogSpec& DialogSpec() const { return *dialogSpec_; }
     const std::string& FileName() const { return fileName_; }
     int FilterIndex() const { return filterIndex_; }
 
