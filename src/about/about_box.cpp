@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "form.h"
+
 #include "application.h"
 #include "dpi_scaling.h"
 #include "error_box.h"
@@ -103,9 +105,7 @@ LRESULT CALLBACK PanelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 void RegisterPanelClass() {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), kPanelClassName, &existing))
+    if (IsClassRegistered(kPanelClassName))
         return;
     WNDCLASSEXA panel{};
     panel.cbSize = sizeof panel;

@@ -35,12 +35,16 @@ void TForm::SetCaption(const std::string& caption) {
     SetWindowTextA(Handle(), caption.c_str());
 }
 
+bool IsClassRegistered(const char* className) {
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
+    return GetClassInfoExA(GetModuleHandleA(nullptr), className, &existing) != FALSE;
+}
+
 namespace {
 
 void RegisterFormClass(const char* className, HICON icon, HICON smallIcon, WNDPROC procedure) {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), className, &existing))
+    if (IsClassRegistered(className))
         return;
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;

@@ -14,6 +14,10 @@ int SystemDpi();
 // The font of every form's controls ("MS Sans Serif", 8 points) at that dpi. Throws when it can't.
 FontHandle CreateFormFont(int dpi);
 
+// Whether this program has registered a window class of that name already (classes are registered once,
+// at the first window of their kind).
+bool IsClassRegistered(const char* className);
+
 class TForm {
 public:
     HWND Handle() const { return window_.Get(); }

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "form.h"
+
 namespace {
 
 // Per-button state, kept in the window's extra bytes.
@@ -98,9 +100,7 @@ LRESULT CALLBACK ToolButtonProcedure(HWND button, UINT message, WPARAM wParam, L
 }
 
 void RegisterToolButtonClass() {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), kToolButtonClass, &existing))
+    if (IsClassRegistered(kToolButtonClass))
         return;
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
