@@ -16,7 +16,7 @@ class HostLifecycleGuiTest : public HostRunTest {
 protected:
     void RunOneDocument() {
         AddEntries({L"c:\\parts\\bracket.sldprt"});
-        PrintAndWaitFor(L"Closing c:\\parts\\bracket.sldprt", 1);
+        PrintOneAndWaitForQuitDoc(L"c:\\parts\\bracket.sldprt", "c:\\parts\\bracket.sldprt");
     }
 
     void ExitAndExpectCodeZero(DWORD timeoutMilliseconds = 15000) {

@@ -1,6 +1,7 @@
 #pragma once
 // A base for the GUI tests in which Vantrel reaches the stand-in host: the test writes the host's
 // scenario, fills the list, presses Print and compares what the host journaled.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,24 @@ protected:
         EXPECT_EQ(WaitForStatus(finalStatus, kRunMillisecondsPerDocument * static_cast<DWORD>(documents + 1)),
                   finalStatus);
         EXPECT_TRUE(app().WaitUntilIdle());
+    }
+
+    // The status line turns to "Closing ..." before QuitDoc goes out, and the program answers sent
+    // messages while that call is in flight, so neither the text nor an idle answer says the run is
+    // over: it has reached its last call once the host has journaled it. Pumps while it waits.
+    bool WaitForCall(const standin::CallLine& call, DWORD timeoutMilliseconds = kRunMillisecondsPerDocument) const {
+        return WaitFor(
+            [&] {
+                const auto calls = Calls();
+                return std::find(calls.begin(), calls.end(), call) != calls.end();
+            },
+            timeoutMilliseconds);
+    }
+
+    // Presses Print for a list of one document and waits until the host has been told to close it.
+    void PrintOneAndWaitForQuitDoc(const std::wstring& loweredPath, const std::string& journaledPath) {
+        PrintAndWaitFor(L"Closing " + loweredPath, 1);
+        EXPECT_TRUE(WaitForCall({"app1", "QuitDoc", "1", "8:" + journaledPath}));
     }
 
     std::vector<standin::CallLine> Calls() const { return session_.Calls(); }

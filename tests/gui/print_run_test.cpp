@@ -39,10 +39,11 @@ TEST_F(PrintRunGuiTest, RunSendsTheChosenViewToEachDocumentAndEndsOnClosing) {
               L"Printing c:\\parts\\bracket.sldprt");
     const std::wstring last = L"Closing d:\\zeichnungen\\rahmen-\u00fc.slddrw";
     EXPECT_EQ(WaitForStatus(last, 3 * kRunMillisecondsPerDocument), last);
-    EXPECT_TRUE(app().WaitUntilIdle());
 
     const std::string part = "8:c:\\parts\\bracket.sldprt";
     const std::string drawing = "8:d:\\zeichnungen\\rahmen-\xc3\xbc.slddrw"; // UTF-8 in the journal
+    EXPECT_TRUE(WaitForCall({"app1", "QuitDoc", "1", drawing}));
+    EXPECT_TRUE(app().WaitUntilIdle());
     const std::vector<CallLine> expected = {
         {"app1", "UserControl", "1", "11:-1"},
         {"app1", "Visible", "1", "11:0"},

@@ -355,7 +355,7 @@ TEST_F(PrintRunWithPrinterChosen, PassesNothingAboutThePrinterOrItsSettingsToThe
     ASSERT_TRUE(app().WaitUntilIdle());
 
     AddEntries({L"C:\\Parts\\Bracket.SLDPRT"});
-    PrintAndWaitFor(L"Closing c:\\parts\\bracket.sldprt", 1);
+    PrintOneAndWaitForQuitDoc(L"c:\\parts\\bracket.sldprt", "c:\\parts\\bracket.sldprt");
     const std::string part = "8:c:\\parts\\bracket.sldprt";
     const std::vector<standin::CallLine> expected = {
         {"app1", "UserControl", "1", "11:-1"},
