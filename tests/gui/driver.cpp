@@ -451,6 +451,17 @@ void PressDialogButton(HWND dialog, int id) {
 
 namespace {
 
+// A 32-bit, top-down bitmap description of the given size.
+BITMAPINFO TopDownBitmapInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    return info;
+}
+
 // The pixels of a screen area, top-down, 32 bits each.
 std::vector<DWORD> ScreenPixels(const RECT& area) {
     const int width = area.right - area.left;
@@ -462,12 +473,7 @@ std::vector<DWORD> ScreenPixels(const RECT& area) {
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
     SelectObject(memory, old);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    BITMAPINFO info = TopDownBitmapInfo(width, height);
     GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
@@ -480,12 +486,7 @@ std::vector<std::pair<size_t, DWORD>> OpaquePixels(HICON icon, int width, int he
     std::vector<DWORD> drawn[2];
     const COLORREF backgrounds[2] = {RGB(0, 0, 0), RGB(255, 255, 255)};
     for (int pass = 0; pass < 2; ++pass) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
+        BITMAPINFO info = TopDownBitmapInfo(width, height);
         void* bits = nullptr;
         HDC memory = CreateCompatibleDC(nullptr);
         HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
