@@ -534,6 +534,7 @@ bool ShowsSystemIcon(HWND iconControl, int iconId) {
 
 MessageBoxContent ReadMessageBox(HWND box) {
     constexpr int kTextId = 0xFFFF; // the message box's text control
+    constexpr DWORD kIconDrawnTimeoutMs = 3000;
     MessageBoxContent content;
     content.caption = WindowText(box);
     HWND text = GetDlgItem(box, kTextId);
@@ -546,7 +547,9 @@ MessageBoxContent ReadMessageBox(HWND box) {
         if (_wcsicmp(kind.c_str(), L"Static") == 0 && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
             IsWindowVisible(child)) {
             content.hasIcon = SendMessageW(child, STM_GETICON, 0, 0) != 0;
-            content.hasStopIcon = content.hasIcon && ShowsSystemIcon(child, kStopIconId);
+            // The box exists before it is drawn: the screen shows its icon a moment later.
+            content.hasStopIcon =
+                content.hasIcon && WaitFor([&] { return ShowsSystemIcon(child, kStopIconId); }, kIconDrawnTimeoutMs);
         }
     }
     return content;
