@@ -9,10 +9,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "automation.h"
-#include "com_object.h"
-#include "com_platform.h"
-#include "host_members.h"
+#include "automation/automation.h"
+#include "automation/win/com_object.h"
+#include "automation/win/com_platform.h"
+#include "automation/host_members.h"
 
 using namespace automation;
 using Clock = std::chrono::steady_clock;

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "list_box_file_list.h"
-#include "list_commands.h"
-#include "list_file.h"
-#include "win_list_files.h"
+#include "shell/win/list_box_file_list.h"
+#include "shell/list_commands.h"
+#include "shell/list_file.h"
+#include "shell/win/win_list_files.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "automation.h"
+#include "automation/automation.h"
 
 #include <array>
 #include <cstdio>
 #include <vector>
 
-#include "object_factory.h"
-#include "status_codes.h"
-#include "system_text.h"
+#include "automation/object_factory.h"
+#include "automation/status_codes.h"
+#include "automation/system_text.h"
 
 namespace automation {
 

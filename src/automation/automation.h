@@ -5,8 +5,8 @@
 #include <exception>
 #include <string>
 
-#include "exceptions.h"
-#include "variant.h"
+#include "automation/exceptions.h"
+#include "automation/variant.h"
 
 namespace automation {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "automation_object.h"
+#include "automation/automation_object.h"
 
 namespace automation {
 

@@ -1,4 +1,4 @@
-#include "system_text.h"
+#include "automation/system_text.h"
 
 namespace automation {
 namespace {

@@ -1,4 +1,4 @@
-#include "variant.h"
+#include "automation/variant.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
-#include "print_run.h"
+#include "batch/print_run.h"
 
-#include "automation.h"
-#include "host_members.h"
-#include "system_text.h"
+#include "automation/automation.h"
+#include "automation/host_members.h"
+#include "automation/system_text.h"
 
 namespace batch {
 namespace {

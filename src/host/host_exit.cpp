@@ -1,7 +1,7 @@
-#include "host_exit.h"
+#include "host/host_exit.h"
 
-#include "automation.h"
-#include "host_members.h"
+#include "automation/automation.h"
+#include "automation/host_members.h"
 
 namespace host {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "variant.h"
+#include "automation/variant.h"
 
 namespace host {
 

@@ -1,6 +1,6 @@
-#include "host_window_scan.h"
+#include "host/host_window_scan.h"
 
-#include "host_members.h"
+#include "automation/host_members.h"
 
 namespace host {
 

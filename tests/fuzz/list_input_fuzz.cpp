@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "chosen_paths.h"
-#include "file_dialog.h"
-#include "list_file.h"
+#include "shell/chosen_paths.h"
+#include "shell/file_dialog.h"
+#include "shell/list_file.h"
 
 namespace {
 

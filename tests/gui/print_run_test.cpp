@@ -2,8 +2,8 @@
 // receives, the status line during and after the run, and the texts a failure leaves.
 #include <windows.h>
 
-#include "automation.h"
-#include "com_platform.h"
+#include "automation/automation.h"
+#include "automation/win/com_platform.h"
 #include "host_run.h"
 
 namespace gui {

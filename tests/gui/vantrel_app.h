@@ -7,7 +7,7 @@
 #include <string>
 
 #include "driver.h"
-#include "resource.h"
+#include "res/resource.h"
 
 namespace gui {
 

@@ -20,7 +20,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "com_platform.h"
+#include "automation/win/com_platform.h"
 #include "driver.h"
 #include "vantrel_version.h"
 

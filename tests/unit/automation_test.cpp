@@ -2,7 +2,7 @@
 
 #include <typeinfo>
 
-#include "automation.h"
+#include "automation/automation.h"
 #include "fake_automation.h"
 
 using namespace automation;

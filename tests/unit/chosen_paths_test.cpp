@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "chosen_paths.h"
+#include "shell/chosen_paths.h"
 
 using shell::ChosenPaths;
 using shell::IsAbsoluteName;

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "default_printer.h"
-#include "exceptions.h"
+#include "shell/default_printer.h"
+#include "automation/exceptions.h"
 
 namespace {
 

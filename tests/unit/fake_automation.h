@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "automation.h"
-#include "object_factory.h"
-#include "status_codes.h"
-#include "system_text.h"
+#include "automation/automation.h"
+#include "automation/object_factory.h"
+#include "automation/status_codes.h"
+#include "automation/system_text.h"
 
 namespace fakes {
 

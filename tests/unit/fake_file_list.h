@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "file_dialog.h"
-#include "file_list.h"
-#include "list_files.h"
+#include "shell/file_dialog.h"
+#include "shell/file_list.h"
+#include "shell/list_files.h"
 
 namespace fakes {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "fake_automation.h"
-#include "host_exit.h"
-#include "host_window_scan.h"
+#include "host/host_exit.h"
+#include "host/host_window_scan.h"
 
 using namespace automation;
 using fakes::FakeObject;
@@ -58,7 +58,6 @@ struct HostExitTest : ::testing::Test {
     std::vector<std::string> statuses;
     std::function<void(const std::string&)> setStatus = [this](const std::string& s) { statuses.push_back(s); };
 };
-
 
 TEST_F(HostExitTest, HostRunningAtStartUpIsNeverTouched) {
     Variant hostApp(ObjectPtr::Share(&app));

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "exceptions.h"
+#include "automation/exceptions.h"
 #include "fake_file_list.h"
-#include "list_commands.h"
+#include "shell/list_commands.h"
 
 using fakes::MemoryFiles;
 using fakes::ScriptedDialogs;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "list_file.h"
+#include "shell/list_file.h"
 
 using shell::DecodeListFile;
 using shell::EncodeListFile;

@@ -6,12 +6,12 @@
 #include <set>
 #include <stdexcept>
 
-#include "dpi_scaling.h"
-#include "error_text.h"
-#include "exceptions.h"
-#include "help_context.h"
-#include "main_window_layout.h"
-#include "resource.h"
+#include "forms/dpi_scaling.h"
+#include "forms/error_text.h"
+#include "automation/exceptions.h"
+#include "shell/help_context.h"
+#include "shell/main_window_layout.h"
+#include "res/resource.h"
 
 using namespace shell;
 

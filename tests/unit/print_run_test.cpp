@@ -3,7 +3,7 @@
 #include <new>
 
 #include "fake_automation.h"
-#include "print_run.h"
+#include "batch/print_run.h"
 
 using namespace automation;
 using batch::DisplayChoice;

@@ -2,8 +2,8 @@
 
 #include <cctype>
 
-#include "remove_walk.h"
-#include "sorted_order.h"
+#include "shell/remove_walk.h"
+#include "shell/sorted_order.h"
 
 using shell::EntriesAfterRemove;
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "automation.h"
-#include "com_platform.h"
-#include "status_codes.h"
+#include "automation/automation.h"
+#include "automation/win/com_platform.h"
+#include "automation/status_codes.h"
 
 using namespace automation;
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "top_level_windows.h"
+#include "host/win/top_level_windows.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "list_box_file_list.h"
+#include "shell/win/list_box_file_list.h"
 
 using shell::win::CompareAsListBox;
 using shell::win::ListBoxFileList;

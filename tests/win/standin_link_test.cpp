@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "automation.h"
-#include "com_platform.h"
-#include "host_members.h"
+#include "automation/automation.h"
+#include "automation/win/com_platform.h"
+#include "automation/host_members.h"
 #include "standin_session.h"
-#include "status_codes.h"
+#include "automation/status_codes.h"
 
 using namespace automation;
 using standin::CallLine;

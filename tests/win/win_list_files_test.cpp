@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "exceptions.h"
-#include "list_box_file_list.h"
-#include "list_commands.h"
-#include "win_list_files.h"
+#include "automation/exceptions.h"
+#include "shell/win/list_box_file_list.h"
+#include "shell/list_commands.h"
+#include "shell/win/win_list_files.h"
 
 using shell::FileResult;
 using shell::win::WinListFiles;

@@ -6,9 +6,9 @@
 #include <iterator>
 #include <string>
 
-#include "host_members.h"
+#include "automation/host_members.h"
 #include "scenario.h"
-#include "status_codes.h"
+#include "automation/status_codes.h"
 
 namespace standin {
 

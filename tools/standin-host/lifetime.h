@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "host_members.h"
+#include "automation/host_members.h"
 
 namespace standin {
 

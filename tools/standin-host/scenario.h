@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host_members.h"
+#include "automation/host_members.h"
 
 namespace standin {
 

@@ -1,11 +1,11 @@
-#include "com_object.h"
+#include "automation/win/com_object.h"
 
 #include <oleauto.h>
 
-#include "com_platform.h"
-#include "status_codes.h"
-#include "system_text.h"
-#include "variant.h"
+#include "automation/win/com_platform.h"
+#include "automation/status_codes.h"
+#include "automation/system_text.h"
+#include "automation/variant.h"
 
 namespace automation::win {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "automation_object.h"
+#include "automation/automation_object.h"
 
 namespace automation::win {
 

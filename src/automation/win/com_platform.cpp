@@ -1,8 +1,8 @@
-#include "com_platform.h"
+#include "automation/win/com_platform.h"
 
 #include <cstring>
 
-#include "com_object.h"
+#include "automation/win/com_object.h"
 
 namespace automation::win {
 namespace {

@@ -3,9 +3,9 @@
 // answer through Win32 and COM.
 #include <windows.h>
 
-#include "automation_object.h"
-#include "object_factory.h"
-#include "system_text.h"
+#include "automation/automation_object.h"
+#include "automation/object_factory.h"
+#include "automation/system_text.h"
 
 namespace automation::win {
 

@@ -1,4 +1,4 @@
-#include "top_level_windows.h"
+#include "host/win/top_level_windows.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "host_window_scan.h"
+#include "host/host_window_scan.h"
 
 namespace host::win {
 

@@ -15,7 +15,7 @@
 
 #include "journal.h"
 #include "standin_session.h"
-#include "status_codes.h"
+#include "automation/status_codes.h"
 #include "win_util.h"
 
 namespace standin {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "host_members.h"
+#include "automation/host_members.h"
 
 namespace standin {
 

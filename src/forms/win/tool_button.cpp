@@ -1,0 +1,127 @@
+#include "forms/win/tool_button.h"
+
+#include <stdexcept>
+
+#include "forms/win/form.h"
+
+namespace {
+
+// Per-button state, kept in the window's extra bytes.
+constexpr int kPicturesSlot = 0;
+constexpr int kStateSlot = static_cast<int>(sizeof(LONG_PTR));
+constexpr LONG_PTR kPressed = 1;  // the left button went down on it and is still down
+constexpr LONG_PTR kTracking = 2; // the mouse is captured for a press
+
+LONG_PTR State(HWND button) {
+    return GetWindowLongPtrA(button, kStateSlot);
+}
+
+void SetState(HWND button, LONG_PTR state) {
+    if (State(button) != state) {
+        SetWindowLongPtrA(button, kStateSlot, state);
+        InvalidateRect(button, nullptr, FALSE);
+    }
+}
+
+void NotifyClick(HWND button) {
+    const int id = GetDlgCtrlID(button);
+    SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+void Paint(HWND button) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(button, &paint);
+    RECT bounds;
+    GetClientRect(button, &bounds);
+    const bool pressed = (State(button) & kPressed) != 0;
+    DrawFrameControl(dc, &bounds, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+    auto pictures = reinterpret_cast<HIMAGELIST>(GetWindowLongPtrA(button, kPicturesSlot));
+    int width = 0;
+    int height = 0;
+    if (pictures && ImageList_GetIconSize(pictures, &width, &height)) {
+        const int shift = pressed ? 1 : 0; // the picture moves with the pressed face
+        const int x = (bounds.right - width) / 2 + shift;
+        const int y = (bounds.bottom - height) / 2 + shift;
+        ImageList_Draw(pictures, IsWindowEnabled(button) ? 0 : 1, dc, x, y, ILD_TRANSPARENT);
+    }
+    EndPaint(button, &paint);
+}
+
+bool PointInside(HWND button, LPARAM lParam) {
+    RECT bounds;
+    GetClientRect(button, &bounds);
+    const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    return PtInRect(&bounds, point) != 0;
+}
+
+// Nothing here can throw, so no exception can leave this callback.
+LRESULT CALLBACK ToolButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+    case WM_NCCREATE: {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(button, kPicturesSlot, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        break;
+    }
+    case WM_PAINT:
+        Paint(button);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // Paint covers every pixel
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        SetCapture(button);
+        SetState(button, kPressed | kTracking);
+        return 0;
+    case WM_MOUSEMOVE:
+        if (State(button) & kTracking)
+            SetState(button, kTracking | (PointInside(button, lParam) ? kPressed : 0));
+        return 0;
+    case WM_LBUTTONUP: {
+        const bool click = (State(button) & kTracking) && PointInside(button, lParam);
+        SetState(button, 0);
+        ReleaseCapture();
+        if (click)
+            NotifyClick(button);
+        return 0;
+    }
+    case WM_CAPTURECHANGED:
+        SetState(button, 0);
+        return 0;
+    case WM_ENABLE:
+        InvalidateRect(button, nullptr, FALSE);
+        return 0;
+    case BM_CLICK:
+        NotifyClick(button);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcA(button, message, wParam, lParam);
+}
+
+void RegisterToolButtonClass() {
+    if (IsClassRegistered(kToolButtonClass))
+        return;
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &ToolButtonProcedure;
+    windowClass.cbWndExtra = 2 * static_cast<int>(sizeof(LONG_PTR));
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.lpszClassName = kToolButtonClass;
+    if (!RegisterClassExA(&windowClass))
+        throw std::runtime_error("Cannot register the tool button class");
+}
+
+} // namespace
+
+HWND CreateToolButton(HWND parent, int id, const RECT& bounds, const char* hint, HIMAGELIST pictures) {
+    RegisterToolButtonClass();
+    HWND button =
+        CreateWindowExA(0, kToolButtonClass, hint, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, bounds.left, bounds.top,
+                        bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), pictures);
+    if (!button)
+        throw std::runtime_error("Cannot create a tool button");
+    return button;
+}

@@ -1,0 +1,58 @@
+// The program's entry: COM, the application settings, the two windows of the run, the message loop, and
+// the orderly end. The objects are declared in the order they must be built, so they are destroyed in the
+// reverse order: the windows (with the main window's automation references) before the help viewer is
+// told to quit, and COM last of all.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+
+#include "about/win/about_box.h"
+#include "forms/win/application.h"
+#include "automation/win/com_platform.h"
+#include "forms/win/error_box.h"
+#include "shell/win/main_window.h"
+#include "shell/main_window_layout.h"
+
+namespace {
+
+// Owns one of the run's windows and publishes it through its global pointer while it exists.
+template <typename Form> class GlobalForm {
+public:
+    explicit GlobalForm(Form*& global) : global_(global), form_(new Form()) { global_ = form_.get(); }
+    ~GlobalForm() {
+        global_ = nullptr;
+        form_.reset();
+    }
+    GlobalForm(const GlobalForm&) = delete;
+    GlobalForm& operator=(const GlobalForm&) = delete;
+
+private:
+    Form*& global_;
+    std::unique_ptr<Form> form_;
+};
+
+void InitialiseControls() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+void RunProgram() {
+    Application.SetTitle(shell::kStartTitle);
+    Application.SetHelpFile(shell::kHelpFile);
+    GlobalForm<TfrmVantrel> mainWindow(frmVantrel);
+    GlobalForm<TfrmAbout> aboutBox(frmAbout);
+    Application.Run();
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    automation::win::ComApartment com;
+    automation::win::InstallComPlatform();
+    InitialiseControls();
+    // The catch of last resort: a window that can't be built ends the program after the error box.
+    RunGuarded(RunProgram);
+    Application.HelpQuit();
+    return 0;
+}

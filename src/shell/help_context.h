@@ -1,0 +1,18 @@
+#pragma once
+// Which help topic F1 asks for.
+#include <optional>
+#include <vector>
+
+#include "shell/main_window_layout.h"
+
+namespace shell {
+
+// With the focus on a control: the first context other than 0 on the chain from the focused control up
+// through its parents to the window; none when the whole chain has none (F1 then does nothing).
+std::optional<int> ControlHelpContext(const std::vector<int>& contextsUpTheChain);
+
+// With a menu item highlighted: the item's own context, else that of the nearest enclosing item that has
+// one, else 0. An id the table doesn't know counts as an item without a context.
+int MenuItemHelpContext(const MenuHelpEntry* table, size_t count, int itemId);
+
+} // namespace shell

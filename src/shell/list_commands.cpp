@@ -1,0 +1,81 @@
+#include "shell/list_commands.h"
+
+#include "automation/exceptions.h"
+#include "shell/list_file.h"
+#include "shell/remove_walk.h"
+
+namespace shell {
+
+const char* const kInsertFailedMessage = "Unable to insert a line";
+
+namespace {
+
+std::vector<std::string> AllEntries(const FileList& list) {
+    std::vector<std::string> entries;
+    const int count = list.Count();
+    entries.reserve(count > 0 ? static_cast<size_t>(count) : 0);
+    for (int i = 0; i < count; ++i)
+        entries.push_back(list.Entry(i));
+    return entries;
+}
+
+void ThrowUnlessOk(FileResult result, const std::string& path) {
+    if (result != FileResult::Ok)
+        throw automation::Exception(FileResultMessage(result, path));
+}
+
+} // namespace
+
+void FileListCommands::btnAddClick(Sender) {
+    // Each path is inserted and shown on its own; the ones before a refused path stay.
+    for (const std::string& path : dialogs_.dlgOpen.Execute(dialogHost_)) {
+        if (!list_.Insert(path))
+            throw automation::Exception(kInsertFailedMessage);
+    }
+}
+
+void FileListCommands::btnRemoveClick(Sender) {
+    const std::vector<int> selected = list_.Selection();
+    if (selected.empty())
+        return;
+    const std::vector<std::string> kept = EntriesAfterRemove(AllEntries(list_), selected);
+    Refill({kept.begin(), kept.end()});
+}
+
+void FileListCommands::mnuOpenClick(Sender) {
+    const std::vector<std::string> chosen = dialogs_.dlgOpenFileName.Execute(dialogHost_);
+    if (chosen.empty())
+        return;
+    // The name changes before the read, so it names the file even when the read fails.
+    listFileName_ = chosen.front();
+    std::string bytes;
+    ThrowUnlessOk(files_.ReadWhole(listFileName_, bytes), listFileName_);
+    Refill(DecodeListFile(bytes));
+}
+
+void FileListCommands::mnuSaveClick(Sender sender) {
+    if (listFileName_.empty()) {
+        mnuSaveAsClick(sender);
+        return;
+    }
+    if (list_.Count() == 0)
+        return;
+    ThrowUnlessOk(files_.WriteWhole(listFileName_, EncodeListFile(AllEntries(list_))), listFileName_);
+}
+
+void FileListCommands::mnuSaveAsClick(Sender sender) {
+    const std::vector<std::string> chosen = dialogs_.dlgSaveFileName.Execute(dialogHost_);
+    if (chosen.empty())
+        return;
+    listFileName_ = chosen.front();
+    mnuSaveClick(sender);
+}
+
+void FileListCommands::Refill(const std::vector<std::string_view>& entries) {
+    RedrawSuspension suspended(list_);
+    list_.Clear();
+    if (list_.InsertAll(entries) != entries.size())
+        throw automation::Exception(kInsertFailedMessage);
+}
+
+} // namespace shell

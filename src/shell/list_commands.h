@@ -1,0 +1,50 @@
+#pragma once
+// The five commands that build and keep the file list: Add, Remove, Open, Save and Save As. They work
+// on the main window's list, list file name and dialogs through seams, so the same rules hold whether
+// the list control, the files and the dialogs are the platform's or a test's.
+#include <string>
+
+#include "shell/file_dialog.h"
+#include "shell/file_list.h"
+#include "shell/list_files.h"
+
+namespace shell {
+
+// The control that raised a command. It is passed along from Save to Save As and back, never read.
+using Sender = const void*;
+
+// The main window's dialogs: dlgOpen for Add, dlgOpenFileName for Open, dlgSaveFileName for Save As.
+struct FileListDialogs {
+    FileDialog dlgOpen{kAddDialogSpec};
+    FileDialog dlgOpenFileName{kOpenListDialogSpec};
+    FileDialog dlgSaveFileName{kSaveListDialogSpec};
+};
+
+// Each command ends at its first failure by throwing automation::Exception with the message the
+// error box shows; whatever the command had done by then stays.
+class FileListCommands {
+public:
+    FileListCommands(FileList& list, std::string& listFileName, FileListDialogs& dialogs, FileDialogHost& dialogHost,
+                     ListFiles& files)
+        : list_(list), listFileName_(listFileName), dialogs_(dialogs), dialogHost_(dialogHost), files_(files) {}
+
+    void btnAddClick(Sender sender);
+    void btnRemoveClick(Sender sender);
+    void mnuOpenClick(Sender sender);
+    void mnuSaveClick(Sender sender);
+    void mnuSaveAsClick(Sender sender);
+
+private:
+    void Refill(const std::vector<std::string_view>& entries);
+
+    FileList& list_;
+    std::string& listFileName_;
+    FileListDialogs& dialogs_;
+    FileDialogHost& dialogHost_;
+    ListFiles& files_;
+};
+
+// The message when the list control refuses an entry.
+extern const char* const kInsertFailedMessage;
+
+} // namespace shell

@@ -1,0 +1,41 @@
+#include "shell/list_file.h"
+
+namespace shell {
+
+namespace {
+constexpr std::string_view kLineEnd = "\r\n";
+}
+
+std::string EncodeListFile(const std::vector<std::string>& entries) {
+    size_t size = 0;
+    for (const std::string& entry : entries)
+        size += entry.size() + kLineEnd.size();
+    std::string text;
+    text.reserve(size);
+    for (const std::string& entry : entries) {
+        text += entry;
+        text += kLineEnd;
+    }
+    return text;
+}
+
+std::vector<std::string_view> DecodeListFile(std::string_view bytes) {
+    const std::string_view text = bytes.substr(0, bytes.find('\0'));
+    std::vector<std::string_view> lines;
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.push_back(text.substr(start, i - start));
+        // CR LF is one line end; LF CR is two.
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.push_back(text.substr(start));
+    return lines;
+}
+
+} // namespace shell

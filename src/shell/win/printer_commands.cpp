@@ -1,0 +1,109 @@
+// The printer commands: Select Printer and Print Setup, on the platform's Print and Print Setup dialogs.
+#include <windows.h>
+#include <commdlg.h>
+
+#include "forms/win/application.h"
+#include "shell/default_printer.h"
+#include "forms/win/error_box.h"
+#include "shell/win/main_window.h"
+
+namespace {
+
+// The Print dialog's fixed choices: all pages, and neither a page range, a selection range, a
+// print-to-file box nor a warning when there is no default printer. No PD_SHOWHELP: no Help button.
+constexpr DWORD kPrintDialogFlags = PD_ALLPAGES | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_NOWARNING;
+
+// Places a dialog as it opens: centred across the screen, its top a third of the way down the height
+// the dialog leaves free. Called by the dialog for its messages; places it and lets the dialog go on.
+UINT_PTR CALLBACK PlaceDialog(HWND dialog, UINT message, WPARAM, LPARAM) noexcept {
+    if (message != WM_INITDIALOG)
+        return 0;
+    RECT frame;
+    GetWindowRect(dialog, &frame);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(dialog, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 3, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return TRUE; // the dialog sets the focus on its first control, as without a hook
+}
+
+// The copy count the dialog reported goes into the device settings it returned, by the copies rule.
+void KeepCopies(const GlobalMemory& devMode, WORD dialogCopies) {
+    LockedRecord<DEVMODEA> settings(devMode);
+    if (!settings)
+        return;
+    settings->dmCopies = static_cast<short>(shell::CopiesAfterPrintDialog(dialogCopies, settings->dmCopies));
+    settings->dmFields |= DM_COPIES;
+}
+
+short CopiesIn(const GlobalMemory& devMode) {
+    LockedRecord<const DEVMODEA> settings(devMode);
+    return settings && (settings->dmFields & DM_COPIES) ? settings->dmCopies : 1;
+}
+
+PRINTDLGA DialogRecord(bool printSetup, short copies) {
+    PRINTDLGA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = Application.MainWindow();
+    dialog.nCopies = static_cast<WORD>(copies);
+    // Print Setup gets the placing hook as both its hooks: Windows calls the setup hook for it, Wine
+    // the print hook for either dialog.
+    dialog.Flags = kPrintDialogFlags | PD_ENABLEPRINTHOOK;
+    dialog.lpfnPrintHook = &PlaceDialog;
+    if (printSetup) {
+        dialog.Flags |= PD_PRINTSETUP | PD_ENABLESETUPHOOK;
+        dialog.lpfnSetupHook = &PlaceDialog;
+    }
+    return dialog;
+}
+
+// Shows the dialog on the blocks, with every window of the program disabled; true for OK. The dialog
+// may free the blocks it is given and answer with new ones: whatever it leaves in the record
+// afterwards is owned here again.
+bool ShowModal(PRINTDLGA& dialog, GlobalMemory& devNames, GlobalMemory& devMode) {
+    ProgramWindowsDisabled modal;
+    dialog.hDevNames = devNames.Release();
+    dialog.hDevMode = devMode.Release();
+    const bool chosen = PrintDlgA(&dialog) != FALSE;
+    devNames.Reset(dialog.hDevNames);
+    devMode.Reset(dialog.hDevMode);
+    return chosen;
+}
+
+} // namespace
+
+void PrinterDialogs::ExecutePrintDialog() {
+    Execute(Kind::Print);
+}
+
+void PrinterDialogs::ExecutePrintSetupDialog() {
+    Execute(Kind::PrintSetup);
+}
+
+PrinterSelection& PrinterDialogs::CurrentPrinter() {
+    if (!current_.IsSet())
+        current_ = DefaultPrinterSelection();
+    return current_;
+}
+
+void PrinterDialogs::Execute(Kind kind) {
+    PrinterSelection& current = CurrentPrinter();
+    // The dialog works on copies, so that a cancelled or failed dialog leaves the selection as it was.
+    GlobalMemory devNames = current.devNames.Copy();
+    GlobalMemory devMode = current.devMode.Copy();
+    PRINTDLGA dialog = DialogRecord(kind == Kind::PrintSetup, CopiesIn(devMode));
+    if (!ShowModal(dialog, devNames, devMode) || !devNames)
+        return;
+    if (kind == Kind::Print)
+        KeepCopies(devMode, dialog.nCopies);
+    current.devNames = std::move(devNames);
+    current.devMode = std::move(devMode);
+}
+
+void TfrmVantrel::mnuSelPrintClick(const Sender&) {
+    printerDialogs.ExecutePrintDialog();
+}
+
+void TfrmVantrel::mnuPrintSetupClick(const Sender&) {
+    printerDialogs.ExecutePrintSetupDialog();
+}

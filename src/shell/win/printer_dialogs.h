@@ -1,0 +1,26 @@
+#pragma once
+// The main window's printer dialogs (dlgPrintDialog, dlgPrinterSetupDialog) and the printer selection
+// they show and change. TfrmVantrel holds one as its member printerDialogs; as there is one main
+// window for the whole run, its selection is the program's one current printer.
+#include <windows.h>
+
+#include "shell/win/printer_selection.h"
+
+class PrinterDialogs {
+public:
+    // The Print dialog (Select Printer) and the Print Setup dialog, owned by the application's window
+    // and modal for the whole program. Each starts on the current printer with a copy of its device
+    // settings; OK makes the dialog's printer and settings the current ones, Cancel or a dialog that
+    // can't be shown changes nothing. At the first use the current printer becomes the default printer;
+    // when there is none, automation::Exception("There is no default printer currently selected")
+    // escapes, no dialog shows, and the next use tries again.
+    void ExecutePrintDialog();
+    void ExecutePrintSetupDialog();
+
+private:
+    enum class Kind { Print, PrintSetup };
+    PrinterSelection& CurrentPrinter();
+    void Execute(Kind kind);
+
+    PrinterSelection current_; // unset until the first use
+};
