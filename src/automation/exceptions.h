@@ -1,23 +1,15 @@
 #pragma once
-// The failure classes of the automation link. Handlers catch the most derived first.
+// The failure classes of the automation link, below the program-wide base::Exception. Handlers catch the
+// most derived first.
 #include <cstdint>
-#include <exception>
 #include <string>
+
+#include "base/exception.h"
 
 namespace automation {
 
-class Exception : public std::exception {
-public:
-    explicit Exception(std::string message, int32_t helpContext = 0)
-        : Message(std::move(message)), HelpContext(helpContext) {}
-    const char* what() const noexcept override { return Message.c_str(); }
-
-    std::string Message;
-    int32_t HelpContext;
-};
-
 // A failure that has no status code.
-class EOleError : public Exception {
+class EOleError : public base::Exception {
 public:
     using Exception::Exception;
 };

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "automation/exceptions.h"
+#include "base/exception.h"
 
 namespace shell {
 
@@ -38,7 +38,7 @@ size_t DefaultPrinterIndex(std::string_view deviceEntry, const std::vector<std::
     const std::string name = PrinterNameOfDeviceEntry(deviceEntry);
     const auto found = std::find(installedPrinters.begin(), installedPrinters.end(), name);
     if (name.empty() || found == installedPrinters.end())
-        throw automation::Exception(kNoDefaultPrinterMessage);
+        throw base::Exception(kNoDefaultPrinterMessage);
     return static_cast<size_t>(found - installedPrinters.begin());
 }
 

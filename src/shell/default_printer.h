@@ -29,7 +29,7 @@ std::string ReadDeviceEntry(const std::function<size_t(char* buffer, size_t room
 std::string PrinterNameOfDeviceEntry(std::string_view entry);
 
 // The index among the installed printers of the one the device entry names, matched exactly (case
-// and all). Throws automation::Exception(kNoDefaultPrinterMessage) when the entry names none or a
+// and all). Throws base::Exception(kNoDefaultPrinterMessage) when the entry names none or a
 // printer that is not installed.
 size_t DefaultPrinterIndex(std::string_view deviceEntry, const std::vector<std::string>& installedPrinters);
 

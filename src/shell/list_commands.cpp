@@ -1,6 +1,6 @@
 #include "shell/list_commands.h"
 
-#include "automation/exceptions.h"
+#include "base/exception.h"
 #include "shell/list_file.h"
 #include "shell/remove_walk.h"
 
@@ -21,7 +21,7 @@ std::vector<std::string> AllEntries(const FileList& list) {
 
 void ThrowUnlessOk(FileResult result, const std::string& path) {
     if (result != FileResult::Ok)
-        throw automation::Exception(FileResultMessage(result, path));
+        throw base::Exception(FileResultMessage(result, path));
 }
 
 } // namespace
@@ -30,7 +30,7 @@ void FileListCommands::btnAddClick(Sender) {
     // Each path is inserted and shown on its own; the ones before a refused path stay.
     for (const std::string& path : dialogs_.dlgOpen.Execute(dialogHost_)) {
         if (!list_.Insert(path))
-            throw automation::Exception(kInsertFailedMessage);
+            throw base::Exception(kInsertFailedMessage);
     }
 }
 
@@ -75,7 +75,7 @@ void FileListCommands::Refill(const std::vector<std::string_view>& entries) {
     RedrawSuspension suspended(list_);
     list_.Clear();
     if (list_.InsertAll(entries) != entries.size())
-        throw automation::Exception(kInsertFailedMessage);
+        throw base::Exception(kInsertFailedMessage);
 }
 
 } // namespace shell

@@ -20,7 +20,7 @@ struct FileListDialogs {
     FileDialog dlgSaveFileName{kSaveListDialogSpec};
 };
 
-// Each command ends at its first failure by throwing automation::Exception with the message the
+// Each command ends at its first failure by throwing base::Exception with the message the
 // error box shows; whatever the command had done by then stays.
 class FileListCommands {
 public:

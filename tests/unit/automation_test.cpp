@@ -258,7 +258,7 @@ TEST(OleTextTest, StatusLineTextsForTheFourFailureClasses) {
     EXPECT_EQ(text(EOleSysError("OLE error 800706BA", Hr(0x800706BA))), "OLE Error:  OLE error 800706BA(-2147023174)");
     EXPECT_EQ(text(EOleSysError("x", 1)), "OLE Error:  x(1)");
     EXPECT_EQ(text(EOleError(kNotAnAutomationObject)), "OLE Error:  Variant does not reference an automation object");
-    EXPECT_EQ(text(Exception("Cannot open file x")), "OLE Error:  unknown error");
+    EXPECT_EQ(text(base::Exception("Cannot open file x")), "OLE Error:  unknown error");
     EXPECT_EQ(text(std::bad_alloc()), "OLE Error:  unknown error");
     EXPECT_EQ(text(42), "OLE Error:  unknown error");
 }

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "shell/default_printer.h"
-#include "automation/exceptions.h"
+#include "base/exception.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ std::string Read(ProfileEntry& entry) {
 std::string FailureOf(std::string_view entry, const Strings& installed) {
     try {
         shell::DefaultPrinterIndex(entry, installed);
-    } catch (const automation::Exception& e) {
+    } catch (const base::Exception& e) {
         return e.Message;
     }
     return "";

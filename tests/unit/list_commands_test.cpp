@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "automation/exceptions.h"
+#include "base/exception.h"
 #include "fake_file_list.h"
 #include "shell/list_commands.h"
 
@@ -31,7 +31,7 @@ struct FileListCommandsTest : ::testing::Test {
     template <typename F> std::string Message(F&& command) {
         try {
             command();
-        } catch (const automation::Exception& e) {
+        } catch (const base::Exception& e) {
             return e.Message;
         }
         return "";

@@ -54,7 +54,7 @@ TEST(ErrorBoxText, LastByteOfEightBitsIsComparedUnsigned) {
 TEST(ExceptionMessage, AutomationFailuresAnswerWithTheirMessage) {
     const automation::EOleException failure("Document not found", static_cast<int32_t>(0x80020009), "Host", "", 0);
     EXPECT_EQ(ExceptionMessage(std::make_exception_ptr(failure)), "Document not found");
-    const automation::Exception plain("Cannot create file C:\\a.txt");
+    const base::Exception plain("Cannot create file C:\\a.txt");
     EXPECT_EQ(ExceptionMessage(std::make_exception_ptr(plain)), "Cannot create file C:\\a.txt");
 }
 

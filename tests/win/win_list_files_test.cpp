@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "automation/exceptions.h"
+#include "base/exception.h"
 #include "shell/win/list_box_file_list.h"
 #include "shell/list_commands.h"
 #include "shell/win/win_list_files.h"
@@ -259,7 +259,7 @@ struct FileCommandsOnDiskTest : ::testing::Test {
     std::string Message(void (shell::FileListCommands::*command)(shell::Sender)) {
         try {
             (commands.*command)(nullptr);
-        } catch (const automation::Exception& e) {
+        } catch (const base::Exception& e) {
             return e.Message;
         }
         return "";

@@ -1,7 +1,7 @@
 #pragma once
 // The error box: how an error that no handler catches is shown. The window procedures of the program's
 // windows show every exception that escapes a handler here; other code may call ShowErrorBox itself, but
-// normally just throws (automation::Exception or any std::exception) and lets the window procedure show it.
+// normally just throws (base::Exception or any std::exception) and lets the window procedure show it.
 #include <windows.h>
 
 #include <exception>

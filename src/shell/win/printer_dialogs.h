@@ -12,7 +12,7 @@ public:
     // and modal for the whole program. Each starts on the current printer with a copy of its device
     // settings; OK makes the dialog's printer and settings the current ones, Cancel or a dialog that
     // can't be shown changes nothing. At the first use the current printer becomes the default printer;
-    // when there is none, automation::Exception("There is no default printer currently selected")
+    // when there is none, base::Exception("There is no default printer currently selected")
     // escapes, no dialog shows, and the next use tries again.
     void ExecutePrintDialog();
     void ExecutePrintSetupDialog();

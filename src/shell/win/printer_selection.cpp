@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "shell/default_printer.h"
-#include "automation/exceptions.h"
+#include "base/exception.h"
 #include "shell/win/win_handles.h"
 
 GlobalMemory GlobalMemory::Allocate(size_t size) {
@@ -74,7 +74,7 @@ GlobalMemory MakeDevNames(const std::string& driver, const std::string& device, 
     const size_t portOffset = deviceOffset + device.size() + 1;
     const size_t size = portOffset + port.size() + 1;
     if (size > 0xFFFF) // the offsets are WORDs
-        throw automation::Exception(shell::kNoDefaultPrinterMessage);
+        throw base::Exception(shell::kNoDefaultPrinterMessage);
     GlobalMemory memory = GlobalMemory::Allocate(size);
     LockedRecord<char> bytes(memory);
     if (!bytes)

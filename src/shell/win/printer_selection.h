@@ -49,6 +49,6 @@ struct PrinterSelection {
 };
 
 // The selection for the system's default printer: the one the profile's windows/device entry names,
-// if it is installed, with that printer's own default device settings. Throws automation::Exception
+// if it is installed, with that printer's own default device settings. Throws base::Exception
 // with "There is no default printer currently selected" when there is none.
 PrinterSelection DefaultPrinterSelection();
