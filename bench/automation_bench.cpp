@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "automation.h"
+#include "base/win/owners.h"
 #include "com_object.h"
 #include "com_platform.h"
 #include "host_members.h"
@@ -62,7 +63,7 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     const int calls = argc > 1 ? std::atoi(argv[1]) : 4000;
-    win::ComApartment com;
+    base::win::ComApartment com;
     win::InstallComPlatform();
     try {
         Variant host(CreateAutomationObject(host::kProgId));

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "base/win/owners.h"
 #include "form.h"
 
 #include "application.h"
@@ -95,12 +96,10 @@ std::string CommentText() {
 LRESULT CALLBACK PanelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     if (message != WM_PAINT)
         return DefWindowProcA(window, message, wParam, lParam);
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
+    const base::win::PaintDC dc(window);
     RECT bounds;
     GetClientRect(window, &bounds);
-    DrawEdge(dc, &bounds, EDGE_ETCHED, BF_RECT);
-    EndPaint(window, &paint);
+    DrawEdge(dc.Get(), &bounds, EDGE_ETCHED, BF_RECT);
     return 0;
 }
 

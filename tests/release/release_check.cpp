@@ -20,6 +20,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "base/win/owners.h"
 #include "com_platform.h"
 #include "driver.h"
 #include "vantrel_version.h"
@@ -191,7 +192,7 @@ bool UsesCommonControls6(HANDLE process) {
 
 class Installed : public ::testing::Test {
 protected:
-    automation::win::ComApartment apartment_;
+    base::win::ComApartment apartment_;
 };
 
 TEST_F(Installed, UninstallEntryNamesTheProgramItsVersionAndTheSilentSwitch) {

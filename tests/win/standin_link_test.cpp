@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "automation.h"
+#include "base/win/owners.h"
 #include "com_platform.h"
 #include "host_members.h"
 #include "standin_session.h"
@@ -112,7 +113,7 @@ protected:
         EXPECT_TRUE(StandinSession::WaitForProcessEnd(session_.LastServerPid()));
     }
 
-    win::ComApartment apartment_; // first member: the references below go before CoUninitialize
+    base::win::ComApartment apartment_; // first member: the references below go before CoUninitialize
     StandinSession session_;
     Variant app_; // varHostApp
     Variant doc_; // varActiveDoc

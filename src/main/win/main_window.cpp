@@ -14,6 +14,9 @@ TfrmVantrel* frmVantrel = nullptr;
 
 namespace {
 
+using base::win::BitmapHandle;
+using base::win::ImageListHandle;
+
 constexpr char kClassName[] = "TfrmVantrel";
 // A fixed single border; the title bar offers the system menu and minimising only.
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;

@@ -9,6 +9,7 @@
 
 #include "about_box.h"
 #include "application.h"
+#include "base/win/owners.h"
 #include "com_platform.h"
 #include "error_box.h"
 #include "main_window.h"
@@ -48,7 +49,8 @@ void RunProgram() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    automation::win::ComApartment com;
+    // Its status is not checked: without COM, the host calls fail with their own status.
+    base::win::ComApartment com;
     automation::win::InstallComPlatform();
     InitialiseControls();
     // The catch of last resort: a window that can't be built ends the program after the error box.
