@@ -126,8 +126,7 @@ MainWindowControls TfrmVantrel::CreateFrameAndControls() {
 void TfrmVantrel::FormCreate() {
     Application.SetTitle(shell::kRunTitle);
     SetCaption(Application.Title());
-    hostWasRunning = false;
-    ScanForHostWindows();
+    ScanForHostWindows(); // clears hostWasRunning, then sets it from the top-level windows
     listFileName.clear();
 }
 

@@ -21,10 +21,6 @@
 #include "resource.h"
 #include "variant.h"
 
-// Whether a host window existed when the main window was created: cleared by FormCreate, then set by the
-// host scan. Defined in host_lifecycle.cpp.
-extern bool hostWasRunning;
-
 // What raised a command: the id of the control, tool button, menu item or shortcut (a shortcut sends its
 // menu item's id), and the control's window, null for a menu item or shortcut. Handlers ignore it.
 struct Sender {
