@@ -13,6 +13,7 @@
 #include "automation/win/com_object.h"
 #include "automation/win/com_platform.h"
 #include "automation/host_members.h"
+#include "base/win/owners.h"
 
 using namespace automation;
 using Clock = std::chrono::steady_clock;
@@ -62,7 +63,7 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     const int calls = argc > 1 ? std::atoi(argv[1]) : 4000;
-    win::ComApartment com;
+    base::win::ComApartment com;
     win::InstallComPlatform();
     try {
         Variant host(CreateAutomationObject(host::kProgId));
@@ -89,7 +90,7 @@ int main(int argc, char** argv) {
         std::printf("raw GetIDsOfNames+Invoke:  %8.1f calls/s\n", rawRate);
         std::printf("link overhead:             %8.1f %%\n", (rawRate / linkRate - 1.0) * 100.0);
         CallAutomationMethod(host, host::kExitApp.name);
-    } catch (const Exception& e) {
+    } catch (const base::Exception& e) {
         std::printf("failed: %s\n", e.Message.c_str());
         return 1;
     }

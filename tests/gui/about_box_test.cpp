@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win/owners.h"
 #include "vantrel_app.h"
 
 using namespace gui;
@@ -172,9 +173,7 @@ TEST_F(AboutBoxTest, CommentsAreThirteenReadOnlyBorderlessLinesOnTheButtonFace) 
     Pump(300);
     RECT area;
     GetWindowRect(memo, &area);
-    HDC screen = GetDC(nullptr);
-    const COLORREF background = GetPixel(screen, area.right - 4, area.bottom - 4);
-    ReleaseDC(nullptr, screen);
+    const COLORREF background = GetPixel(base::win::ScreenDC().Get(), area.right - 4, area.bottom - 4);
     EXPECT_EQ(background, GetSysColor(COLOR_BTNFACE));
 }
 

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "base/win/owners.h"
+
 namespace gui {
 
 namespace {
@@ -467,17 +469,15 @@ std::vector<DWORD> ScreenPixels(const RECT& area) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    SelectObject(memory, old);
+    const base::win::ScreenDC screen;
+    const base::win::MemoryDC memory(screen.Get());
+    const base::win::BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+    {
+        const base::win::SelectedObject selected(memory.Get(), bitmap.Get());
+        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY);
+    }
     BITMAPINFO info = TopDownBitmapInfo(width, height);
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
     return pixels;
 }
 
@@ -488,20 +488,16 @@ std::vector<std::pair<size_t, DWORD>> OpaquePixels(HICON icon, int width, int he
     for (int pass = 0; pass < 2; ++pass) {
         BITMAPINFO info = TopDownBitmapInfo(width, height);
         void* bits = nullptr;
-        HDC memory = CreateCompatibleDC(nullptr);
-        HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        HBRUSH brush = CreateSolidBrush(backgrounds[pass]);
+        const base::win::MemoryDC memory(nullptr);
+        const base::win::BitmapHandle bitmap(CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        const base::win::SelectedObject selected(memory.Get(), bitmap.Get());
+        const base::win::BrushHandle brush(CreateSolidBrush(backgrounds[pass]));
         RECT all{0, 0, width, height};
-        FillRect(memory, &all, brush);
-        DeleteObject(brush);
-        DrawIconEx(memory, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+        FillRect(memory.Get(), &all, brush.Get());
+        DrawIconEx(memory.Get(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
         GdiFlush();
         const auto* pixels = static_cast<const DWORD*>(bits);
         drawn[pass].assign(pixels, pixels + static_cast<size_t>(width) * height);
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
     }
     std::vector<std::pair<size_t, DWORD>> opaque;
     for (size_t i = 0; i < drawn[0].size(); ++i) {
@@ -660,8 +656,8 @@ LRESULT CALLBACK HelpViewerStandIn::Procedure(HWND window, UINT message, WPARAM 
 bool SaveScreenshot(const RECT& area, const std::wstring& bmpPath) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
+    const base::win::ScreenDC screen;
+    const base::win::MemoryDC memory(screen.Get());
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -670,11 +666,11 @@ bool SaveScreenshot(const RECT& area, const std::wstring& bmpPath) {
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const base::win::BitmapHandle bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     bool saved = false;
     if (bitmap) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+        const base::win::SelectedObject selected(memory.Get(), bitmap.Get());
+        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY);
         GdiFlush();
         const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) & ~3u);
         const DWORD imageSize = stride * static_cast<DWORD>(height);
@@ -682,19 +678,15 @@ bool SaveScreenshot(const RECT& area, const std::wstring& bmpPath) {
         file.bfType = 0x4D42;
         file.bfOffBits = sizeof file + sizeof info.bmiHeader;
         file.bfSize = file.bfOffBits + imageSize;
-        HANDLE out = CreateFileW(bmpPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        if (out != INVALID_HANDLE_VALUE) {
+        const base::win::KernelHandle out(
+            CreateFileW(bmpPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        if (out) {
             DWORD written = 0;
-            saved = WriteFile(out, &file, sizeof file, &written, nullptr) &&
-                    WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
-                    WriteFile(out, bits, imageSize, &written, nullptr) && written == imageSize;
-            CloseHandle(out);
+            saved = WriteFile(out.Get(), &file, sizeof file, &written, nullptr) &&
+                    WriteFile(out.Get(), &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
+                    WriteFile(out.Get(), bits, imageSize, &written, nullptr) && written == imageSize;
         }
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
     }
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return saved;
 }
 

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "automation/win/com_platform.h"
+#include "base/win/owners.h"
 #include "driver.h"
 #include "vantrel_version.h"
 
@@ -191,7 +192,7 @@ bool UsesCommonControls6(HANDLE process) {
 
 class Installed : public ::testing::Test {
 protected:
-    automation::win::ComApartment apartment_;
+    base::win::ComApartment apartment_;
 };
 
 TEST_F(Installed, UninstallEntryNamesTheProgramItsVersionAndTheSilentSwitch) {

@@ -16,6 +16,7 @@
 #include "automation/automation.h"
 #include "automation/win/com_platform.h"
 #include "automation/host_members.h"
+#include "base/win/owners.h"
 #include "standin_session.h"
 #include "automation/status_codes.h"
 
@@ -112,7 +113,7 @@ protected:
         EXPECT_TRUE(StandinSession::WaitForProcessEnd(session_.LastServerPid()));
     }
 
-    win::ComApartment apartment_; // first member: the references below go before CoUninitialize
+    base::win::ComApartment apartment_; // first member: the references below go before CoUninitialize
     StandinSession session_;
     Variant app_; // varHostApp
     Variant doc_; // varActiveDoc

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "forms/win/form.h"
+#include "base/win/owners.h"
 
 #include "forms/win/application.h"
 #include "forms/dpi_scaling.h"
@@ -95,12 +96,10 @@ std::string CommentText() {
 LRESULT CALLBACK PanelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     if (message != WM_PAINT)
         return DefWindowProcA(window, message, wParam, lParam);
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
+    const base::win::PaintDC dc(window);
     RECT bounds;
     GetClientRect(window, &bounds);
-    DrawEdge(dc, &bounds, EDGE_ETCHED, BF_RECT);
-    EndPaint(window, &paint);
+    DrawEdge(dc.Get(), &bounds, EDGE_ETCHED, BF_RECT);
     return 0;
 }
 

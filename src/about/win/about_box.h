@@ -8,7 +8,7 @@
 #include <string>
 
 #include "forms/win/form.h"
-#include "shell/win/win_handles.h"
+#include "base/win/owners.h"
 
 struct Sender;
 
@@ -39,7 +39,7 @@ private:
     void RestoreFocusOnActivate(WPARAM wParam);
 
     const int dpi_;
-    FontHandle font_; // outlives the controls: the frame and its controls go in the destructor's body
+    base::win::FontHandle font_; // outlives the controls: the frame and its controls go in the destructor's body
     HWND lblProductName_ = nullptr;
     HWND lastFocus_ = nullptr; // the control that gets the focus when the box is activated
     bool shownBefore_ = false;

@@ -6,6 +6,7 @@
 #include "automation/status_codes.h"
 #include "automation/system_text.h"
 #include "automation/variant.h"
+#include "base/win/owners.h"
 
 namespace automation::win {
 namespace {
@@ -80,22 +81,6 @@ private:
     std::vector<VARIANTARG> args_;
 };
 
-// The call's result VARIANT and error record, cleared on every path.
-struct CallOutputs {
-    VARIANT result;
-    EXCEPINFO excepInfo{};
-
-    CallOutputs() { VariantInit(&result); }
-    CallOutputs(const CallOutputs&) = delete;
-    CallOutputs& operator=(const CallOutputs&) = delete;
-    ~CallOutputs() {
-        VariantClear(&result);
-        SysFreeString(excepInfo.bstrSource);
-        SysFreeString(excepInfo.bstrDescription);
-        SysFreeString(excepInfo.bstrHelpFile);
-    }
-};
-
 Variant ToVariant(const VARIANT& value) {
     switch (V_VT(&value)) {
     case VT_EMPTY:
@@ -142,18 +127,20 @@ int32_t ComDispatchObject::Invoke(int32_t dispId, uint32_t locale, uint16_t flag
             return kDispEBadVarType;
     }
     DISPPARAMS params = block.Params();
-    CallOutputs out;
+    // Cleared on every path.
+    base::win::OwnedVariant outResult;
+    base::win::OwnedExcepInfo outError;
     // No argument-error index, and the deferred fill-in of the error record is never called.
     const HRESULT status =
-        dispatch_->Invoke(dispId, IID_NULL, locale, flags, &params, &out.result, &out.excepInfo, nullptr);
+        dispatch_->Invoke(dispId, IID_NULL, locale, flags, &params, outResult.Get(), outError.Get(), nullptr);
     if (status == DISP_E_EXCEPTION) {
-        error.scode = out.excepInfo.scode;
-        error.helpContext = static_cast<int32_t>(out.excepInfo.dwHelpContext);
-        error.source = FromBstr(out.excepInfo.bstrSource);
-        error.description = FromBstr(out.excepInfo.bstrDescription);
-        error.helpFile = FromBstr(out.excepInfo.bstrHelpFile);
+        error.scode = outError->scode;
+        error.helpContext = static_cast<int32_t>(outError->dwHelpContext);
+        error.source = FromBstr(outError->bstrSource);
+        error.description = FromBstr(outError->bstrDescription);
+        error.helpFile = FromBstr(outError->bstrHelpFile);
     } else if (status == S_OK) {
-        result = ToVariant(out.result);
+        result = ToVariant(*outResult);
     }
     return status;
 }

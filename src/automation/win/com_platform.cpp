@@ -1,6 +1,7 @@
 #include "automation/win/com_platform.h"
 
 #include <cstring>
+#include <new>
 
 #include "automation/win/com_object.h"
 
@@ -9,6 +10,17 @@ namespace {
 
 // FormatMessageA fills at most this many characters.
 constexpr DWORD kMessageLimit = 256;
+
+// An automation object over a reference the caller holds. Should the wrapper not be allocated, that
+// reference is given back before the failure goes on.
+ObjectPtr AdoptDispatch(IDispatch* dispatch) {
+    auto* object = new (std::nothrow) ComDispatchObject(dispatch);
+    if (!object) {
+        dispatch->Release();
+        throw std::bad_alloc();
+    }
+    return ObjectPtr::Adopt(object);
+}
 
 } // namespace
 
@@ -68,7 +80,7 @@ int32_t ComObjectFactory::CreateInstance(const Guid& classId, uint32_t context, 
     IDispatch* dispatch = nullptr;
     const HRESULT status = CoCreateInstance(clsid, nullptr, context, iid, reinterpret_cast<void**>(&dispatch));
     if (SUCCEEDED(status) && dispatch)
-        object = ObjectPtr::Adopt(new ComDispatchObject(dispatch));
+        object = AdoptDispatch(dispatch);
     return status;
 }
 
@@ -82,8 +94,11 @@ void InstallComPlatform() {
 ObjectPtr WrapDispatch(IDispatch* dispatch) {
     if (!dispatch)
         return ObjectPtr();
+    // The wrapper is allocated before the reference it will hold is taken: a failed allocation then
+    // leaves the caller's count as it was.
+    auto* object = new ComDispatchObject(dispatch);
     dispatch->AddRef();
-    return ObjectPtr::Adopt(new ComDispatchObject(dispatch));
+    return ObjectPtr::Adopt(object);
 }
 
 } // namespace automation::win

@@ -1,6 +1,6 @@
 #pragma once
-// The automation link's Windows side: the COM apartment, and the system text and object factory that
-// answer through Win32 and COM.
+// The automation link's Windows side: the system text and object factory that answer through Win32 and
+// COM. The COM apartment's owner is base::win::ComApartment.
 #include <windows.h>
 
 #include "automation/automation_object.h"
@@ -8,16 +8,6 @@
 #include "automation/system_text.h"
 
 namespace automation::win {
-
-// COM for the process's one thread: CoInitialize at construction (its status is ignored: later calls
-// fail with their own), CoUninitialize at destruction, after every reference is given back.
-class ComApartment {
-public:
-    ComApartment() { (void)CoInitialize(nullptr); }
-    ~ComApartment() { CoUninitialize(); }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-};
 
 class WindowsSystemText : public SystemText {
 public:

@@ -7,20 +7,18 @@
 #include "shell/main_window_layout.h"
 
 int SystemDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen)
-        ReleaseDC(nullptr, screen);
+    const base::win::ScreenDC screen;
+    const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
     return dpi > 0 ? dpi : 96;
 }
 
-FontHandle CreateFormFont(int dpi) {
+base::win::FontHandle CreateFormFont(int dpi) {
     HFONT font = CreateFontA(shell::FontHeightForDpi(shell::kFontPoints, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                              DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                              DEFAULT_PITCH | FF_SWISS, shell::kFontFace);
     if (!font)
         throw std::runtime_error("Cannot create the window font");
-    return FontHandle(font);
+    return base::win::FontHandle(font);
 }
 
 std::string TForm::Caption() const {
@@ -69,7 +67,7 @@ void TForm::CreateHandle(const FrameStyle& frame) {
                                   bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, frame.menu,
                                   GetModuleHandleA(nullptr), this);
     if (!window) {
-        window_.Forget();
+        window_.Release(); // a window whose creation failed is gone already
         if (frame.menu && IsMenu(frame.menu))
             DestroyMenu(frame.menu); // never attached, so not destroyed with the window
         throw std::runtime_error("Cannot create the window");
@@ -122,7 +120,7 @@ LRESULT CALLBACK TForm::WindowProcedure(HWND window, UINT message, WPARAM wParam
     if (message == WM_NCDESTROY) {
         // Destroyed by the system rather than by its owner: nothing is left to destroy later.
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        self->window_.Forget();
+        self->window_.Release();
     }
     return result;
 }

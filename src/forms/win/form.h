@@ -7,12 +7,12 @@
 
 #include <string>
 
-#include "shell/win/win_handles.h"
+#include "base/win/owners.h"
 
 // The system dpi (LOGPIXELSY of the screen), by which the 96-dpi layouts are scaled.
 int SystemDpi();
 // The font of every form's controls ("MS Sans Serif", 8 points) at that dpi. Throws when it can't.
-FontHandle CreateFormFont(int dpi);
+base::win::FontHandle CreateFormFont(int dpi);
 
 // Whether this program has registered a window class of that name already (classes are registered once,
 // at the first window of their kind).
@@ -54,5 +54,5 @@ protected:
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    WindowHandle window_;
+    base::win::WindowHandle window_;
 };

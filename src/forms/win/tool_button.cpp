@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "forms/win/form.h"
+#include "base/win/owners.h"
 
 namespace {
 
@@ -29,8 +30,8 @@ void NotifyClick(HWND button) {
 }
 
 void Paint(HWND button) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(button, &paint);
+    const base::win::PaintDC paint(button);
+    const HDC dc = paint.Get();
     RECT bounds;
     GetClientRect(button, &bounds);
     const bool pressed = (State(button) & kPressed) != 0;
@@ -44,7 +45,6 @@ void Paint(HWND button) {
         const int y = (bounds.bottom - height) / 2 + shift;
         ImageList_Draw(pictures, IsWindowEnabled(button) ? 0 : 1, dc, x, y, ILD_TRANSPARENT);
     }
-    EndPaint(button, &paint);
 }
 
 bool PointInside(HWND button, LPARAM lParam) {

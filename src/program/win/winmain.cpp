@@ -13,6 +13,7 @@
 #include "forms/win/error_box.h"
 #include "shell/win/main_window.h"
 #include "shell/main_window_layout.h"
+#include "base/win/owners.h"
 
 namespace {
 
@@ -48,7 +49,8 @@ void RunProgram() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    automation::win::ComApartment com;
+    // Its status is not checked: without COM, the host calls fail with their own status.
+    base::win::ComApartment com;
     automation::win::InstallComPlatform();
     InitialiseControls();
     // The catch of last resort: a window that can't be built ends the program after the error box.

@@ -3,7 +3,13 @@
 #include "shell/win/main_window.h"
 #include "host/win/top_level_windows.h"
 
+namespace {
+
+// Whether a host window existed when the main window was created: process-wide, false until the scan.
+// Only the scan writes it (clearing it first); only the close reads it.
 bool hostWasRunning = false;
+
+} // namespace
 
 void TfrmVantrel::ScanForHostWindows() {
     host::win::ScanTopLevelWindows(hostWasRunning);

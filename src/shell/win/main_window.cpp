@@ -14,6 +14,9 @@ TfrmVantrel* frmVantrel = nullptr;
 
 namespace {
 
+using base::win::BitmapHandle;
+using base::win::ImageListHandle;
+
 constexpr char kClassName[] = "TfrmVantrel";
 // A fixed single border; the title bar offers the system menu and minimising only.
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
@@ -123,8 +126,7 @@ MainWindowControls TfrmVantrel::CreateFrameAndControls() {
 void TfrmVantrel::FormCreate() {
     Application.SetTitle(shell::kRunTitle);
     SetCaption(Application.Title());
-    hostWasRunning = false;
-    ScanForHostWindows();
+    ScanForHostWindows(); // clears hostWasRunning, then sets it from the top-level windows
     listFileName.clear();
 }
 

@@ -14,16 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "automation/variant.h"
+#include "base/win/owners.h"
 #include "forms/win/form.h"
+#include "res/resource.h"
 #include "shell/list_commands.h"
 #include "shell/win/printer_dialogs.h"
-#include "res/resource.h"
-#include "automation/variant.h"
-#include "shell/win/win_handles.h"
-
-// Whether a host window existed when the main window was created: cleared by FormCreate, then set by the
-// host scan. Defined in host_lifecycle.cpp.
-extern bool hostWasRunning;
 
 // What raised a command: the id of the control, tool button, menu item or shortcut (a shortcut sends its
 // menu item's id), and the control's window, null for a menu item or shortcut. Handlers ignore it.
@@ -39,7 +35,7 @@ enum class CloseAction { Close, None };
 // destroyed by their owner, before the font and pictures they use.
 class MainWindowControls {
 public:
-    MainWindowControls(HWND form, int dpi, HFONT font, const std::vector<ImageListHandle>& pictures);
+    MainWindowControls(HWND form, int dpi, HFONT font, const std::vector<base::win::ImageListHandle>& pictures);
     ~MainWindowControls();
     MainWindowControls(const MainWindowControls&) = delete;
     MainWindowControls& operator=(const MainWindowControls&) = delete;
@@ -132,8 +128,8 @@ private:
     bool closing_ = false;        // FormClose ran and the quit request is posted
     int highlightedMenuItem_ = 0; // the menu item F1 asks help for while the menu is open (0: none)
     MenuHelpHook menuHelpHook_;
-    FontHandle font_;
-    std::vector<ImageListHandle> pictures_; // one per tool button: normal and disabled image
+    base::win::FontHandle font_;
+    std::vector<base::win::ImageListHandle> pictures_; // one per tool button: normal and disabled image
     MainWindowControls controls_;
 
 public:

@@ -104,7 +104,8 @@ void AddHint(HWND tooltip, HWND form, HWND button, const char* hint) {
 
 } // namespace
 
-MainWindowControls::MainWindowControls(HWND form, int dpi, HFONT font, const std::vector<ImageListHandle>& pictures) {
+MainWindowControls::MainWindowControls(HWND form, int dpi, HFONT font,
+                                       const std::vector<base::win::ImageListHandle>& pictures) {
     // Room for every window first, so that recording a created window can't fail and lose it.
     windows_.reserve(shell::kControlCount + shell::kToolButtonCount);
     try {

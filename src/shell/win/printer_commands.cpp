@@ -9,6 +9,9 @@
 
 namespace {
 
+using base::win::GlobalMemory;
+using base::win::LockedRecord;
+
 // The Print dialog's fixed choices: all pages, and neither a page range, a selection range, a
 // print-to-file box nor a warning when there is no default printer. No PD_SHOWHELP: no Help button.
 constexpr DWORD kPrintDialogFlags = PD_ALLPAGES | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_NOWARNING;

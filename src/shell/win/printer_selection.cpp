@@ -7,36 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "shell/default_printer.h"
 #include "base/exception.h"
-#include "shell/win/win_handles.h"
-
-GlobalMemory GlobalMemory::Allocate(size_t size) {
-    HGLOBAL memory = GlobalAlloc(GHND, size);
-    if (!memory)
-        throw std::bad_alloc();
-    return GlobalMemory(memory);
-}
-
-GlobalMemory GlobalMemory::Copy() const {
-    if (!Get())
-        return GlobalMemory();
-    const size_t size = GlobalSize(Get());
-    GlobalMemory copy = Allocate(size);
-    LockedRecord<const char> from(*this);
-    LockedRecord<char> to(copy);
-    if (!from || !to)
-        throw std::bad_alloc();
-    std::memcpy(to.Get(), from.Get(), size);
-    return copy;
-}
-
+#include "shell/default_printer.h"
 namespace {
+
+using base::win::GlobalMemory;
+using base::win::LockedRecord;
+using base::win::PrinterHandle;
 
 // The name DEVNAMES carries for the driver: the spooler's, as the profile's device entry has it.
 constexpr char kSpoolerDriverName[] = "winspool";
-
-using PrinterHandle = OwnedHandle<HANDLE, ClosePrinter>;
 
 struct InstalledPrinter {
     std::string name;

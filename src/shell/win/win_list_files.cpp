@@ -3,27 +3,22 @@
 #include <new>
 #include <utility>
 
-#include "shell/win/win_handles.h"
+#include "base/win/owners.h"
 
 namespace shell::win {
 
 namespace {
 
-using FileHandle = OwnedHandle<HANDLE, CloseHandle>;
-
 // CreateFileA's result as an owner (empty when it failed), and whether the file was there before.
 struct OpenedFile {
-    FileHandle handle;
+    base::win::KernelHandle handle;
     bool existed = false;
 };
 
 OpenedFile OpenFile(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
-    const HANDLE handle =
-        CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     OpenedFile opened;
+    opened.handle.Reset(CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
     opened.existed = GetLastError() == ERROR_ALREADY_EXISTS;
-    if (handle != INVALID_HANDLE_VALUE)
-        opened.handle.Reset(handle);
     return opened;
 }
 

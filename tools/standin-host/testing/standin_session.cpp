@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "base/win/owners.h"
 #include "win_util.h"
 
 namespace standin {
@@ -186,7 +187,7 @@ std::map<std::string, uint32_t> StandinSession::LastReferenceCounts(const std::v
 bool StandinSession::WaitForProcessEnd(uint32_t pid, uint32_t timeoutMilliseconds) {
     if (pid == 0)
         return false;
-    UniqueHandle process(OpenProcess(SYNCHRONIZE, FALSE, pid));
+    base::win::KernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, pid));
     if (!process) // no such process any more
         return true;
     return WaitForSingleObject(process.Get(), timeoutMilliseconds) == WAIT_OBJECT_0;
@@ -199,8 +200,8 @@ uint32_t StandinSession::LaunchServer(uint32_t timeoutMilliseconds) const {
     PROCESS_INFORMATION started = {};
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
         return 0;
-    UniqueHandle process(started.hProcess);
-    UniqueHandle thread(started.hThread);
+    base::win::KernelHandle process(started.hProcess);
+    base::win::KernelHandle thread(started.hThread);
     const uint32_t pid = started.dwProcessId;
     bool ended = false;
     const bool ready = WaitForJournal(
@@ -221,7 +222,7 @@ bool StandinSession::KillServer(uint32_t timeoutMilliseconds) const {
     const uint32_t pid = LastServerPid();
     if (pid == 0)
         return false;
-    UniqueHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
+    base::win::KernelHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
     // A process that has already ended may still be open elsewhere: only a running one counts.
     if (!process || WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0)
         return false;

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win/owners.h"
 #include "journal.h"
 #include "standin_session.h"
 #include "automation/status_codes.h"
@@ -87,10 +88,10 @@ private:
 
     IDispatch* target_;
     const wchar_t* name_;
-    std::vector<UniqueBstr> texts_; // own the BSTRs that args_ only points at
+    std::vector<base::win::OwnedBstr> texts_; // own the BSTRs that args_ only points at
     std::vector<VARIANT> args_;
-    UniqueVariant result_;
-    UniqueExcepInfo error_;
+    base::win::OwnedVariant result_;
+    base::win::OwnedExcepInfo error_;
 };
 
 class StandinHost : public ::testing::Test {
@@ -151,7 +152,7 @@ protected:
         EXPECT_TRUE(StandinSession::WaitForProcessEnd(pid));
     }
 
-    ComApartment apartment_; // first member: every COM pointer below goes before CoUninitialize
+    base::win::ComApartment apartment_; // first member: every COM pointer below goes before CoUninitialize
     StandinSession session_;
     ComPtr<IDispatch> app_;
     std::vector<ComPtr<IDispatch>> documents_;

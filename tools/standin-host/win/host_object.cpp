@@ -3,6 +3,7 @@
 #include <new>
 #include <vector>
 
+#include "base/win/owners.h"
 #include "call_plan.h"
 #include "server.h"
 #include "win_util.h"
@@ -46,8 +47,8 @@ HRESULT Raise(EXCEPINFO* error, const CallPlan& plan) {
     if (error) {
         *error = EXCEPINFO();
         error->scode = plan.status;
-        error->bstrSource = UniqueBstr(kExceptionSource).Detach();
-        error->bstrDescription = UniqueBstr(Utf8ToWide(plan.description)).Detach();
+        error->bstrSource = base::win::OwnedBstr(kExceptionSource).Detach();
+        error->bstrDescription = base::win::OwnedBstr(Utf8ToWide(plan.description)).Detach();
     }
     return DISP_E_EXCEPTION;
 }

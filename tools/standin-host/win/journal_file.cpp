@@ -1,14 +1,15 @@
 #include "journal_file.h"
 
+#include "base/win/owners.h"
 #include "win_util.h"
 
 namespace standin {
 
 void JournalFile::Append(const std::string& line) {
     // Readers (the tests) keep the file open and may delete it between runs, so share everything.
-    UniqueHandle file(CreateFileW(path_.c_str(), FILE_APPEND_DATA,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    base::win::KernelHandle file(CreateFileW(path_.c_str(), FILE_APPEND_DATA,
+                                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return; // a journal that cannot be written must not take the server down with it
     std::string bytes = line + '\n';

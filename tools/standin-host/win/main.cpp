@@ -3,6 +3,7 @@
 // running (and its window showing) before the program under test starts.
 #include <windows.h>
 
+#include "base/win/owners.h"
 #include "server.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -11,7 +12,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // The server outlives the apartment: objects the client never released are released while COM
     // shuts down, and they report back to the server as they go.
     standin::Server server(std::move(scenario), std::move(journalPath));
-    standin::ComApartment apartment;
+    base::win::ComApartment apartment;
     if (FAILED(apartment.Status()))
         return 1;
     return server.Run();

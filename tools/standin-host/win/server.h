@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win/owners.h"
 #include "call_plan.h"
 #include "journal.h"
 #include "journal_file.h"
@@ -68,7 +69,7 @@ private:
     ClassFactory factory_;
     DWORD classCookie_ = 0;
     UINT_PTR exitTimer_ = 0;
-    std::vector<UniqueWindow> windows_;
+    std::vector<base::win::WindowHandle> windows_;
 };
 
 // The scenario file next to the exe (absent: all defaults) and the journal path it names.

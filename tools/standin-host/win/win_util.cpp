@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "base/win/owners.h"
+
 namespace standin {
 
 std::wstring Utf8ToWide(std::string_view text) {
@@ -37,8 +39,9 @@ std::wstring ExeDirectory() {
 }
 
 std::string ReadWholeFile(const std::wstring& path) {
-    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    base::win::KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     std::string content;
     if (!file)
         return content;
@@ -50,8 +53,8 @@ std::string ReadWholeFile(const std::wstring& path) {
 }
 
 bool WriteWholeFile(const std::wstring& path, std::string_view content) {
-    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    base::win::KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     return file && WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
            written == content.size();
