@@ -125,7 +125,7 @@ struct Session {
 double TimeOpen(Session& session, const std::string& path) {
     session.host.path = path;
     const auto start = Clock::now();
-    session.commands.mnuOpenClick(nullptr);
+    session.commands.mnuOpenClick(forms::Sender{});
     UpdateWindow(session.box.Get());
     Pump();
     return SecondsSince(start);
@@ -139,7 +139,7 @@ double TimeRemoveEverySecond(Session& session) {
         SendMessageA(session.box.Get(), LB_SETSEL, TRUE, i);
     SendMessageA(session.box.Get(), WM_SETREDRAW, TRUE, 0);
     const auto start = Clock::now();
-    session.commands.btnRemoveClick(nullptr);
+    session.commands.btnRemoveClick(forms::Sender{});
     UpdateWindow(session.box.Get());
     Pump();
     return SecondsSince(start);

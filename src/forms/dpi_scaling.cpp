@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace shell {
+namespace forms {
 
 int ScaleToDpi(int value, int dpi) {
     const int64_t product = static_cast<int64_t>(value) * dpi;
@@ -34,4 +34,4 @@ int PictureSizeIndex(int dpi) {
     return index;
 }
 
-} // namespace shell
+} // namespace forms

@@ -1,6 +1,6 @@
 #include "forms/error_text.h"
 
-namespace shell {
+namespace forms {
 
 std::string ErrorBoxText(const std::string& message) {
     if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
@@ -18,4 +18,4 @@ std::string ExceptionMessage(const std::exception_ptr& failure) {
     }
 }
 
-} // namespace shell
+} // namespace forms

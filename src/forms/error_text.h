@@ -2,7 +2,7 @@
 #include <exception>
 #include <string>
 
-namespace shell {
+namespace forms {
 
 // The error box's text: the message, with "." appended when its last byte is above '.' (0x2E).
 std::string ErrorBoxText(const std::string& message);
@@ -11,4 +11,4 @@ std::string ErrorBoxText(const std::string& message);
 // with their Message), "Unknown error" for anything else.
 std::string ExceptionMessage(const std::exception_ptr& failure);
 
-} // namespace shell
+} // namespace forms

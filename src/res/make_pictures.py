@@ -36,7 +36,7 @@ PALETTE = [BLACK, MAROON, GREEN, OLIVE, NAVY, PURPLE, TEAL, SILVER,
            GRAY, RED, LIME, YELLOW, BLUE, MAGENTA, AQUA, WHITE]
 
 TRANSPARENT = MAGENTA
-BUTTON_SIZES = [16, 20, 24, 32]  # matches kPictureSizes in src/main/dpi_scaling.h
+BUTTON_SIZES = [16, 20, 24, 32]  # matches kPictureSizes in src/forms/dpi_scaling.h
 ICON_SIZES = [16, 32, 48]
 
 

@@ -78,6 +78,12 @@
 #define IDC_SBTNPRINT 1106
 #define IDC_SBTNEXIT 1107
 
+// Commands: what a control, tool button, menu item or shortcut raises, one id per command. A menu item's
+// id is its command (the shortcuts send their items' ids); buttons and tool buttons name theirs in the
+// layout tables. Add and Remove are on no menu, so they have ids of their own.
+#define CMD_ADD 2200
+#define CMD_REMOVE 2201
+
 // Menu items. The drop-down menus have ids too (MENUEX), so F1 help can find an item's enclosing item.
 #define IDM_FILE 2000
 #define IDM_OPEN 2001

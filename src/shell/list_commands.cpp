@@ -26,7 +26,7 @@ void ThrowUnlessOk(FileResult result, const std::string& path) {
 
 } // namespace
 
-void FileListCommands::btnAddClick(Sender) {
+void FileListCommands::btnAddClick(const forms::Sender&) {
     // Each path is inserted and shown on its own; the ones before a refused path stay.
     for (const std::string& path : dialogs_.dlgOpen.Execute(dialogHost_)) {
         if (!list_.Insert(path))
@@ -34,7 +34,7 @@ void FileListCommands::btnAddClick(Sender) {
     }
 }
 
-void FileListCommands::btnRemoveClick(Sender) {
+void FileListCommands::btnRemoveClick(const forms::Sender&) {
     const std::vector<int> selected = list_.Selection();
     if (selected.empty())
         return;
@@ -42,7 +42,7 @@ void FileListCommands::btnRemoveClick(Sender) {
     Refill({kept.begin(), kept.end()});
 }
 
-void FileListCommands::mnuOpenClick(Sender) {
+void FileListCommands::mnuOpenClick(const forms::Sender&) {
     const std::vector<std::string> chosen = dialogs_.dlgOpenFileName.Execute(dialogHost_);
     if (chosen.empty())
         return;
@@ -53,7 +53,7 @@ void FileListCommands::mnuOpenClick(Sender) {
     Refill(DecodeListFile(bytes));
 }
 
-void FileListCommands::mnuSaveClick(Sender sender) {
+void FileListCommands::mnuSaveClick(const forms::Sender& sender) {
     if (listFileName_.empty()) {
         mnuSaveAsClick(sender);
         return;
@@ -63,7 +63,7 @@ void FileListCommands::mnuSaveClick(Sender sender) {
     ThrowUnlessOk(files_.WriteWhole(listFileName_, EncodeListFile(AllEntries(list_))), listFileName_);
 }
 
-void FileListCommands::mnuSaveAsClick(Sender sender) {
+void FileListCommands::mnuSaveAsClick(const forms::Sender& sender) {
     const std::vector<std::string> chosen = dialogs_.dlgSaveFileName.Execute(dialogHost_);
     if (chosen.empty())
         return;

@@ -4,14 +4,12 @@
 // the list control, the files and the dialogs are the platform's or a test's.
 #include <string>
 
+#include "forms/sender.h"
 #include "shell/file_dialog.h"
 #include "shell/file_list.h"
 #include "shell/list_files.h"
 
 namespace shell {
-
-// The control that raised a command. It is passed along from Save to Save As and back, never read.
-using Sender = const void*;
 
 // The main window's dialogs: dlgOpen for Add, dlgOpenFileName for Open, dlgSaveFileName for Save As.
 struct FileListDialogs {
@@ -22,17 +20,18 @@ struct FileListDialogs {
 
 // Each command ends at its first failure by throwing base::Exception with the message the
 // error box shows; whatever the command had done by then stays.
+// The sender is passed along from Save to Save As and back, never read.
 class FileListCommands {
 public:
     FileListCommands(FileList& list, std::string& listFileName, FileListDialogs& dialogs, FileDialogHost& dialogHost,
                      ListFiles& files)
         : list_(list), listFileName_(listFileName), dialogs_(dialogs), dialogHost_(dialogHost), files_(files) {}
 
-    void btnAddClick(Sender sender);
-    void btnRemoveClick(Sender sender);
-    void mnuOpenClick(Sender sender);
-    void mnuSaveClick(Sender sender);
-    void mnuSaveAsClick(Sender sender);
+    void btnAddClick(const forms::Sender& sender);
+    void btnRemoveClick(const forms::Sender& sender);
+    void mnuOpenClick(const forms::Sender& sender);
+    void mnuSaveClick(const forms::Sender& sender);
+    void mnuSaveAsClick(const forms::Sender& sender);
 
 private:
     void Refill(const std::vector<std::string_view>& entries);

@@ -6,32 +6,32 @@ namespace shell {
 
 // clang-format off
 const ControlSpec kControls[] = {
-    {"Bevel1",           IDC_BEVEL1,           ControlKind::Bevel,       {0, 0, 742, 33},     "",                      0,   true,  false},
-    {"lbxList",          IDC_LBXLIST,          ControlKind::ListBox,     {16, 48, 537, 313},  "",                      0,   true,  false},
-    {"btnAdd",           IDC_BTNADD,           ControlKind::PushButton,  {16, 376, 75, 25},   "&Add...",               10,  true,  false},
-    {"btnRemove",        IDC_BTNREMOVE,        ControlKind::PushButton,  {247, 376, 75, 25},  "Rem&ove",               20,  true,  false},
-    {"btnPrint",         IDC_BTNPRINT,         ControlKind::PushButton,  {478, 376, 75, 25},  "&Print",                30,  true,  false},
-    {"lblPrtAssy",       IDC_LBLPRTASSY,       ControlKind::Label,       {576, 48, 68, 13},   "Part/Assembly",         0,   true,  false},
-    {"rdoHiddenVisible", IDC_RDOHIDDENVISIBLE, ControlKind::RadioButton, {600, 72, 120, 17},  "hidden lines &visible", 40,  true,  true},
-    {"rdoHiddenGrayed",  IDC_RDOHIDDENGRAYED,  ControlKind::RadioButton, {600, 96, 120, 17},  "hidden lines &grayed",  50,  false, false},
-    {"rdoHiddenRemoved", IDC_RDOHIDDENREMOVED, ControlKind::RadioButton, {600, 120, 120, 17}, "hidden lines &removed", 60,  false, false},
-    {"rdoShaded",        IDC_RDOSHADED,        ControlKind::RadioButton, {600, 144, 120, 17}, "&shaded",               70,  false, false},
-    {"chkIsometric",     IDC_CHKISOMETRIC,     ControlKind::CheckBox,    {600, 168, 120, 17}, "&isometric",            80,  true,  false},
-    {"chkZoomFit",       IDC_CHKZOOMFIT,       ControlKind::CheckBox,    {600, 192, 120, 17}, "&zoom to fit",          90,  true,  false},
-    {"chkPreview",       IDC_CHKPREVIEW,       ControlKind::CheckBox,    {600, 232, 120, 17}, "print previe&w",        100, true,  false},
-    {"stbVantrel",       IDC_STBVANTREL,       ControlKind::StatusBar,   {0, 424, 742, 19},   kWelcomeText,            0,   true,  false},
+    {"Bevel1",           IDC_BEVEL1,           ControlKind::Bevel,       {0, 0, 742, 33},     "",                      0,   true,  false, 0},
+    {"lbxList",          IDC_LBXLIST,          ControlKind::ListBox,     {16, 48, 537, 313},  "",                      0,   true,  false, 0},
+    {"btnAdd",           IDC_BTNADD,           ControlKind::PushButton,  {16, 376, 75, 25},   "&Add...",               10,  true,  false, CMD_ADD},
+    {"btnRemove",        IDC_BTNREMOVE,        ControlKind::PushButton,  {247, 376, 75, 25},  "Rem&ove",               20,  true,  false, CMD_REMOVE},
+    {"btnPrint",         IDC_BTNPRINT,         ControlKind::PushButton,  {478, 376, 75, 25},  "&Print",                30,  true,  false, IDM_PRINT},
+    {"lblPrtAssy",       IDC_LBLPRTASSY,       ControlKind::Label,       {576, 48, 68, 13},   "Part/Assembly",         0,   true,  false, 0},
+    {"rdoHiddenVisible", IDC_RDOHIDDENVISIBLE, ControlKind::RadioButton, {600, 72, 120, 17},  "hidden lines &visible", 40,  true,  true,  0},
+    {"rdoHiddenGrayed",  IDC_RDOHIDDENGRAYED,  ControlKind::RadioButton, {600, 96, 120, 17},  "hidden lines &grayed",  50,  false, false, 0},
+    {"rdoHiddenRemoved", IDC_RDOHIDDENREMOVED, ControlKind::RadioButton, {600, 120, 120, 17}, "hidden lines &removed", 60,  false, false, 0},
+    {"rdoShaded",        IDC_RDOSHADED,        ControlKind::RadioButton, {600, 144, 120, 17}, "&shaded",               70,  false, false, 0},
+    {"chkIsometric",     IDC_CHKISOMETRIC,     ControlKind::CheckBox,    {600, 168, 120, 17}, "&isometric",            80,  true,  false, 0},
+    {"chkZoomFit",       IDC_CHKZOOMFIT,       ControlKind::CheckBox,    {600, 192, 120, 17}, "&zoom to fit",          90,  true,  false, 0},
+    {"chkPreview",       IDC_CHKPREVIEW,       ControlKind::CheckBox,    {600, 232, 120, 17}, "print previe&w",        100, true,  false, 0},
+    {"stbVantrel",       IDC_STBVANTREL,       ControlKind::StatusBar,   {0, 424, 742, 19},   kWelcomeText,            0,   true,  false, 0},
 };
 
 // The gaps after the 2nd, 4th and 7th button group the commands; Save stands before Open here.
 const ToolButtonSpec kToolButtons[] = {
-    {"sbtnAdd",        IDC_SBTNADD,        8,   "Add Files",      IDB_SBTNADD},
-    {"sbtnRemove",     IDC_SBTNREMOVE,     32,  "Remove Files",   IDB_SBTNREMOVE},
-    {"sbtnSave",       IDC_SBTNSAVE,       72,  "Save File",      IDB_SBTNSAVE},
-    {"sbtnOpen",       IDC_SBTNOPEN,       96,  "Open File",      IDB_SBTNOPEN},
-    {"sbtnSelPrint",   IDC_SBTNSELPRINT,   136, "Select Printer", IDB_SBTNSELPRINT},
-    {"sbtnPrintSetup", IDC_SBTNPRINTSETUP, 160, "Setup Printer",  IDB_SBTNPRINTSETUP},
-    {"sbtnPrint",      IDC_SBTNPRINT,      184, "Print",          IDB_SBTNPRINT},
-    {"sbtnExit",       IDC_SBTNEXIT,       224, "Exit",           IDB_SBTNEXIT},
+    {"sbtnAdd",        IDC_SBTNADD,        8,   "Add Files",      IDB_SBTNADD,        CMD_ADD},
+    {"sbtnRemove",     IDC_SBTNREMOVE,     32,  "Remove Files",   IDB_SBTNREMOVE,     CMD_REMOVE},
+    {"sbtnSave",       IDC_SBTNSAVE,       72,  "Save File",      IDB_SBTNSAVE,       IDM_SAVE},
+    {"sbtnOpen",       IDC_SBTNOPEN,       96,  "Open File",      IDB_SBTNOPEN,       IDM_OPEN},
+    {"sbtnSelPrint",   IDC_SBTNSELPRINT,   136, "Select Printer", IDB_SBTNSELPRINT,   IDM_SELPRINT},
+    {"sbtnPrintSetup", IDC_SBTNPRINTSETUP, 160, "Setup Printer",  IDB_SBTNPRINTSETUP, IDM_PRINTSETUP},
+    {"sbtnPrint",      IDC_SBTNPRINT,      184, "Print",          IDB_SBTNPRINT,      IDM_PRINT},
+    {"sbtnExit",       IDC_SBTNEXIT,       224, "Exit",           IDB_SBTNEXIT,       IDM_EXIT},
 };
 
 const MenuHelpEntry kMenuHelp[] = {

@@ -4,20 +4,12 @@
 // scales them to the system dpi; nothing here knows about window handles.
 #include <cstddef>
 
+#include "forms/dpi_scaling.h"
+
 namespace shell {
 
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
-inline constexpr int kDesignDpi = 96;
 inline constexpr int kClientWidth = 742;
 inline constexpr int kClientHeight = 443;
-inline constexpr char kFontFace[] = "MS Sans Serif";
-inline constexpr int kFontPoints = 8;
 inline constexpr int kListItemHeight = 13;
 
 inline constexpr char kStartTitle[] = "Vantrel v2.0";
@@ -31,11 +23,12 @@ struct ControlSpec {
     const char* name;
     int id;
     ControlKind kind;
-    Rect bounds;
+    forms::Rect bounds;
     const char* caption;
     int helpContext;  // 0: none
     bool startsGroup; // WS_GROUP: all but the radio buttons after the first stand alone
     bool checked;     // radio buttons and check boxes: the state at start
+    int command;      // what a click raises (a CMD_ or IDM_ id); 0: none
 };
 
 // In tab order: the window creates them in this order, so Tab visits them so.
@@ -47,12 +40,12 @@ struct ToolButtonSpec {
     int id;
     int left;
     const char* hint;
-    int pictureId; // the base id of its pictures; see PictureSizeIndex
+    int pictureId; // the base id of its pictures; see forms::PictureSizeIndex
+    int command;   // what a click raises (a CMD_ or IDM_ id)
 };
 
 inline constexpr int kToolButtonTop = 4;
 inline constexpr int kToolButtonSize = 25;
-inline constexpr int kPictureSize = 16;
 
 // Left to right along the tool bar.
 extern const ToolButtonSpec kToolButtons[];

@@ -13,6 +13,7 @@
 #include "shell/main_window_layout.h"
 #include "res/resource.h"
 
+using namespace forms;
 using namespace shell;
 
 // --- the error box's text ------------------------------------------------------------------------------
@@ -121,6 +122,14 @@ TEST(Layout, NoTwoControlsOrTopLevelMenusShareAnAccessKey) {
         const char key = static_cast<char>(std::tolower(static_cast<unsigned char>(caption[amp + 1])));
         EXPECT_TRUE(keys.insert(key).second) << kControls[i].name << " shares '" << key << "'";
     }
+}
+
+// A push button or tool button whose row names no command would be drawn and clickable but do nothing.
+TEST(Layout, EveryPushButtonAndToolButtonRaisesACommandAndNothingElseDoes) {
+    for (size_t i = 0; i < kControlCount; ++i)
+        EXPECT_EQ(kControls[i].command != 0, kControls[i].kind == ControlKind::PushButton) << kControls[i].name;
+    for (size_t i = 0; i < kToolButtonCount; ++i)
+        EXPECT_NE(kToolButtons[i].command, 0) << kToolButtons[i].name;
 }
 
 // --- dpi scaling --------------------------------------------------------------------------------------------

@@ -256,9 +256,9 @@ struct FileCommandsOnDiskTest : ::testing::Test {
 
     ~FileCommandsOnDiskTest() override { DestroyWindow(box); }
 
-    std::string Message(void (shell::FileListCommands::*command)(shell::Sender)) {
+    std::string Message(void (shell::FileListCommands::*command)(const forms::Sender&)) {
         try {
-            (commands.*command)(nullptr);
+            (commands.*command)(forms::Sender{});
         } catch (const base::Exception& e) {
             return e.Message;
         }

@@ -1,15 +1,13 @@
 #include "about/win/about_box.h"
 
-#include <stdexcept>
-
-#include "forms/win/form.h"
 #include "base/win/owners.h"
-
-#include "forms/win/application.h"
 #include "forms/dpi_scaling.h"
+#include "forms/win/application.h"
 #include "forms/win/error_box.h"
-#include "shell/win/main_window.h"
-#include "res/resource.h"
+
+namespace about::win {
+
+using forms::Application;
 
 TfrmAbout* frmAbout = nullptr;
 
@@ -40,31 +38,21 @@ enum ControlId {
     kMemComments
 };
 
-struct AboutControl {
-    const char* name;
-    int id;
-    const char* className;
-    DWORD style;
-    DWORD exStyle;
-    shell::Rect bounds; // in the window's client area, or in Panel1's for the controls inside it
-    const char* text;
-    bool inPanel;
-};
-
 // In tab order: created in this order, so Tab visits them so. OKButton is the default and the cancel
-// button: Enter and Esc reach it as IDOK and IDCANCEL.
+// button: Enter and Esc reach it as IDOK and IDCANCEL. Rows: name, id, class, style, extended style, bounds
+// (at 96 dpi, in the frame's client area or in Panel1's), text, help context, command, parent.
 // clang-format off
-const AboutControl kControls[] = {
-    {"OKButton",         kOKButton,      "BUTTON",        WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON,           0,                   {146, 332, 75, 25}, "OK",               false},
-    {"Panel1",           kPanel1,        kPanelClassName, WS_GROUP | WS_CLIPCHILDREN,                         WS_EX_CONTROLPARENT, {11, 8, 345, 305},  "",                 false},
-    {"ProgramIcon",      kProgramIcon,   "STATIC",        SS_ICON,                                            0,                   {10, 24, 49, 41},   "",                 true},
-    {"lblProductName",   kProductName,   "STATIC",        SS_LEFT | SS_NOPREFIX,                              0,                   {88, 24, 249, 13},  kProductNamePrefix, true},
-    {"lblNoticeCaption", kNoticeCaption, "STATIC",        SS_LEFT,                                            0,                   {88, 52, 73, 13},   "Copyright:",       true},
-    {"lblNoticeName",    kNoticeName,    "STATIC",        SS_LEFT,                                            0,                   {168, 52, 169, 13}, "Vantrel Software", true},
-    {"Comments",         kComments,      "STATIC",        SS_LEFT,                                            0,                   {10, 88, 73, 13},   "Comments:",        true},
+const forms::ChildWindow kControls[] = {
+    {"OKButton",         kOKButton,      "BUTTON",        WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON,           0,                   {146, 332, 75, 25}, "OK",               0, IDOK},
+    {"Panel1",           kPanel1,        kPanelClassName, WS_GROUP | WS_CLIPCHILDREN,                         WS_EX_CONTROLPARENT, {11, 8, 345, 305},  "",                 0, 0},
+    {"ProgramIcon",      kProgramIcon,   "STATIC",        SS_ICON,                                            0,                   {10, 24, 49, 41},   "",                 0, 0, kPanel1},
+    {"lblProductName",   kProductName,   "STATIC",        SS_LEFT | SS_NOPREFIX,                              0,                   {88, 24, 249, 13},  kProductNamePrefix, 0, 0, kPanel1},
+    {"lblNoticeCaption", kNoticeCaption, "STATIC",        SS_LEFT,                                            0,                   {88, 52, 73, 13},   "Copyright:",       0, 0, kPanel1},
+    {"lblNoticeName",    kNoticeName,    "STATIC",        SS_LEFT,                                            0,                   {168, 52, 169, 13}, "Vantrel Software", 0, 0, kPanel1},
+    {"Comments",         kComments,      "STATIC",        SS_LEFT,                                            0,                   {10, 88, 73, 13},   "Comments:",        0, 0, kPanel1},
     // Read-only, but it takes the focus, so its text can be selected and copied. A read-only edit is
     // drawn in the colours of a static control: the button face, as the panel it stands on.
-    {"memComments",      kMemComments,   "EDIT",          WS_TABSTOP | WS_GROUP | ES_MULTILINE | ES_READONLY, 0,                   {88, 88, 249, 200}, "",                 true},
+    {"memComments",      kMemComments,   "EDIT",          WS_TABSTOP | WS_GROUP | ES_MULTILINE | ES_READONLY, 0,                   {88, 88, 249, 200}, "",                 0, 0, kPanel1},
 };
 // clang-format on
 
@@ -103,26 +91,6 @@ LRESULT CALLBACK PanelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
     return 0;
 }
 
-void RegisterPanelClass() {
-    if (IsClassRegistered(kPanelClassName))
-        return;
-    WNDCLASSEXA panel{};
-    panel.cbSize = sizeof panel;
-    panel.style = CS_HREDRAW | CS_VREDRAW;
-    panel.lpfnWndProc = &PanelProcedure;
-    panel.hInstance = GetModuleHandleA(nullptr);
-    panel.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    panel.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    panel.lpszClassName = kPanelClassName;
-    if (!RegisterClassExA(&panel))
-        throw std::runtime_error("Cannot register the window class TfrmAboutPanel");
-}
-
-HICON LoadProgramIcon(int size) {
-    return static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VANTREL), IMAGE_ICON, size, size, LR_SHARED));
-}
-
 // The client size that gives the frame its outer size, so the outer size is what the layout says.
 SIZE ClientSizeFor(int outerWidth, int outerHeight) {
     RECT frame{0, 0, 0, 0};
@@ -130,59 +98,30 @@ SIZE ClientSizeFor(int outerWidth, int outerHeight) {
     return SIZE{outerWidth - (frame.right - frame.left), outerHeight - (frame.bottom - frame.top)};
 }
 
-HWND CreateControl(const AboutControl& layout, HWND parent, int dpi, HFONT font) {
-    const shell::Rect bounds = shell::ScaleRect(layout.bounds, dpi);
-    HWND window =
-        CreateWindowExA(layout.exStyle, layout.className, layout.text, WS_CHILD | WS_VISIBLE | layout.style,
-                        bounds.left, bounds.top, bounds.width, bounds.height, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), GetModuleHandleA(nullptr), nullptr);
-    if (!window)
-        throw std::runtime_error(std::string("Cannot create the control ") + layout.name);
-    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return window;
-}
-
 } // namespace
 
-TfrmAbout::TfrmAbout() : dpi_(SystemDpi()), font_(CreateFormFont(dpi_)) {
-    RegisterPanelClass();
-    const SIZE client = ClientSizeFor(shell::ScaleToDpi(kOuterWidth, dpi_), shell::ScaleToDpi(kOuterHeight, dpi_));
-    CreateHandle(FrameStyle{kClassName, kFrameStyle, kFrameExStyle, client.cx, client.cy, nullptr,
-                            LoadProgramIcon(GetSystemMetrics(SM_CXICON)),
-                            LoadProgramIcon(GetSystemMetrics(SM_CXSMICON))});
+TfrmAbout::TfrmAbout() {
+    forms::RegisterWindowClass(forms::WindowClass{kPanelClassName, &PanelProcedure, CS_HREDRAW | CS_VREDRAW});
+    const SIZE client = ClientSizeFor(forms::ScaleToDpi(kOuterWidth, Dpi()), forms::ScaleToDpi(kOuterHeight, Dpi()));
+    CreateHandle(FrameStyle{kClassName, kFrameStyle, kFrameExStyle, client.cx, client.cy, nullptr});
     CreateControls();
-    RunGuarded([this] { FormCreate(); });
-}
-
-TfrmAbout::~TfrmAbout() {
-    // The frame, and with it every control, goes before the font the controls draw with.
-    DestroyWindow(Handle());
+    forms::RunGuarded([this] { FormCreate(); });
 }
 
 void TfrmAbout::CreateControls() {
-    HWND panel = nullptr;
-    for (const AboutControl& layout : kControls) {
-        HWND window = CreateControl(layout, layout.inPanel ? panel : Handle(), dpi_, font_.Get());
+    for (const forms::ChildWindow& layout : kControls) {
+        HWND window = CreateChild(layout);
         switch (layout.id) {
-        case kOKButton:
-            lastFocus_ = window; // the first control in tab order has the focus when the box first shows
-            break;
-        case kPanel1:
-            panel = window;
-            break;
         case kProgramIcon: {
             SendMessageA(window, STM_SETICON,
-                         reinterpret_cast<WPARAM>(LoadProgramIcon(shell::ScaleToDpi(kIconSize, dpi_))), 0);
+                         reinterpret_cast<WPARAM>(forms::ProgramIcon(forms::ScaleToDpi(kIconSize, Dpi()))), 0);
             // Setting the icon sizes the picture to it; the picture keeps its laid-out size, the icon
             // stands at its top-left corner.
-            const shell::Rect bounds = shell::ScaleRect(layout.bounds, dpi_);
+            const forms::Rect bounds = forms::ScaleRect(layout.bounds, Dpi());
             SetWindowPos(window, nullptr, 0, 0, bounds.width, bounds.height,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         }
-        case kProductName:
-            lblProductName_ = window;
-            break;
         case kMemComments:
             SetWindowTextA(window, CommentText().c_str());
             break;
@@ -192,11 +131,9 @@ void TfrmAbout::CreateControls() {
     }
 }
 
-void TfrmAbout::SetProductName(const std::string& caption) {
-    SetWindowTextA(lblProductName_, caption.c_str());
-}
-
 void TfrmAbout::ShowInFront() {
+    SetCaption(Application.Title());
+    SetWindowTextA(Child(kProductName), (kProductNamePrefix + Application.Title()).c_str());
     if (!shownBefore_) {
         shownBefore_ = true;
         ShowCentred();
@@ -210,42 +147,27 @@ void TfrmAbout::FormCreate() {
     SetCaption(Application.Title());
 }
 
-void TfrmAbout::OKButtonClick(const Sender&) {
+void TfrmAbout::OKButtonClick(const forms::Sender&) {
     // Closing only hides the box; it lives, with its texts and its place, until the program ends.
     ShowWindow(Handle(), SW_HIDE);
 }
 
+// The OK button's click, Enter (IDOK, as the default button) and Esc (IDCANCEL, as the cancel button).
+void TfrmAbout::OnCommand(int command, const forms::Sender& sender) {
+    if (command == IDOK || command == IDCANCEL)
+        OKButtonClick(sender);
+}
+
 LRESULT TfrmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND: {
-        // The OK button's click, Enter (IDOK, as the default button) and Esc (IDCANCEL, as the cancel
-        // button); the other controls' notifications are not commands.
-        const int id = LOWORD(wParam);
-        if ((id == IDOK || id == IDCANCEL) && (lParam == 0 || HIWORD(wParam) == BN_CLICKED))
-            OKButtonClick(Sender{id, reinterpret_cast<HWND>(lParam)});
-        return 0;
-    }
     case WM_CLOSE:
-        OKButtonClick(Sender{0, Handle()});
+        OKButtonClick(forms::Sender{0, Handle()});
         return 0;
     case DM_GETDEFID:
         return MAKELRESULT(IDOK, DC_HASDEFID);
-    case WM_ACTIVATE:
-        RestoreFocusOnActivate(wParam);
-        return 0;
     default:
         return DefaultHandling(message, wParam, lParam);
     }
 }
 
-void TfrmAbout::RestoreFocusOnActivate(WPARAM wParam) {
-    if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(Handle(), focus))
-            lastFocus_ = focus;
-        return;
-    }
-    // Minimised windows take no focus; otherwise the control that had it gets it back, not the frame.
-    if (HIWORD(wParam) == 0 && lastFocus_ && IsWindow(lastFocus_))
-        SetFocus(lastFocus_);
-}
+} // namespace about::win

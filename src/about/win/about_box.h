@@ -7,43 +7,38 @@
 
 #include <string>
 
+#include "forms/sender.h"
 #include "forms/win/form.h"
-#include "base/win/owners.h"
 
-struct Sender;
+namespace about::win {
 
 // lblProductName reads this followed by the application title.
 inline constexpr char kProductNamePrefix[] = "Product Name:   ";
 
-class TfrmAbout final : public TForm {
+class TfrmAbout final : public forms::TForm {
 public:
     // Builds the frame and its controls, hidden, and runs FormCreate. Throws when a window can't be built.
     TfrmAbout();
-    ~TfrmAbout();
 
-    // The caption of lblProductName.
-    void SetProductName(const std::string& caption);
-    // Shows the box and brings it to the front: centred on the screen the first time, afterwards where
-    // it was when last hidden.
+    // Captions the box and lblProductName with the application title, shows the box and brings it to the
+    // front: centred on the screen the first time, afterwards where it was when last hidden.
     void ShowInFront();
 
     // --- event handlers ---------------------------------------------------------------------------
     void FormCreate();
-    void OKButtonClick(const Sender& sender);
+    void OKButtonClick(const forms::Sender& sender);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(int command, const forms::Sender& sender) override;
 
 private:
     void CreateControls();
-    void RestoreFocusOnActivate(WPARAM wParam);
 
-    const int dpi_;
-    base::win::FontHandle font_; // outlives the controls: the frame and its controls go in the destructor's body
-    HWND lblProductName_ = nullptr;
-    HWND lastFocus_ = nullptr; // the control that gets the focus when the box is activated
     bool shownBefore_ = false;
 };
 
 // The About box while it exists, null before and after.
 extern TfrmAbout* frmAbout;
+
+} // namespace about::win

@@ -1,5 +1,7 @@
 #include "forms/win/application.h"
 
+namespace forms {
+
 TApplication Application;
 
 void TApplication::SetMainWindow(HWND window, HACCEL shortcuts) {
@@ -44,3 +46,5 @@ void TApplication::HelpQuit() {
     if (!helpFile_.empty())
         WinHelpA(helpOwner_, helpFile_.c_str(), HELP_QUIT, 0);
 }
+
+} // namespace forms

@@ -5,11 +5,16 @@
 
 #include <string>
 
+namespace forms {
+
 class TApplication {
 public:
     // The title captions the main window, the About box and the error box.
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title) { title_ = title; }
+    // The icon resource of the program: the forms' title bars and the About box show it.
+    int IconId() const { return iconId_; }
+    void SetIconId(int iconId) { iconId_ = iconId; }
     // A bare file name; F1 help, Help > Contents and the help viewer's shutdown use it.
     const std::string& HelpFile() const { return helpFile_; }
     void SetHelpFile(const std::string& helpFile) { helpFile_ = helpFile; }
@@ -43,6 +48,9 @@ private:
     HWND mainWindow_ = nullptr;
     HWND helpOwner_ = nullptr;
     HACCEL shortcuts_ = nullptr;
+    int iconId_ = 1;
 };
 
 extern TApplication Application;
+
+} // namespace forms

@@ -7,6 +7,8 @@
 #include "forms/win/application.h"
 #include "forms/error_text.h"
 
+namespace forms {
+
 ProgramWindowsDisabled::ProgramWindowsDisabled() : active_(GetActiveWindow()) {
     EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
     for (HWND window : windows_)
@@ -34,7 +36,9 @@ BOOL CALLBACK ProgramWindowsDisabled::Collect(HWND window, LPARAM self) noexcept
 }
 
 void ShowErrorBox(const std::string& message) {
-    const std::string text = shell::ErrorBoxText(message);
+    const std::string text = ErrorBoxText(message);
     ProgramWindowsDisabled disabled;
     MessageBoxA(Application.MainWindow(), text.c_str(), Application.Title().c_str(), MB_OK | MB_ICONSTOP);
 }
+
+} // namespace forms

@@ -10,6 +10,8 @@
 
 #include "forms/error_text.h"
 
+namespace forms {
+
 // A message box captioned with the application title, stop icon and OK button (MB_OK | MB_ICONSTOP),
 // owned by the main window; its text is the message with "." appended by the rule of ErrorBoxText. While
 // it is up every window of the program is disabled; afterwards they are enabled again and the window that
@@ -40,9 +42,11 @@ template <typename F> void RunGuarded(F&& f) noexcept {
         f();
     } catch (...) {
         try {
-            ShowErrorBox(shell::ExceptionMessage(std::current_exception()));
+            ShowErrorBox(ExceptionMessage(std::current_exception()));
         } catch (...) {
             // Not even the box could be built (out of memory): there is nothing left to tell the user with.
         }
     }
 }
+
+} // namespace forms

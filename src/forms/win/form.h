@@ -1,28 +1,63 @@
 #pragma once
-// The base of the program's top-level windows (forms). It registers the window class, keeps `this` with
-// the window from WM_NCCREATE on and forwards every message to HandleMessage. An exception that escapes
-// HandleMessage is caught in the window procedure and shown in the error box, so none crosses the
-// callback; the message then counts as handled.
+// The base of the program's top-level windows (forms). It owns what every form needs: the window class
+// (registered once), `this` kept with the window from WM_NCCREATE on, the exception wall (an exception
+// that escapes a handler is caught in the window procedure and shown in the error box, so none crosses
+// the callback; the message then counts as handled), the program's icon, the children built from their
+// descriptions, WM_COMMAND unpacked into the command and its Sender, the focus given back on activation,
+// and the dpi and font the children are scaled and drawn with. A derived form handles its own messages
+// and commands only.
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "base/win/owners.h"
+#include "forms/dpi_scaling.h"
+#include "forms/sender.h"
+
+namespace forms {
 
 // The system dpi (LOGPIXELSY of the screen), by which the 96-dpi layouts are scaled.
 int SystemDpi();
-// The font of every form's controls ("MS Sans Serif", 8 points) at that dpi. Throws when it can't.
-base::win::FontHandle CreateFormFont(int dpi);
 
-// Whether this program has registered a window class of that name already (classes are registered once,
-// at the first window of their kind).
-bool IsClassRegistered(const char* className);
+// A window class of the program. Registered at the first window of its kind, once per run.
+struct WindowClass {
+    const char* name;
+    WNDPROC procedure;
+    UINT style = 0;
+    int extraBytes = 0;     // per window
+    bool buttonFace = true; // the background is erased in the button face colour; else not at all
+    HICON icon = nullptr;
+    HICON smallIcon = nullptr;
+};
+// Throws when the class can't be registered.
+void RegisterWindowClass(const WindowClass& windowClass);
+
+// The program's icon (the application's icon resource) at size x size pixels; shared, never destroyed.
+HICON ProgramIcon(int size);
+
+// One child window of a form, as its table describes it.
+struct ChildWindow {
+    const char* name; // for the message when it can't be built
+    int id;
+    const char* className;
+    DWORD style; // WS_CHILD and WS_VISIBLE are added
+    DWORD exStyle;
+    Rect bounds; // at 96 dpi, in the parent's client area
+    const char* caption;
+    int helpContext = 0; // F1's topic; 0: none
+    int command = 0;     // the command a click (BN_CLICKED) raises; 0: none
+    int parentId = 0;    // inside the form's child of this id; 0: the form itself
+    void* createParam = nullptr;
+};
 
 class TForm {
 public:
     HWND Handle() const { return window_.Get(); }
     std::string Caption() const;
     void SetCaption(const std::string& caption);
+    // A child by its id; null for an id the form doesn't have.
+    HWND Child(int id) const;
 
 protected:
     struct FrameStyle {
@@ -32,27 +67,51 @@ protected:
         int clientWidth; // in device pixels
         int clientHeight;
         HMENU menu; // the window takes ownership
-        HICON icon; // shared (LR_SHARED); may be null
-        HICON smallIcon;
     };
 
-    TForm() = default;
-    ~TForm() = default;
+    TForm();
+    ~TForm();
     TForm(const TForm&) = delete;
     TForm& operator=(const TForm&) = delete;
 
+    int Dpi() const { return dpi_; }
+    HFONT Font() const { return font_.Get(); }
+
     // Creates the window, hidden, with the client size asked for. Throws when it can't.
     void CreateHandle(const FrameStyle& frame);
+    // Builds a child at the form's dpi with the form's font and remembers its command. The first child
+    // that takes the focus by Tab has it when the form is first activated. Throws when it can't.
+    HWND CreateChild(const ChildWindow& child);
     // Centres the window on the screen (never above or left of its edge) and shows it.
     void ShowCentred();
 
     // One message. Messages arrive from WM_NCCREATE on, so while the derived object's own members are
     // still being built: a handler must not rely on them before CreateHandle has returned.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // One command: a control's click (the command its description names), a menu item's or a
+    // shortcut's id (their ids are their commands), or IDOK and IDCANCEL from Enter and Esc.
+    virtual void OnCommand(int command, const Sender& sender);
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void Command(WPARAM wParam, LPARAM lParam);
+    bool RestoreFocusOnActivate(WPARAM wParam);
+    void DestroyChildren();
 
+    struct BuiltChild {
+        int id;
+        HWND window;
+        int command;
+    };
+
+    // The font outlives the children that draw with it; the children go before the frame.
+    const int dpi_;
+    base::win::FontHandle font_;
+    std::vector<BuiltChild> children_; // in creation order
+    HWND lastFocus_ = nullptr;    // the control that gets the focus back when the form is activated
     base::win::WindowHandle window_;
 };
+
+} // namespace forms

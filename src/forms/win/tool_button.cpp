@@ -1,10 +1,11 @@
 #include "forms/win/tool_button.h"
 
-#include <stdexcept>
+#include <commctrl.h>
 
-#include "forms/win/form.h"
 #include "base/win/owners.h"
+#include "forms/win/form.h"
 
+namespace forms {
 namespace {
 
 // Per-button state, kept in the window's extra bytes.
@@ -99,29 +100,14 @@ LRESULT CALLBACK ToolButtonProcedure(HWND button, UINT message, WPARAM wParam, L
     return DefWindowProcA(button, message, wParam, lParam);
 }
 
-void RegisterToolButtonClass() {
-    if (IsClassRegistered(kToolButtonClass))
-        return;
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &ToolButtonProcedure;
-    windowClass.cbWndExtra = 2 * static_cast<int>(sizeof(LONG_PTR));
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.lpszClassName = kToolButtonClass;
-    if (!RegisterClassExA(&windowClass))
-        throw std::runtime_error("Cannot register the tool button class");
-}
+constexpr char kToolButtonClass[] = "VantrelToolButton";
 
 } // namespace
 
-HWND CreateToolButton(HWND parent, int id, const RECT& bounds, const char* hint, HIMAGELIST pictures) {
-    RegisterToolButtonClass();
-    HWND button =
-        CreateWindowExA(0, kToolButtonClass, hint, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, bounds.left, bounds.top,
-                        bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), pictures);
-    if (!button)
-        throw std::runtime_error("Cannot create a tool button");
-    return button;
+const char* ToolButtonClass() {
+    RegisterWindowClass(
+        WindowClass{kToolButtonClass, &ToolButtonProcedure, 0, 2 * static_cast<int>(sizeof(LONG_PTR)), false});
+    return kToolButtonClass;
 }
+
+} // namespace forms

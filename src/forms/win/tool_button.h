@@ -4,10 +4,12 @@
 // window text is its hint, which the tooltip shows and accessibility tools read. A click, or BM_CLICK,
 // sends the parent WM_COMMAND with the button's id and BN_CLICKED, as a push button does.
 #include <windows.h>
-#include <commctrl.h>
 
-inline constexpr char kToolButtonClass[] = "VantrelToolButton";
+namespace forms {
 
-// pictures holds image 0 (normal) and image 1 (disabled); the caller keeps it alive while the button
-// exists. Throws when the button can't be created.
-HWND CreateToolButton(HWND parent, int id, const RECT& bounds, const char* hint, HIMAGELIST pictures);
+// The class, registered at its first use. A tool button is built as a form's child of this class, its
+// caption the hint and its create parameter the HIMAGELIST of its pictures: image 0 (normal) and image
+// 1 (disabled), kept alive by the form while the button exists.
+const char* ToolButtonClass();
+
+} // namespace forms

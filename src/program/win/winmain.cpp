@@ -1,5 +1,6 @@
-// The program's entry: COM, the application settings, the two windows of the run, the message loop, and
-// the orderly end. The objects are declared in the order they must be built, so they are destroyed in the
+// The program's entry: COM, the application settings, the two windows of the run and what joins them (the
+// main window shows the About box through the callback set here; neither includes the other), the message
+// loop, and the orderly end. The objects are declared in the order they must be built, so they are destroyed in the
 // reverse order: the windows (with the main window's automation references) before the help viewer is
 // told to quit, and COM last of all.
 #include <windows.h>
@@ -8,14 +9,21 @@
 #include <memory>
 
 #include "about/win/about_box.h"
-#include "forms/win/application.h"
 #include "automation/win/com_platform.h"
-#include "forms/win/error_box.h"
-#include "shell/win/main_window.h"
-#include "shell/main_window_layout.h"
 #include "base/win/owners.h"
+#include "forms/win/application.h"
+#include "forms/win/error_box.h"
+#include "res/resource.h"
+#include "shell/main_window_layout.h"
+#include "shell/win/main_window.h"
 
 namespace {
+
+using about::win::frmAbout;
+using about::win::TfrmAbout;
+using forms::Application;
+using shell::win::frmVantrel;
+using shell::win::TfrmVantrel;
 
 // Owns one of the run's windows and publishes it through its global pointer while it exists.
 template <typename Form> class GlobalForm {
@@ -41,8 +49,13 @@ void InitialiseControls() {
 void RunProgram() {
     Application.SetTitle(shell::kStartTitle);
     Application.SetHelpFile(shell::kHelpFile);
+    Application.SetIconId(IDI_VANTREL);
     GlobalForm<TfrmVantrel> mainWindow(frmVantrel);
     GlobalForm<TfrmAbout> aboutBox(frmAbout);
+    frmVantrel->showAboutBox = [] {
+        if (frmAbout)
+            frmAbout->ShowInFront();
+    };
     Application.Run();
 }
 
@@ -54,7 +67,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     automation::win::InstallComPlatform();
     InitialiseControls();
     // The catch of last resort: a window that can't be built ends the program after the error box.
-    RunGuarded(RunProgram);
+    forms::RunGuarded(RunProgram);
     Application.HelpQuit();
     return 0;
 }

@@ -7,7 +7,6 @@
 #include <vector>
 
 namespace shell::win {
-
 namespace {
 
 struct OptionFlag {

@@ -6,38 +6,41 @@
 #include "shell/win/list_box_file_list.h"
 #include "shell/win/win_list_files.h"
 
+namespace shell::win {
 namespace {
 
-using Command = void (shell::FileListCommands::*)(shell::Sender);
+using Command = void (FileListCommands::*)(const forms::Sender&);
 
 // Runs a command on the window's list, list file name and dialogs. A failure escapes to the window
 // procedure, which shows it in the error box.
-void RunFileListCommand(TfrmVantrel& window, const Sender& sender, Command command) {
-    shell::win::ListBoxFileList list(window.lbxList());
-    shell::win::WinFileDialogHost dialogHost(window.Handle());
-    shell::win::WinListFiles files;
-    shell::FileListCommands commands(list, window.listFileName, window.fileDialogs, dialogHost, files);
-    (commands.*command)(&sender);
+void RunFileListCommand(TfrmVantrel& window, const forms::Sender& sender, Command command) {
+    ListBoxFileList list(window.lbxList());
+    WinFileDialogHost dialogHost(window.Handle());
+    WinListFiles files;
+    FileListCommands commands(list, window.listFileName, window.fileDialogs, dialogHost, files);
+    (commands.*command)(sender);
 }
 
 } // namespace
 
-void TfrmVantrel::btnAddClick(const Sender& sender) {
-    RunFileListCommand(*this, sender, &shell::FileListCommands::btnAddClick);
+void TfrmVantrel::btnAddClick(const forms::Sender& sender) {
+    RunFileListCommand(*this, sender, &FileListCommands::btnAddClick);
 }
 
-void TfrmVantrel::btnRemoveClick(const Sender& sender) {
-    RunFileListCommand(*this, sender, &shell::FileListCommands::btnRemoveClick);
+void TfrmVantrel::btnRemoveClick(const forms::Sender& sender) {
+    RunFileListCommand(*this, sender, &FileListCommands::btnRemoveClick);
 }
 
-void TfrmVantrel::mnuOpenClick(const Sender& sender) {
-    RunFileListCommand(*this, sender, &shell::FileListCommands::mnuOpenClick);
+void TfrmVantrel::mnuOpenClick(const forms::Sender& sender) {
+    RunFileListCommand(*this, sender, &FileListCommands::mnuOpenClick);
 }
 
-void TfrmVantrel::mnuSaveClick(const Sender& sender) {
-    RunFileListCommand(*this, sender, &shell::FileListCommands::mnuSaveClick);
+void TfrmVantrel::mnuSaveClick(const forms::Sender& sender) {
+    RunFileListCommand(*this, sender, &FileListCommands::mnuSaveClick);
 }
 
-void TfrmVantrel::mnuSaveAsClick(const Sender& sender) {
-    RunFileListCommand(*this, sender, &shell::FileListCommands::mnuSaveAsClick);
+void TfrmVantrel::mnuSaveAsClick(const forms::Sender& sender) {
+    RunFileListCommand(*this, sender, &FileListCommands::mnuSaveAsClick);
 }
+
+} // namespace shell::win

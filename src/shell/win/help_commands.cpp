@@ -1,9 +1,12 @@
 // Help > Contents and Help > About.
 #include <string>
 
-#include "about/win/about_box.h"
 #include "forms/win/application.h"
 #include "shell/win/main_window.h"
+
+namespace shell::win {
+
+using forms::Application;
 
 namespace {
 
@@ -35,7 +38,7 @@ std::string HelpViewerPath() {
 
 // Starts a further viewer on the help file at each use, as a program of its own: not waited for, its
 // result ignored, and with no viewer to be found nothing is started and nothing is reported.
-void TfrmVantrel::mnuContentsClick(const Sender&) {
+void TfrmVantrel::mnuContentsClick(const forms::Sender&) {
     const std::string viewer = HelpViewerPath();
     if (viewer.empty())
         return;
@@ -43,10 +46,10 @@ void TfrmVantrel::mnuContentsClick(const Sender&) {
     WinExec(commandLine.c_str(), SW_SHOWNORMAL);
 }
 
-void TfrmVantrel::mnuAboutClick(const Sender&) {
-    if (!frmAbout)
-        return;
-    frmAbout->SetCaption(Application.Title());
-    frmAbout->SetProductName(kProductNamePrefix + Application.Title());
-    frmAbout->ShowInFront();
+// The About box is not the main window's own: the program's entry hands over how to show it.
+void TfrmVantrel::mnuAboutClick(const forms::Sender&) {
+    if (showAboutBox)
+        showAboutBox();
 }
+
+} // namespace shell::win

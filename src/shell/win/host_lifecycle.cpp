@@ -3,6 +3,7 @@
 #include "shell/win/main_window.h"
 #include "host/win/top_level_windows.h"
 
+namespace shell::win {
 namespace {
 
 // Whether a host window existed when the main window was created: process-wide, false until the scan.
@@ -18,3 +19,5 @@ void TfrmVantrel::ScanForHostWindows() {
 void TfrmVantrel::ExitHostAtClose() {
     host::ExitHostAtClose(hostWasRunning, varHostApp, [this](const std::string& text) { SetStatusText(text); });
 }
+
+} // namespace shell::win

@@ -4,18 +4,19 @@
 
 #include <stdexcept>
 
-#include "forms/win/application.h"
 #include "forms/dpi_scaling.h"
+#include "forms/win/application.h"
 #include "forms/win/error_box.h"
 #include "shell/help_context.h"
 #include "shell/main_window_layout.h"
 
+namespace shell::win {
+
+using forms::Application;
+
 TfrmVantrel* frmVantrel = nullptr;
 
 namespace {
-
-using base::win::BitmapHandle;
-using base::win::ImageListHandle;
 
 constexpr char kClassName[] = "TfrmVantrel";
 // A fixed single border; the title bar offers the system menu and minimising only.
@@ -23,33 +24,6 @@ constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIM
 // Tab, the arrow keys and the access keys work among the controls (the message loop gives keyboard
 // navigation to windows with this style).
 constexpr DWORD kFrameExStyle = WS_EX_CONTROLPARENT;
-constexpr COLORREF kTransparentPicturePixel = RGB(255, 0, 255);
-
-ImageListHandle LoadPicture(int pictureId, int dpi) {
-    const int index = shell::PictureSizeIndex(dpi);
-    const int size = shell::kPictureSizes[index];
-    BitmapHandle bitmap(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(pictureId + index),
-                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    ImageListHandle pictures(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 0));
-    // The stored picture holds the normal and the disabled image side by side: two images of the list.
-    if (!bitmap || !pictures || ImageList_AddMasked(pictures.Get(), bitmap.Get(), kTransparentPicturePixel) < 0)
-        throw std::runtime_error("Cannot load the tool bar's pictures");
-    return pictures;
-}
-
-std::vector<ImageListHandle> LoadToolPictures(int dpi) {
-    static_assert(sizeof shell::kPictureSizes / sizeof shell::kPictureSizes[0] == IDB_PICTURE_SIZE_COUNT,
-                  "one bitmap per picture size");
-    std::vector<ImageListHandle> pictures;
-    for (size_t i = 0; i < shell::kToolButtonCount; ++i)
-        pictures.push_back(LoadPicture(shell::kToolButtons[i].pictureId, dpi));
-    return pictures;
-}
-
-HICON LoadProgramIcon(int widthMetric, int heightMetric) {
-    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VANTREL), IMAGE_ICON,
-                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_SHARED));
-}
 
 bool IsPushButton(HWND window) {
     char className[16] = {};
@@ -89,12 +63,10 @@ LRESULT CALLBACK MenuHelpHook::Filter(int code, WPARAM wParam, LPARAM lParam) no
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-TfrmVantrel::TfrmVantrel()
-    : dpi_(SystemDpi()), menuHelpHook_(*this), font_(CreateFormFont(dpi_)), pictures_(LoadToolPictures(dpi_)),
-      controls_(CreateFrameAndControls()) {
-    // varHostApp, varActiveDoc and listFileName have just been constructed, after the controls.
-    RunGuarded([this] { FormCreate(); });
-    lastFocus_ = lbxList(); // the first control in tab order has the focus when the window shows
+TfrmVantrel::TfrmVantrel() : menuHelpHook_(*this) {
+    CreateFrame();
+    CreateControls();
+    forms::RunGuarded([this] { FormCreate(); });
     ShowCentred();
 }
 
@@ -103,28 +75,20 @@ TfrmVantrel::~TfrmVantrel() {
         Application.ForgetMainWindow();
 }
 
-MainWindowControls TfrmVantrel::CreateFrameAndControls() {
+void TfrmVantrel::CreateFrame() {
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINMENU));
     if (!menu)
         throw std::runtime_error("Cannot load the main menu");
-    const FrameStyle frame{kClassName,
-                           kFrameStyle,
-                           kFrameExStyle,
-                           shell::ScaleToDpi(shell::kClientWidth, dpi_),
-                           shell::ScaleToDpi(shell::kClientHeight, dpi_),
-                           menu,
-                           LoadProgramIcon(SM_CXICON, SM_CYICON),
-                           LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)};
-    CreateHandle(frame);
+    CreateHandle(FrameStyle{kClassName, kFrameStyle, kFrameExStyle, forms::ScaleToDpi(kClientWidth, Dpi()),
+                            forms::ScaleToDpi(kClientHeight, Dpi()), menu});
     // Created first, this window is the application's main window: closing it ends the program.
     if (!Application.MainWindow())
         Application.SetMainWindow(Handle(),
                                   LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_SHORTCUTS)));
-    return MainWindowControls(Handle(), dpi_, font_.Get(), pictures_);
 }
 
 void TfrmVantrel::FormCreate() {
-    Application.SetTitle(shell::kRunTitle);
+    Application.SetTitle(kRunTitle);
     SetCaption(Application.Title());
     ScanForHostWindows(); // clears hostWasRunning, then sets it from the top-level windows
     listFileName.clear();
@@ -148,12 +112,6 @@ std::string TfrmVantrel::StatusText() const {
 
 LRESULT TfrmVantrel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-        // Controls raise commands by BN_CLICKED; their other notifications are not commands. Menu items
-        // (code 0) and shortcuts (code 1) come without a control.
-        if (lParam == 0 || HIWORD(wParam) == BN_CLICKED)
-            RunCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
-        return 0;
     case WM_CLOSE:
         OnClose();
         return 0;
@@ -163,10 +121,6 @@ LRESULT TfrmVantrel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MENUSELECT:
         OnMenuSelect(wParam, lParam);
         return 0;
-    case WM_ACTIVATE:
-        if (RestoreFocusOnActivate(wParam))
-            return 0;
-        return DefaultHandling(message, wParam, lParam);
     case DM_GETDEFID:
         // There is no default button; Enter presses a push button only while it has the focus.
         return FocusedPushButton();
@@ -179,14 +133,14 @@ void TfrmVantrel::OnClose() {
     if (closing_)
         return; // a second close request queued behind the first: FormClose runs once
     CloseAction action = CloseAction::Close;
-    FormClose(Sender{0, Handle()}, action);
+    FormClose(forms::Sender{0, Handle()}, action);
     if (action == CloseAction::None)
         return;
     closing_ = true;
     Application.Terminate();
 }
 
-void TfrmVantrel::FormClose(const Sender&, CloseAction&) {
+void TfrmVantrel::FormClose(const forms::Sender&, CloseAction&) {
     ExitHostAtClose();
 }
 
@@ -200,7 +154,7 @@ void TfrmVantrel::OnHelp(const HELPINFO& info) {
         if (window == Handle())
             break;
     }
-    if (const auto context = shell::ControlHelpContext(contexts))
+    if (const auto context = ControlHelpContext(contexts))
         Application.HelpContext(*context);
 }
 
@@ -223,21 +177,7 @@ void TfrmVantrel::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
 }
 
 void TfrmVantrel::HelpForHighlightedMenuItem() {
-    Application.HelpContext(shell::MenuItemHelpContext(shell::kMenuHelp, shell::kMenuHelpCount, highlightedMenuItem_));
-}
-
-bool TfrmVantrel::RestoreFocusOnActivate(WPARAM wParam) {
-    if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(Handle(), focus))
-            lastFocus_ = focus;
-        return false;
-    }
-    // Give the focus back to the control that had it, rather than to the frame.
-    if (!lastFocus_ || !IsWindow(lastFocus_) || HIWORD(wParam) != 0)
-        return false;
-    SetFocus(lastFocus_);
-    return true;
+    Application.HelpContext(MenuItemHelpContext(kMenuHelp, kMenuHelpCount, highlightedMenuItem_));
 }
 
 LRESULT TfrmVantrel::FocusedPushButton() const {
@@ -246,3 +186,5 @@ LRESULT TfrmVantrel::FocusedPushButton() const {
         return 0;
     return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
 }
+
+} // namespace shell::win

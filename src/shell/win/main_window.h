@@ -2,8 +2,9 @@
 // TfrmVantrel, the main window: the frame, the controls of the layout table, the tool bar, the menu and
 // shortcuts, the status line, F1 help, and the members the commands share. Its event handlers live in
 // one file per subject:
-//   main_window.cpp           creation, FormCreate, close, F1, message handling (the shell)
-//   main_window_commands.cpp  the command table and mnuExitClick
+//   main_window.cpp           creation, FormCreate, close, F1, the window's own messages
+//   main_window_controls.cpp  the controls and tool buttons, built from the layout tables
+//   main_window_commands.cpp  the command table (a command's id to its handler) and mnuExitClick
 //   file_list_commands.cpp    btnAddClick, btnRemoveClick, mnuOpenClick, mnuSaveClick, mnuSaveAsClick
 //   print_command.cpp         btnPrintClick
 //   printer_commands.cpp      mnuSelPrintClick, mnuPrintSetupClick
@@ -11,45 +12,22 @@
 //   host_lifecycle.cpp        hostWasRunning, ScanForHostWindows, ExitHostAtClose
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "automation/variant.h"
 #include "base/win/owners.h"
+#include "forms/sender.h"
 #include "forms/win/form.h"
 #include "res/resource.h"
 #include "shell/list_commands.h"
 #include "shell/win/printer_dialogs.h"
 
-// What raised a command: the id of the control, tool button, menu item or shortcut (a shortcut sends its
-// menu item's id), and the control's window, null for a menu item or shortcut. Handlers ignore it.
-struct Sender {
-    int id = 0;
-    HWND control = nullptr;
-};
+namespace shell::win {
 
 // What a close handler may decide: None keeps the window open.
 enum class CloseAction { Close, None };
-
-// The controls and tool buttons, built from the layout tables and scaled to the system dpi. They are
-// destroyed by their owner, before the font and pictures they use.
-class MainWindowControls {
-public:
-    MainWindowControls(HWND form, int dpi, HFONT font, const std::vector<base::win::ImageListHandle>& pictures);
-    ~MainWindowControls();
-    MainWindowControls(const MainWindowControls&) = delete;
-    MainWindowControls& operator=(const MainWindowControls&) = delete;
-
-    // A control or tool button by its IDC_ id; null for an id the window doesn't have.
-    HWND Get(int id) const;
-
-private:
-    void Add(int id, HWND window);
-    void DestroyAll();
-
-    std::vector<std::pair<int, HWND>> windows_; // in creation order
-    HWND tooltip_ = nullptr;
-};
 
 class TfrmVantrel;
 
@@ -70,7 +48,7 @@ private:
     HHOOK hook_;
 };
 
-class TfrmVantrel final : public TForm {
+class TfrmVantrel final : public forms::TForm {
 public:
     // Builds the frame and the controls, constructs the members, runs FormCreate (an error there is shown
     // in the error box and start-up goes on) and shows the window centred. Throws when the window or a
@@ -80,7 +58,7 @@ public:
 
     // --- for the commands -------------------------------------------------------------------------
     // Handle() (from TForm) is the frame window.
-    HWND Control(int id) const { return controls_.Get(id); }
+    HWND Control(int id) const { return Child(id); }
     HWND lbxList() const { return Control(IDC_LBXLIST); }
     HWND rdoHiddenVisible() const { return Control(IDC_RDOHIDDENVISIBLE); }
     HWND rdoHiddenGrayed() const { return Control(IDC_RDOHIDDENGRAYED); }
@@ -99,18 +77,18 @@ public:
 
     // --- event handlers ---------------------------------------------------------------------------
     void FormCreate();
-    void FormClose(const Sender& sender, CloseAction& action);
-    void btnAddClick(const Sender& sender);
-    void btnRemoveClick(const Sender& sender);
-    void mnuOpenClick(const Sender& sender);
-    void mnuSaveClick(const Sender& sender);
-    void mnuSaveAsClick(const Sender& sender);
-    void btnPrintClick(const Sender& sender);
-    void mnuSelPrintClick(const Sender& sender);
-    void mnuPrintSetupClick(const Sender& sender);
-    void mnuContentsClick(const Sender& sender);
-    void mnuAboutClick(const Sender& sender);
-    void mnuExitClick(const Sender& sender);
+    void FormClose(const forms::Sender& sender, CloseAction& action);
+    void btnAddClick(const forms::Sender& sender);
+    void btnRemoveClick(const forms::Sender& sender);
+    void mnuOpenClick(const forms::Sender& sender);
+    void mnuSaveClick(const forms::Sender& sender);
+    void mnuSaveAsClick(const forms::Sender& sender);
+    void btnPrintClick(const forms::Sender& sender);
+    void mnuSelPrintClick(const forms::Sender& sender);
+    void mnuPrintSetupClick(const forms::Sender& sender);
+    void mnuContentsClick(const forms::Sender& sender);
+    void mnuAboutClick(const forms::Sender& sender);
+    void mnuExitClick(const forms::Sender& sender);
 
     // The host parts of FormCreate and FormClose.
     void ScanForHostWindows();
@@ -119,18 +97,17 @@ public:
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+protected:
+    void OnCommand(int command, const forms::Sender& sender) override;
+
 private:
-    // The members are declared in the order they must be built and destroyed in reverse: the font and
-    // pictures outlive the controls that draw with them; the controls are built before, and destroyed
-    // after, varHostApp, varActiveDoc and listFileName, so the document reference goes before the host's.
-    const int dpi_;
-    HWND lastFocus_ = nullptr;    // the control that gets the focus back when the window is activated
+    // Built in this order, destroyed in reverse; the controls and tool buttons are the form base's
+    // children, built after and destroyed after all of these, so the document reference (varActiveDoc)
+    // goes before the host's and both go while the controls are still there.
     bool closing_ = false;        // FormClose ran and the quit request is posted
     int highlightedMenuItem_ = 0; // the menu item F1 asks help for while the menu is open (0: none)
     MenuHelpHook menuHelpHook_;
-    base::win::FontHandle font_;
     std::vector<base::win::ImageListHandle> pictures_; // one per tool button: normal and disabled image
-    MainWindowControls controls_;
 
 public:
     automation::Variant varHostApp;
@@ -138,20 +115,23 @@ public:
     std::string listFileName;
     // The dialogs' remembered state, kept from one use to the next; their commands own these types
     // (list_commands.h, printer_dialogs.h).
-    shell::FileListDialogs fileDialogs;
+    FileListDialogs fileDialogs;
     PrinterDialogs printerDialogs;
+    // What Help > About shows the About box with; the program's entry sets it. Empty: About does nothing.
+    std::function<void()> showAboutBox;
 
 private:
-    MainWindowControls CreateFrameAndControls();
-    void RunCommand(int id, HWND control);
+    void CreateFrame();
+    void CreateControls();
     void OnClose();
     void OnHelp(const HELPINFO& info);
     void OnMenuSelect(WPARAM wParam, LPARAM lParam);
     void HelpForHighlightedMenuItem();
     friend class MenuHelpHook;
-    bool RestoreFocusOnActivate(WPARAM wParam);
     LRESULT FocusedPushButton() const;
 };
 
 // The main window while it exists, null before and after.
 extern TfrmVantrel* frmVantrel;
+
+} // namespace shell::win

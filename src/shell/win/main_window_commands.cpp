@@ -1,48 +1,40 @@
-// The command table: every control, tool button, menu item and shortcut of the main window, bound to its
-// handler. Triggers of one command share one handler method; the shortcuts send their menu items' ids
-// (vantrel.rc), so they appear here through those.
+// The command table: each of the main window's commands, by its id, bound to its handler. What raises a
+// command names its id: the menu items and shortcuts in vantrel.rc, the buttons and tool buttons in the
+// layout tables (main_window_layout.cpp).
 #include "shell/win/main_window.h"
 
+namespace shell::win {
 namespace {
 
-using Handler = void (TfrmVantrel::*)(const Sender&);
+using Handler = void (TfrmVantrel::*)(const forms::Sender&);
 
 struct CommandBinding {
-    int id;
+    int command;
     Handler handler;
 };
 
 // clang-format off
 const CommandBinding kCommands[] = {
-    {IDC_BTNADD,         &TfrmVantrel::btnAddClick},
-    {IDC_SBTNADD,        &TfrmVantrel::btnAddClick},
-    {IDC_BTNREMOVE,      &TfrmVantrel::btnRemoveClick},
-    {IDC_SBTNREMOVE,     &TfrmVantrel::btnRemoveClick},
-    {IDM_OPEN,           &TfrmVantrel::mnuOpenClick},       // also Ctrl+O
-    {IDC_SBTNOPEN,       &TfrmVantrel::mnuOpenClick},
-    {IDM_SAVE,           &TfrmVantrel::mnuSaveClick},       // also Ctrl+S
-    {IDC_SBTNSAVE,       &TfrmVantrel::mnuSaveClick},
-    {IDM_SAVEAS,         &TfrmVantrel::mnuSaveAsClick},
-    {IDC_BTNPRINT,       &TfrmVantrel::btnPrintClick},
-    {IDC_SBTNPRINT,      &TfrmVantrel::btnPrintClick},
-    {IDM_PRINT,          &TfrmVantrel::btnPrintClick},      // also Ctrl+P
-    {IDM_SELPRINT,       &TfrmVantrel::mnuSelPrintClick},
-    {IDC_SBTNSELPRINT,   &TfrmVantrel::mnuSelPrintClick},
-    {IDM_PRINTSETUP,     &TfrmVantrel::mnuPrintSetupClick},
-    {IDC_SBTNPRINTSETUP, &TfrmVantrel::mnuPrintSetupClick},
-    {IDM_CONTENTS,       &TfrmVantrel::mnuContentsClick},
-    {IDM_ABOUT,          &TfrmVantrel::mnuAboutClick},
-    {IDM_EXIT,           &TfrmVantrel::mnuExitClick},
-    {IDC_SBTNEXIT,       &TfrmVantrel::mnuExitClick},
+    {CMD_ADD,        &TfrmVantrel::btnAddClick},
+    {CMD_REMOVE,     &TfrmVantrel::btnRemoveClick},
+    {IDM_OPEN,       &TfrmVantrel::mnuOpenClick},
+    {IDM_SAVE,       &TfrmVantrel::mnuSaveClick},
+    {IDM_SAVEAS,     &TfrmVantrel::mnuSaveAsClick},
+    {IDM_PRINT,      &TfrmVantrel::btnPrintClick},
+    {IDM_SELPRINT,   &TfrmVantrel::mnuSelPrintClick},
+    {IDM_PRINTSETUP, &TfrmVantrel::mnuPrintSetupClick},
+    {IDM_CONTENTS,   &TfrmVantrel::mnuContentsClick},
+    {IDM_ABOUT,      &TfrmVantrel::mnuAboutClick},
+    {IDM_EXIT,       &TfrmVantrel::mnuExitClick},
 };
 // clang-format on
 
 } // namespace
 
-void TfrmVantrel::RunCommand(int id, HWND control) {
+void TfrmVantrel::OnCommand(int command, const forms::Sender& sender) {
     for (const CommandBinding& binding : kCommands) {
-        if (binding.id == id) {
-            (this->*binding.handler)(Sender{id, control});
+        if (binding.command == command) {
+            (this->*binding.handler)(sender);
             return;
         }
     }
@@ -51,6 +43,8 @@ void TfrmVantrel::RunCommand(int id, HWND control) {
 
 // Closes the window the way the title bar's close button and Alt+F4 do: through WM_CLOSE, and so
 // through FormClose.
-void TfrmVantrel::mnuExitClick(const Sender&) {
+void TfrmVantrel::mnuExitClick(const forms::Sender&) {
     SendMessageA(Handle(), WM_CLOSE, 0, 0);
 }
+
+} // namespace shell::win

@@ -5,11 +5,17 @@
 #include <stdexcept>
 
 #include "forms/dpi_scaling.h"
-#include "shell/win/main_window.h"
-#include "shell/main_window_layout.h"
 #include "forms/win/tool_button.h"
+#include "shell/main_window_layout.h"
+#include "shell/win/main_window.h"
 
+namespace shell::win {
 namespace {
+
+using base::win::BitmapHandle;
+using base::win::ImageListHandle;
+
+constexpr COLORREF kTransparentPicturePixel = RGB(255, 0, 255);
 
 struct WindowKind {
     const char* className;
@@ -17,56 +23,66 @@ struct WindowKind {
     DWORD exStyle;
 };
 
-WindowKind KindOf(const shell::ControlSpec& layout) {
+WindowKind KindOf(const ControlSpec& layout) {
     const DWORD group = layout.startsGroup ? WS_GROUP : 0u;
     switch (layout.kind) {
-    case shell::ControlKind::Bevel:
+    case ControlKind::Bevel:
         // SS_SUNKEN gives the one-pixel lowered box; the tool buttons lie on top of it.
         return {"STATIC", SS_LEFT | SS_SUNKEN | group, 0};
-    case shell::ControlKind::ListBox:
+    case ControlKind::ListBox:
         // No integral height: the list keeps exactly its laid-out height.
         return {"LISTBOX",
                 WS_TABSTOP | WS_VSCROLL | LBS_SORT | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | group,
                 WS_EX_CLIENTEDGE};
-    case shell::ControlKind::PushButton:
+    case ControlKind::PushButton:
         return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | group, 0};
-    case shell::ControlKind::Label:
+    case ControlKind::Label:
         return {"STATIC", SS_LEFT | group, 0};
-    case shell::ControlKind::RadioButton:
+    case ControlKind::RadioButton:
         // Only the checked radio button keeps WS_TABSTOP (the button moves it as it is checked), so Tab
         // enters the group at the checked one.
         return {"BUTTON", static_cast<DWORD>(BS_AUTORADIOBUTTON) | (layout.startsGroup ? WS_GROUP | WS_TABSTOP : 0), 0};
-    case shell::ControlKind::CheckBox:
+    case ControlKind::CheckBox:
         return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX | group, 0};
-    case shell::ControlKind::StatusBar:
+    case ControlKind::StatusBar:
         // Placed by the layout like every other control, and without a size grip: the frame is fixed.
         return {STATUSCLASSNAMEA, CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER | group, 0};
     }
     return {"STATIC", 0, 0};
 }
 
-HWND CreateChild(HWND parent, const WindowKind& kind, int id, const shell::Rect& bounds, const char* caption) {
-    HWND window =
-        CreateWindowExA(kind.exStyle, kind.className, caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style,
-                        bounds.left, bounds.top, bounds.width, bounds.height, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-    if (!window)
-        throw std::runtime_error(std::string("Cannot create the control ") + caption);
-    return window;
+forms::ChildWindow ChildOf(const ControlSpec& layout) {
+    const WindowKind kind = KindOf(layout);
+    return {layout.name,   layout.id,     kind.className, kind.style | WS_CLIPSIBLINGS,
+            kind.exStyle,  layout.bounds, layout.caption, layout.helpContext,
+            layout.command};
 }
 
-void SetUpControl(HWND window, const shell::ControlSpec& layout, int dpi, HFONT font) {
-    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    SetWindowContextHelpId(window, static_cast<DWORD>(layout.helpContext));
+forms::ChildWindow ChildOf(const ToolButtonSpec& layout, HIMAGELIST pictures) {
+    return {layout.name,
+            layout.id,
+            forms::ToolButtonClass(),
+            WS_CLIPSIBLINGS,
+            0,
+            forms::Rect{layout.left, kToolButtonTop, kToolButtonSize, kToolButtonSize},
+            layout.hint,
+            0,
+            layout.command,
+            0,
+            pictures};
+}
+
+// What a control of the kind needs beyond its font and help context.
+void SetUpControl(HWND window, const ControlSpec& layout, int dpi) {
     switch (layout.kind) {
-    case shell::ControlKind::ListBox:
-        SendMessageA(window, LB_SETITEMHEIGHT, 0, shell::ScaleToDpi(shell::kListItemHeight, dpi));
+    case ControlKind::ListBox:
+        SendMessageA(window, LB_SETITEMHEIGHT, 0, forms::ScaleToDpi(kListItemHeight, dpi));
         break;
-    case shell::ControlKind::RadioButton:
-    case shell::ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+    case ControlKind::CheckBox:
         SendMessageA(window, BM_SETCHECK, layout.checked ? BST_CHECKED : BST_UNCHECKED, 0);
         break;
-    case shell::ControlKind::StatusBar: {
+    case ControlKind::StatusBar: {
         int rightEdges[] = {-1}; // one part across the whole bar
         SendMessageA(window, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(rightEdges));
         SendMessageA(window, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(layout.caption));
@@ -77,12 +93,19 @@ void SetUpControl(HWND window, const shell::ControlSpec& layout, int dpi, HFONT 
     }
 }
 
-RECT ToolButtonBounds(const shell::ToolButtonSpec& layout, int dpi) {
-    const shell::Rect design{layout.left, shell::kToolButtonTop, shell::kToolButtonSize, shell::kToolButtonSize};
-    const shell::Rect scaled = shell::ScaleRect(design, dpi);
-    return RECT{scaled.left, scaled.top, scaled.left + scaled.width, scaled.top + scaled.height};
+ImageListHandle LoadPicture(int pictureId, int dpi) {
+    const int index = forms::PictureSizeIndex(dpi);
+    const int size = forms::kPictureSizes[index];
+    BitmapHandle bitmap(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(pictureId + index),
+                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    ImageListHandle pictures(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 0));
+    // The stored picture holds the normal and the disabled image side by side: two images of the list.
+    if (!bitmap || !pictures || ImageList_AddMasked(pictures.Get(), bitmap.Get(), kTransparentPicturePixel) < 0)
+        throw std::runtime_error("Cannot load the tool bar's pictures");
+    return pictures;
 }
 
+// The tool bar's hints. The tooltip is owned by the frame, and destroyed with it.
 HWND CreateTooltip(HWND form) {
     HWND tooltip =
         CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
@@ -104,55 +127,20 @@ void AddHint(HWND tooltip, HWND form, HWND button, const char* hint) {
 
 } // namespace
 
-MainWindowControls::MainWindowControls(HWND form, int dpi, HFONT font,
-                                       const std::vector<base::win::ImageListHandle>& pictures) {
-    // Room for every window first, so that recording a created window can't fail and lose it.
-    windows_.reserve(shell::kControlCount + shell::kToolButtonCount);
-    try {
-        for (size_t i = 0; i < shell::kControlCount; ++i) {
-            const shell::ControlSpec& layout = shell::kControls[i];
-            HWND window =
-                CreateChild(form, KindOf(layout), layout.id, shell::ScaleRect(layout.bounds, dpi), layout.caption);
-            Add(layout.id, window);
-            SetUpControl(window, layout, dpi, font);
-        }
-        tooltip_ = CreateTooltip(form);
-        for (size_t i = 0; i < shell::kToolButtonCount; ++i) {
-            const shell::ToolButtonSpec& layout = shell::kToolButtons[i];
-            HWND button =
-                CreateToolButton(form, layout.id, ToolButtonBounds(layout, dpi), layout.hint, pictures[i].Get());
-            Add(layout.id, button);
-            AddHint(tooltip_, form, button, layout.hint);
-        }
-        // The bevel is the tool bar's background: below the buttons that stand on it.
-        SetWindowPos(Get(IDC_BEVEL1), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    } catch (...) {
-        DestroyAll(); // a constructor that throws gets no destructor call
-        throw;
+void TfrmVantrel::CreateControls() {
+    static_assert(sizeof forms::kPictureSizes / sizeof forms::kPictureSizes[0] == IDB_PICTURE_SIZE_COUNT,
+                  "one bitmap per picture size");
+    for (size_t i = 0; i < kControlCount; ++i)
+        SetUpControl(CreateChild(ChildOf(kControls[i])), kControls[i], Dpi());
+    HWND tooltip = CreateTooltip(Handle());
+    pictures_.reserve(kToolButtonCount);
+    for (size_t i = 0; i < kToolButtonCount; ++i) {
+        pictures_.push_back(LoadPicture(kToolButtons[i].pictureId, Dpi()));
+        HWND button = CreateChild(ChildOf(kToolButtons[i], pictures_.back().Get()));
+        AddHint(tooltip, Handle(), button, kToolButtons[i].hint);
     }
+    // The bevel is the tool bar's background: below the buttons that stand on it.
+    SetWindowPos(Control(IDC_BEVEL1), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-MainWindowControls::~MainWindowControls() {
-    DestroyAll();
-}
-
-void MainWindowControls::DestroyAll() {
-    if (tooltip_)
-        DestroyWindow(tooltip_);
-    tooltip_ = nullptr;
-    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
-        DestroyWindow(it->second);
-    windows_.clear();
-}
-
-void MainWindowControls::Add(int id, HWND window) {
-    windows_.emplace_back(id, window);
-}
-
-HWND MainWindowControls::Get(int id) const {
-    for (const auto& entry : windows_) {
-        if (entry.first == id)
-            return entry.second;
-    }
-    return nullptr;
-}
+} // namespace shell::win

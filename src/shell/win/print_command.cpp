@@ -3,6 +3,7 @@
 #include "shell/win/main_window.h"
 #include "batch/print_run.h"
 
+namespace shell::win {
 namespace {
 
 using batch::DisplayChoice;
@@ -49,7 +50,9 @@ private:
 
 } // namespace
 
-void TfrmVantrel::btnPrintClick(const Sender&) {
+void TfrmVantrel::btnPrintClick(const forms::Sender&) {
     WindowPrintRunView view(*this);
     batch::RunPrintBatch(view, varHostApp, varActiveDoc);
 }
+
+} // namespace shell::win

@@ -7,6 +7,7 @@
 #include "forms/win/error_box.h"
 #include "shell/win/main_window.h"
 
+namespace shell::win {
 namespace {
 
 using base::win::GlobalMemory;
@@ -47,7 +48,7 @@ short CopiesIn(const GlobalMemory& devMode) {
 PRINTDLGA DialogRecord(bool printSetup, short copies) {
     PRINTDLGA dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = Application.MainWindow();
+    dialog.hwndOwner = forms::Application.MainWindow();
     dialog.nCopies = static_cast<WORD>(copies);
     // Print Setup gets the placing hook as both its hooks: Windows calls the setup hook for it, Wine
     // the print hook for either dialog.
@@ -64,7 +65,7 @@ PRINTDLGA DialogRecord(bool printSetup, short copies) {
 // may free the blocks it is given and answer with new ones: whatever it leaves in the record
 // afterwards is owned here again.
 bool ShowModal(PRINTDLGA& dialog, GlobalMemory& devNames, GlobalMemory& devMode) {
-    ProgramWindowsDisabled modal;
+    forms::ProgramWindowsDisabled modal;
     dialog.hDevNames = devNames.Release();
     dialog.hDevMode = devMode.Release();
     const bool chosen = PrintDlgA(&dialog) != FALSE;
@@ -103,10 +104,12 @@ void PrinterDialogs::Execute(Kind kind) {
     current.devMode = std::move(devMode);
 }
 
-void TfrmVantrel::mnuSelPrintClick(const Sender&) {
+void TfrmVantrel::mnuSelPrintClick(const forms::Sender&) {
     printerDialogs.ExecutePrintDialog();
 }
 
-void TfrmVantrel::mnuPrintSetupClick(const Sender&) {
+void TfrmVantrel::mnuPrintSetupClick(const forms::Sender&) {
     printerDialogs.ExecutePrintSetupDialog();
 }
+
+} // namespace shell::win

@@ -6,6 +6,8 @@
 
 #include "shell/win/printer_selection.h"
 
+namespace shell::win {
+
 class PrinterDialogs {
 public:
     // The Print dialog (Select Printer) and the Print Setup dialog, owned by the application's window
@@ -24,3 +26,5 @@ private:
 
     PrinterSelection current_; // unset until the first use
 };
+
+} // namespace shell::win

@@ -9,6 +9,8 @@
 
 #include "base/exception.h"
 #include "shell/default_printer.h"
+
+namespace shell::win {
 namespace {
 
 using base::win::GlobalMemory;
@@ -102,3 +104,5 @@ PrinterSelection DefaultPrinterSelection() {
     selection.devMode = DefaultDeviceSettings(printer.name);
     return selection;
 }
+
+} // namespace shell::win

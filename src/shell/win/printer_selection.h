@@ -6,6 +6,8 @@
 
 #include "base/win/owners.h"
 
+namespace shell::win {
+
 struct PrinterSelection {
     base::win::GlobalMemory devNames; // DEVNAMES: driver, device and port
     base::win::GlobalMemory devMode;  // DEVMODEA; may be empty if the driver gave no settings, then the dialog asks it
@@ -17,3 +19,5 @@ struct PrinterSelection {
 // if it is installed, with that printer's own default device settings. Throws base::Exception
 // with "There is no default printer currently selected" when there is none.
 PrinterSelection DefaultPrinterSelection();
+
+} // namespace shell::win

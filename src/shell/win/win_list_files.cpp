@@ -6,7 +6,6 @@
 #include "base/win/owners.h"
 
 namespace shell::win {
-
 namespace {
 
 // CreateFileA's result as an owner (empty when it failed), and whether the file was there before.
