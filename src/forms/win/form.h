@@ -110,7 +110,7 @@ private:
     const int dpi_;
     base::win::FontHandle font_;
     std::vector<BuiltChild> children_; // in creation order
-    HWND lastFocus_ = nullptr;    // the control that gets the focus back when the form is activated
+    HWND lastFocus_ = nullptr;         // the control that gets the focus back when the form is activated
     base::win::WindowHandle window_;
 };
 
