@@ -10,9 +10,11 @@
 #include <functional>
 #include <sstream>
 
+#include "support/win/text.h"
 #include "vantrel_app.h"
 
 using namespace gui;
+using support::win::Narrow;
 
 namespace {
 
@@ -41,13 +43,6 @@ std::wostream& operator<<(std::wostream& out, const Effect& effect) {
     for (const auto& window : effect.windows)
         out << window << L";";
     return out << L"]";
-}
-
-std::string Narrow(const std::wstring& text) {
-    std::string out;
-    for (wchar_t c : text)
-        out += c < 0x80 ? static_cast<char>(c) : '?';
-    return out;
 }
 
 // What a window that a command opened shows: its class and caption, a dialog's file-type choice, a

@@ -8,19 +8,13 @@
 #include <utility>
 
 #include "base/win/owners.h"
+#include "support/win/text.h"
 
 namespace gui {
 
 namespace {
 
 constexpr int kClassNameLength = 256;
-
-std::string Narrow(const std::wstring& text) {
-    std::string out;
-    for (wchar_t c : text)
-        out += c < 0x80 ? static_cast<char>(c) : '?';
-    return out;
-}
 
 } // namespace
 
@@ -271,10 +265,10 @@ App App::Launch(const std::wstring& exePath, const wchar_t* caption, DWORD timeo
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &info))
-        throw std::runtime_error("cannot start " + Narrow(exePath));
+        throw std::runtime_error("cannot start " + support::win::Narrow(exePath));
     App app;
-    app.process_ = info.hProcess;
-    app.thread_ = info.hThread;
+    app.process_.Reset(info.hProcess);
+    app.thread_.Reset(info.hThread);
     app.processId_ = info.dwProcessId;
     WaitForInputIdle(info.hProcess, timeoutMilliseconds);
     const bool found = WaitFor(
@@ -291,8 +285,8 @@ App App::Launch(const std::wstring& exePath, const wchar_t* caption, DWORD timeo
 }
 
 App::App(App&& other) noexcept
-    : process_(std::exchange(other.process_, nullptr)), thread_(std::exchange(other.thread_, nullptr)),
-      processId_(other.processId_), threadId_(other.threadId_), mainWindow_(other.mainWindow_) {}
+    : process_(std::move(other.process_)), thread_(std::move(other.thread_)), processId_(other.processId_),
+      threadId_(other.threadId_), mainWindow_(other.mainWindow_) {}
 
 App::~App() {
     if (!process_)
@@ -301,23 +295,21 @@ App::~App() {
         if (IsWindow(mainWindow_))
             PostMessageW(mainWindow_, WM_CLOSE, 0, 0);
         if (!WaitForExit(3000)) {
-            TerminateProcess(process_, 1);
+            TerminateProcess(process_.Get(), 1);
             WaitForExit(3000);
         }
     }
-    CloseHandle(thread_);
-    CloseHandle(process_);
 }
 
 bool App::IsRunning() const {
-    return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+    return WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
 }
 
 std::optional<DWORD> App::WaitForExit(DWORD timeoutMilliseconds) {
     if (!WaitFor([&] { return !IsRunning(); }, timeoutMilliseconds))
         return std::nullopt;
     DWORD code = 0;
-    GetExitCodeProcess(process_, &code);
+    GetExitCodeProcess(process_.Get(), &code);
     return code;
 }
 
@@ -369,7 +361,7 @@ std::wstring App::StatusText(HWND statusBar, int part) const {
     const LRESULT length = LOWORD(SendMessageW(statusBar, SB_GETTEXTLENGTHW, part, 0));
     const size_t room = static_cast<size_t>(length) + 4096;
     std::vector<wchar_t> text(room, L'\0');
-    RemoteMemory buffer(process_, room * sizeof(wchar_t));
+    RemoteMemory buffer(process_.Get(), room * sizeof(wchar_t));
     buffer.Write(text.data(), room * sizeof(wchar_t));
     SendMessageW(statusBar, SB_GETTEXTW, part, buffer.AsParam());
     buffer.Read(text.data(), room * sizeof(wchar_t));
@@ -380,7 +372,7 @@ std::wstring App::StatusText(HWND statusBar, int part) const {
 std::vector<std::pair<HWND, std::wstring>> App::TooltipTools(HWND tooltip) const {
     constexpr size_t kTextChars = 256;
     std::vector<std::pair<HWND, std::wstring>> tools;
-    RemoteMemory memory(process_, sizeof(TTTOOLINFOW) + kTextChars * sizeof(wchar_t));
+    RemoteMemory memory(process_.Get(), sizeof(TTTOOLINFOW) + kTextChars * sizeof(wchar_t));
     const LRESULT count = SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         TTTOOLINFOW tool{};
@@ -618,15 +610,10 @@ HelpViewerStandIn::HelpViewerStandIn() {
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kHelpViewerClass;
     RegisterClassW(&windowClass);
-    window_ = CreateWindowExW(0, kHelpViewerClass, L"Help viewer stand-in", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                              nullptr, GetModuleHandleW(nullptr), this);
+    window_.Reset(CreateWindowExW(0, kHelpViewerClass, L"Help viewer stand-in", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), this));
     if (!window_)
         throw std::runtime_error("cannot create the help viewer stand-in");
-}
-
-HelpViewerStandIn::~HelpViewerStandIn() {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
 }
 
 LRESULT CALLBACK HelpViewerStandIn::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "base/win/owners.h"
+
 namespace gui {
 
 // Handles the driver's own messages for the given time.
@@ -81,7 +83,7 @@ public:
     HWND MainWindow() const { return mainWindow_; }
     DWORD ProcessId() const { return processId_; }
     DWORD ThreadId() const { return threadId_; }
-    HANDLE Process() const { return process_; }
+    HANDLE Process() const { return process_.Get(); }
 
     bool IsRunning() const;
     // The exit code once the process has ended, or nothing when it is still running after the time.
@@ -108,8 +110,8 @@ public:
 private:
     App() = default;
 
-    HANDLE process_ = nullptr;
-    HANDLE thread_ = nullptr;
+    base::win::KernelHandle process_;
+    base::win::KernelHandle thread_;
     DWORD processId_ = 0;
     DWORD threadId_ = 0;
     HWND mainWindow_ = nullptr;
@@ -182,7 +184,6 @@ public:
     };
 
     HelpViewerStandIn();
-    ~HelpViewerStandIn();
     HelpViewerStandIn(const HelpViewerStandIn&) = delete;
     HelpViewerStandIn& operator=(const HelpViewerStandIn&) = delete;
 
@@ -192,7 +193,7 @@ public:
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    HWND window_ = nullptr;
+    base::win::WindowHandle window_;
     std::vector<Request> requests_;
 };
 

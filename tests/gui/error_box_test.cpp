@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/win/owners.h"
 #include "vantrel_app.h"
 
 using namespace gui;
@@ -19,23 +20,23 @@ public:
         wchar_t longFolder[MAX_PATH] = {};
         GetLongPathNameW(folder, longFolder, MAX_PATH);
         path_ = std::wstring(longFolder) + L"vantrel-locked-list.txt";
-        file_ = CreateFileW(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
+        file_.Reset(CreateFileW(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr));
         DWORD written = 0;
-        WriteFile(file_, "c:\\parts\\a.sldprt\r\n", 19, &written, nullptr);
+        WriteFile(file_.Get(), "c:\\parts\\a.sldprt\r\n", 19, &written, nullptr);
     }
     ~LockedListFile() {
-        CloseHandle(file_);
+        file_.Reset();
         DeleteFileW(path_.c_str());
     }
     LockedListFile(const LockedListFile&) = delete;
     LockedListFile& operator=(const LockedListFile&) = delete;
 
     const std::wstring& Path() const { return path_; }
-    bool IsOpen() const { return file_ != INVALID_HANDLE_VALUE; }
+    bool IsOpen() const { return static_cast<bool>(file_); }
 
 private:
     std::wstring path_;
-    HANDLE file_;
+    base::win::KernelHandle file_;
 };
 
 } // namespace

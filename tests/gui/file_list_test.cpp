@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "support/win/fixtures.h"
 #include "vantrel_app.h"
 
 using namespace gui;
+using support::win::FileBytes;
 
 namespace {
 
@@ -46,27 +48,13 @@ public:
     std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
     std::wstring Put(const std::wstring& name, const std::string& bytes = "") const {
         const std::wstring file = File(name);
-        const HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(handle);
+        support::win::PutFile(file, bytes);
         return file;
     }
 
 private:
     std::wstring path_;
 };
-
-std::optional<std::string> Contents(const std::wstring& path) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    std::string bytes(static_cast<size_t>(GetFileSize(file, nullptr)), '\0');
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    return bytes;
-}
 
 class FileListTest : public VantrelTest {
 protected:
@@ -142,14 +130,14 @@ TEST_F(FileListTest, SaveAsWritesTheSortedListAndSaveWritesItAgainWithoutADialog
     Fill({L"C:\\parts\\z.sldprt", L"", L"C:\\Parts\\A.SLDASM"});
     const std::wstring list = folder.File(L"list.txt");
     SaveAs(folder.File(L"list"));
-    EXPECT_EQ(Contents(list), "\r\nC:\\Parts\\A.SLDASM\r\nC:\\parts\\z.sldprt\r\n"s)
+    EXPECT_EQ(FileBytes(list), "\r\nC:\\Parts\\A.SLDASM\r\nC:\\parts\\z.sldprt\r\n"s)
         << "a name typed without extension gets .txt";
 
     Fill({L"C:\\parts\\m.slddrw"});
     PostClick(ToolButton(L"Save File"));
     EXPECT_TRUE(app().WaitUntilIdle());
     EXPECT_EQ(app().WaitForDialog(500), nullptr) << "Save with a current list file asks nothing";
-    EXPECT_EQ(Contents(list), "\r\nC:\\Parts\\A.SLDASM\r\nC:\\parts\\m.slddrw\r\nC:\\parts\\z.sldprt\r\n"s);
+    EXPECT_EQ(FileBytes(list), "\r\nC:\\Parts\\A.SLDASM\r\nC:\\parts\\m.slddrw\r\nC:\\parts\\z.sldprt\r\n"s);
 }
 
 TEST_F(FileListTest, SaveWithoutAListFileRunsSaveAsAndAnEmptyListWritesNothing) {
@@ -168,12 +156,12 @@ TEST_F(FileListTest, SaveWithoutAListFileRunsSaveAsAndAnEmptyListWritesNothing) 
         10000));
     PressDialogButton(confirm, IDYES);
     WaitClosed(dialog);
-    EXPECT_EQ(Contents(existing), "kept\r\n");
+    EXPECT_EQ(FileBytes(existing), "kept\r\n");
 
     Fill({L"x"});
     PostCommand(Main(), IDM_SAVE);
     EXPECT_TRUE(app().WaitUntilIdle());
-    EXPECT_EQ(Contents(existing), "x\r\n"s) << "the name chosen with the empty list is the current list file";
+    EXPECT_EQ(FileBytes(existing), "x\r\n"s) << "the name chosen with the empty list is the current list file";
 }
 
 TEST_F(FileListTest, OpenTakesCrLfLoneCrLoneLfAndStopsAtANul) {
@@ -186,7 +174,7 @@ TEST_F(FileListTest, OpenTakesCrLfLoneCrLoneLfAndStopsAtANul) {
     // Saved again, it comes out sorted, every line ended by CR LF, nothing after the NUL.
     PostCommand(Main(), IDM_SAVE);
     EXPECT_TRUE(app().WaitUntilIdle());
-    EXPECT_EQ(Contents(list), "\r\n\r\nC:\\a.prt\r\nC:\\b.prt\r\nC:\\c.prt\r\nC:\\D.prt\r\nlast\r\n"s);
+    EXPECT_EQ(FileBytes(list), "\r\n\r\nC:\\a.prt\r\nC:\\b.prt\r\nC:\\c.prt\r\nC:\\D.prt\r\nlast\r\n"s);
 }
 
 TEST_F(FileListTest, OpenOfAnEmptyFileEmptiesTheList) {
@@ -217,14 +205,14 @@ TEST_F(FileListTest, OpenOfAFileOpenForWritingElsewhereShowsTheErrorBoxAndKeepsT
     // The failed file is the current list file now: Save writes the unchanged list there.
     PostCommand(Main(), IDM_SAVE);
     EXPECT_TRUE(app().WaitUntilIdle());
-    EXPECT_EQ(Contents(list), "kept\r\n"s);
+    EXPECT_EQ(FileBytes(list), "kept\r\n"s);
 }
 
 TEST_F(FileListTest, CancellingAnyDialogChangesNothing) {
     const std::wstring list = folder.File(L"first.txt");
     Fill({L"b", L"a"});
     SaveAs(list);
-    ASSERT_EQ(Contents(list), "a\r\nb\r\n"s);
+    ASSERT_EQ(FileBytes(list), "a\r\nb\r\n"s);
 
     Cancel(OpenDialog(IDM_OPEN));
     PostClick(Button(L"&Add..."));
@@ -238,7 +226,7 @@ TEST_F(FileListTest, CancellingAnyDialogChangesNothing) {
     Fill({L"c"});
     PostCommand(Main(), IDM_SAVE);
     EXPECT_TRUE(app().WaitUntilIdle());
-    EXPECT_EQ(Contents(list), "a\r\nb\r\nc\r\n"s);
+    EXPECT_EQ(FileBytes(list), "a\r\nb\r\nc\r\n"s);
     saveAs = OpenDialog(IDM_SAVEAS);
     EXPECT_EQ(WindowText(FileNameBox(saveAs)), L"first.txt");
     Cancel(saveAs);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win/owners.h"
 #include "vantrel_app.h"
 
 using namespace gui;
@@ -29,40 +30,37 @@ std::wstring Lower(std::wstring text) {
 }
 
 std::wstring ImageOf(DWORD processId) {
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    const base::win::KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     if (!process)
         return L"";
     wchar_t path[MAX_PATH] = {};
     DWORD length = MAX_PATH;
-    const bool read = QueryFullProcessImageNameW(process, 0, path, &length);
-    CloseHandle(process);
+    const bool read = QueryFullProcessImageNameW(process.Get(), 0, path, &length);
     return read ? std::wstring(path, length) : L"";
 }
 
 // The help viewers a process has started and that still run: winhlp32.exe processes it is the parent of.
 std::vector<StartedProcess> ViewersStartedBy(DWORD parentId) {
     std::vector<StartedProcess> viewers;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
+    const base::win::KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot)
         return viewers;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more; more = Process32NextW(snapshot.Get(), &entry)) {
         if (entry.th32ParentProcessID == parentId && Lower(entry.szExeFile) == kViewerFile)
             viewers.push_back({entry.th32ProcessID, ImageOf(entry.th32ProcessID)});
     }
-    CloseHandle(snapshot);
     return viewers;
 }
 
 void EndViewersStartedBy(DWORD parentId) {
     for (const StartedProcess& viewer : ViewersStartedBy(parentId)) {
-        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, viewer.id);
+        const base::win::KernelHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, viewer.id));
         if (!process)
             continue;
-        TerminateProcess(process, 1);
-        WaitForSingleObject(process, 5000);
-        CloseHandle(process);
+        TerminateProcess(process.Get(), 1);
+        WaitForSingleObject(process.Get(), 5000);
     }
 }
 

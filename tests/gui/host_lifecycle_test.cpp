@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "host_run.h"
+#include "support/win/fixtures.h"
 
 namespace gui {
 namespace {
@@ -71,25 +72,11 @@ TEST_F(HostLifecycleGuiTest, HostThatHasGoneDoesNotHoldUpTheClose) {
 }
 
 // A top-level window titled like the host's, made by the test before Vantrel starts.
-class HostLikeWindow {
+class HostLikeWindow : public support::win::TitledWindow {
 public:
-    explicit HostLikeWindow(bool visible) {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"VantrelTestHostLikeWindow";
-        RegisterClassW(&wc);
-        window_ = CreateWindowExW(0, wc.lpszClassName, L"bracket.sldprt - SolidWorks Premium 2024",
-                                  WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 0, 0, 300, 200, nullptr, nullptr,
-                                  wc.hInstance, nullptr);
-    }
-    ~HostLikeWindow() { DestroyWindow(window_); }
-    HostLikeWindow(const HostLikeWindow&) = delete;
-    HostLikeWindow& operator=(const HostLikeWindow&) = delete;
-    HWND Handle() const { return window_; }
-
-private:
-    HWND window_;
+    explicit HostLikeWindow(bool visible)
+        : TitledWindow(L"bracket.sldprt - SolidWorks Premium 2024", WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0),
+                       300, 200) {}
 };
 
 class HostWindowAtStartUpTest : public HostLifecycleGuiTest, public ::testing::WithParamInterface<bool> {

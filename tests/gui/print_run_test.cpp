@@ -5,19 +5,13 @@
 #include "automation/automation.h"
 #include "automation/win/com_platform.h"
 #include "host_run.h"
+#include "support/win/text.h"
 
 namespace gui {
 namespace {
 
 using standin::CallLine;
-
-std::wstring Widen(const std::string& ansi) {
-    const int n = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, wide.data(), n);
-    wide.resize(wide.size() - 1);
-    return wide;
-}
+using support::win::Widen;
 
 // The status line text Vantrel shows for a failed call with that status, by the platform's messages.
 std::wstring SysErrorStatus(int32_t status) {

@@ -13,9 +13,11 @@
 #include <vector>
 
 #include "host_run.h"
+#include "support/win/printers.h"
 #include "vantrel_app.h"
 
 using namespace gui;
+using support::win::InstalledPrinters;
 
 namespace {
 
@@ -28,22 +30,6 @@ std::string DeclaredPrinterSetting() {
     char value[32] = {};
     const DWORD length = GetEnvironmentVariableA("VANTREL_PRINTERS", value, sizeof value);
     return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
-}
-
-// The printers Wine lists for this user, as the program finds them.
-std::vector<std::wstring> InstalledPrinters() {
-    constexpr DWORD kWhich = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
-    DWORD needed = 0;
-    DWORD count = 0;
-    EnumPrintersW(kWhich, nullptr, 4, nullptr, 0, &needed, &count);
-    std::vector<BYTE> records(needed);
-    if (needed == 0 || !EnumPrintersW(kWhich, nullptr, 4, records.data(), needed, &needed, &count))
-        return {};
-    const auto* info = reinterpret_cast<const PRINTER_INFO_4W*>(records.data());
-    std::vector<std::wstring> names;
-    for (DWORD i = 0; i < count; ++i)
-        names.push_back(info[i].pPrinterName);
-    return names;
 }
 
 std::wstring Listed(const std::vector<std::wstring>& names) {

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <typeinfo>
-
 #include "automation/automation.h"
 #include "fake_automation.h"
+#include "support/caught.h"
 
 using namespace automation;
 using fakes::CallLog;
@@ -11,6 +10,7 @@ using fakes::FakeFactory;
 using fakes::FakeObject;
 using fakes::ScopedPlatform;
 using fakes::TableSystemText;
+using support::Caught;
 
 namespace {
 
@@ -23,21 +23,6 @@ struct LinkTest : ::testing::Test {
 
     Variant Target() { return Variant(ObjectPtr::Share(&app)); }
 };
-
-// Runs f and returns what it raised, which must be exactly of class E (not a derived one).
-template <typename E, typename F> E Caught(F&& f) {
-    try {
-        f();
-    } catch (const E& e) {
-        EXPECT_EQ(typeid(e), typeid(E)) << typeid(e).name();
-        return e;
-    } catch (...) {
-        ADD_FAILURE() << "another exception class";
-        throw;
-    }
-    ADD_FAILURE() << "nothing raised";
-    throw std::logic_error("nothing raised");
-}
 
 TEST(VariantTest, ReferencesAreCountedOnCopyReplaceAndDestruction) {
     auto log = std::make_shared<CallLog>();

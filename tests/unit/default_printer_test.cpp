@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "shell/default_printer.h"
-#include "base/exception.h"
+#include "support/caught.h"
 
 namespace {
 
@@ -32,12 +32,7 @@ std::string Read(ProfileEntry& entry) {
 
 // The message DefaultPrinterIndex failed with, "" when it found a printer.
 std::string FailureOf(std::string_view entry, const Strings& installed) {
-    try {
-        shell::DefaultPrinterIndex(entry, installed);
-    } catch (const base::Exception& e) {
-        return e.Message;
-    }
-    return "";
+    return support::MessageOf([&] { shell::DefaultPrinterIndex(entry, installed); });
 }
 
 TEST(DefaultPrinterName, IsTheTextBeforeTheFirstCommaWithLeadingSpacesSkipped) {

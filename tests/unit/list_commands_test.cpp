@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "base/exception.h"
 #include "fake_file_list.h"
 #include "shell/list_commands.h"
+#include "support/caught.h"
 
 using fakes::MemoryFiles;
 using fakes::ScriptedDialogs;
 using fakes::SortedFileList;
 using shell::DialogChoice;
 using shell::FileResult;
+using support::MessageOf;
 
 namespace {
 
@@ -26,16 +27,6 @@ struct FileListCommandsTest : ::testing::Test {
 
     void Answer(std::string result, int filterIndex = 1) { host.answers.push_back(DialogChoice{result, filterIndex}); }
     void Cancel() { host.answers.push_back(std::nullopt); }
-
-    // Runs a command and returns the message it failed with ("" when it did not fail).
-    template <typename F> std::string Message(F&& command) {
-        try {
-            command();
-        } catch (const base::Exception& e) {
-            return e.Message;
-        }
-        return "";
-    }
 };
 
 TEST_F(FileListCommandsTest, AddInsertsEveryChosenPathAtItsSortedPlace) {
@@ -69,7 +60,7 @@ TEST_F(FileListCommandsTest, AddProposesTheFirstPathAndFilterOfItsLastChoice) {
 TEST_F(FileListCommandsTest, AddKeepsThePathsBeforeARefusedOneAndDropsTheRest) {
     list.capacity = 1;
     Answer("C:\\p\0b\0a\0c\0\0"s);
-    EXPECT_EQ(Message([&] { commands.btnAddClick(sender); }), "Unable to insert a line");
+    EXPECT_EQ(MessageOf([&] { commands.btnAddClick(sender); }), "Unable to insert a line");
     EXPECT_EQ(list.entries, (Strings{"C:\\p\\b"}));
     EXPECT_EQ(dialogs.dlgOpen.FileName(), "C:\\p\\b");
 }
@@ -104,7 +95,7 @@ TEST_F(FileListCommandsTest, ARefusedEntryDuringRemoveStillResumesTheRedraw) {
     list = SortedFileList({"a", "b", "c"});
     list.selected = {0};
     list.capacity = 1;
-    EXPECT_EQ(Message([&] { commands.btnRemoveClick(sender); }), "Unable to insert a line");
+    EXPECT_EQ(MessageOf([&] { commands.btnRemoveClick(sender); }), "Unable to insert a line");
     EXPECT_EQ(list.entries, (Strings{"b"}));
     EXPECT_EQ(list.suspensions, 0);
     EXPECT_EQ(list.events.back(), "resume");
@@ -166,9 +157,9 @@ TEST_F(FileListCommandsTest, SaveFailuresNameTheFileOrTheWrite) {
     list = SortedFileList({"a"});
     listFileName = "C:\\ro.txt";
     files.failures[listFileName] = FileResult::CannotCreate;
-    EXPECT_EQ(Message([&] { commands.mnuSaveClick(sender); }), "Cannot create file C:\\ro.txt");
+    EXPECT_EQ(MessageOf([&] { commands.mnuSaveClick(sender); }), "Cannot create file C:\\ro.txt");
     files.failures[listFileName] = FileResult::WriteFailed;
-    EXPECT_EQ(Message([&] { commands.mnuSaveClick(sender); }), "Stream write error");
+    EXPECT_EQ(MessageOf([&] { commands.mnuSaveClick(sender); }), "Stream write error");
     EXPECT_EQ(listFileName, "C:\\ro.txt");
     EXPECT_EQ(list.entries, (Strings{"a"}));
 }
@@ -199,11 +190,11 @@ TEST_F(FileListCommandsTest, OpenThatCannotReadKeepsTheListButTakesTheName) {
     list = SortedFileList({"old"});
     listFileName = "C:\\before.txt";
     Answer("C:\\gone.txt");
-    EXPECT_EQ(Message([&] { commands.mnuOpenClick(sender); }), "Cannot open file C:\\gone.txt");
+    EXPECT_EQ(MessageOf([&] { commands.mnuOpenClick(sender); }), "Cannot open file C:\\gone.txt");
     EXPECT_EQ(listFileName, "C:\\gone.txt");
     files.failures["C:\\short.txt"] = FileResult::ReadFailed;
     Answer("C:\\short.txt");
-    EXPECT_EQ(Message([&] { commands.mnuOpenClick(sender); }), "Stream read error");
+    EXPECT_EQ(MessageOf([&] { commands.mnuOpenClick(sender); }), "Stream read error");
     EXPECT_EQ(listFileName, "C:\\short.txt");
     EXPECT_EQ(list.entries, (Strings{"old"}));
     EXPECT_TRUE(list.events.empty());

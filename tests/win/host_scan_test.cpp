@@ -7,31 +7,15 @@
 #include <string>
 
 #include "host/win/top_level_windows.h"
+#include "support/win/fixtures.h"
+#include "support/win/text.h"
 
 namespace {
 
-// A top-level window of a private class, destroyed with the test.
-class TitledWindow {
+class TitledWindow : public support::win::TitledWindow {
 public:
-    TitledWindow(const std::string& title, bool visible) {
-        static const ATOM atom = [] {
-            WNDCLASSA wc{};
-            wc.lpfnWndProc = DefWindowProcA;
-            wc.hInstance = GetModuleHandleA(nullptr);
-            wc.lpszClassName = "VantrelScanTestWindow";
-            return RegisterClassA(&wc);
-        }();
-        (void)atom;
-        handle_ = CreateWindowExA(0, "VantrelScanTestWindow", title.c_str(), visible ? WS_VISIBLE : 0, 0, 0, 50, 50,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    }
-    ~TitledWindow() { DestroyWindow(handle_); }
-    TitledWindow(const TitledWindow&) = delete;
-    TitledWindow& operator=(const TitledWindow&) = delete;
-    HWND Handle() const { return handle_; }
-
-private:
-    HWND handle_;
+    TitledWindow(const std::string& title, bool visible)
+        : support::win::TitledWindow(support::win::Widen(title), visible ? WS_VISIBLE : 0, 50, 50) {}
 };
 
 bool Scan() {

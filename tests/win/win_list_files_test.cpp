@@ -9,10 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "base/exception.h"
 #include "shell/win/list_box_file_list.h"
 #include "shell/list_commands.h"
 #include "shell/win/win_list_files.h"
+#include "base/win/owners.h"
+#include "support/caught.h"
+#include "support/win/fixtures.h"
+#include "support/win/text.h"
 
 using shell::FileResult;
 using shell::win::WinListFiles;
@@ -63,22 +66,11 @@ private:
 };
 
 void Put(const std::string& path, const std::string& bytes) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    ASSERT_TRUE(support::win::PutFile(support::win::Widen(path), bytes));
 }
 
 std::optional<std::string> Contents(const std::string& path) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    std::string bytes(static_cast<size_t>(GetFileSize(file, nullptr)), '\0');
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    return bytes;
+    return support::win::FileBytes(support::win::Widen(path));
 }
 
 // Another program's handle on a file, for as long as the test holds it.
@@ -86,16 +78,10 @@ class OtherHandle {
 public:
     OtherHandle(const std::string& path, DWORD access, DWORD share)
         : handle_(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~OtherHandle() {
-        if (handle_ != INVALID_HANDLE_VALUE)
-            CloseHandle(handle_);
-    }
-    OtherHandle(const OtherHandle&) = delete;
-    OtherHandle& operator=(const OtherHandle&) = delete;
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    bool IsOpen() const { return static_cast<bool>(handle_); }
 
 private:
-    HANDLE handle_;
+    base::win::KernelHandle handle_;
 };
 
 // The platform's files, with the one read or write replaced by the test's.
@@ -257,12 +243,7 @@ struct FileCommandsOnDiskTest : ::testing::Test {
     ~FileCommandsOnDiskTest() override { DestroyWindow(box); }
 
     std::string Message(void (shell::FileListCommands::*command)(const forms::Sender&)) {
-        try {
-            (commands.*command)(forms::Sender{});
-        } catch (const base::Exception& e) {
-            return e.Message;
-        }
-        return "";
+        return support::MessageOf([&] { (commands.*command)(forms::Sender{}); });
     }
 };
 

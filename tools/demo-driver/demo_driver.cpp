@@ -10,18 +10,13 @@
 
 #include "driver.h"
 #include "res/resource.h"
+#include "support/win/text.h"
 
 namespace {
 
-constexpr DWORD kPerDocumentMs = 15000; // the 5-second pause plus the host's answers, with room to spare
+using support::win::Widen;
 
-std::wstring Widen(const char* text) {
-    const int n = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), n);
-    wide.resize(static_cast<size_t>(n > 0 ? n - 1 : 0));
-    return wide;
-}
+constexpr DWORD kPerDocumentMs = 15000; // the 5-second pause plus the host's answers, with room to spare
 
 void Say(const std::wstring& line) {
     std::wprintf(L"%ls\n", line.c_str());

@@ -1,0 +1,35 @@
+#include "support/win/fixtures.h"
+
+namespace support::win {
+
+std::optional<std::string> FileBytes(const std::wstring& path) {
+    const base::win::KernelHandle file(
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file)
+        return std::nullopt;
+    std::string bytes(static_cast<size_t>(GetFileSize(file.Get(), nullptr)), '\0');
+    DWORD read = 0;
+    ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    return bytes;
+}
+
+bool PutFile(const std::wstring& path, std::string_view bytes) {
+    const base::win::KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DWORD written = 0;
+    if (file)
+        WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    return static_cast<bool>(file);
+}
+
+TitledWindow::TitledWindow(const std::wstring& title, DWORD style, int width, int height) {
+    constexpr wchar_t kClassName[] = L"VantrelTestTitledWindow";
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = kClassName;
+    RegisterClassW(&windowClass); // fails harmlessly once the class is there
+    window_.Reset(CreateWindowExW(0, kClassName, title.c_str(), style, 0, 0, width, height, nullptr, nullptr,
+                                  windowClass.hInstance, nullptr));
+}
+
+} // namespace support::win

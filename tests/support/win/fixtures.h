@@ -1,0 +1,28 @@
+#pragma once
+// Files and windows the Wine tests set up around the program.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/win/owners.h"
+
+namespace support::win {
+
+// The whole file, or nothing when it can't be opened for reading.
+std::optional<std::string> FileBytes(const std::wstring& path);
+// Creates or replaces the file with these bytes; false when it can't be created.
+bool PutFile(const std::wstring& path, std::string_view bytes);
+
+// A top-level window of a private class with that title, destroyed with the test.
+class TitledWindow {
+public:
+    TitledWindow(const std::wstring& title, DWORD style, int width, int height);
+    HWND Handle() const { return window_.Get(); }
+
+private:
+    base::win::WindowHandle window_;
+};
+
+} // namespace support::win
