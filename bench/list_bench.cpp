@@ -33,8 +33,7 @@ public:
         frame_ = CreateWindowExA(0, "STATIC", "list_bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 400, nullptr,
                                  nullptr, nullptr, nullptr);
         box_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
-                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_SORT | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT |
-                                   LBS_NOTIFY,
+                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_SORT | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT,
                                16, 16, 537, 313, frame_, nullptr, nullptr, nullptr);
         SendMessageA(box_, LB_SETITEMHEIGHT, 0, 13);
     }

@@ -10,7 +10,6 @@ constexpr int32_t Hr(uint32_t value) {
 
 constexpr int32_t kSOk = 0;
 constexpr int32_t kEFail = Hr(0x80004005);
-constexpr int32_t kEOutOfMemory = Hr(0x8007000E);
 constexpr int32_t kDispEUnknownName = Hr(0x80020006);
 constexpr int32_t kDispEBadVarType = Hr(0x80020008);
 constexpr int32_t kDispEException = Hr(0x80020009);

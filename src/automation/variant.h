@@ -11,7 +11,6 @@ namespace automation {
 
 enum VariantType : uint16_t {
     kVtEmpty = 0,
-    kVtNull = 1,
     kVtI4 = 3,
     kVtBstr = 8,
     kVtDispatch = 9,

@@ -19,7 +19,7 @@ public:
 
     // Puts entry at its sorted place; false when the control refuses it.
     virtual bool Insert(std::string_view entry) = 0;
-    // Inserts the entries as Insert would one by one in this order, with the same resulting order.
+    // Fills the empty list with the entries, in the order that inserting them one by one would give.
     // Returns how many went in before the control refused one: entries.size() when all did.
     virtual size_t InsertAll(const std::vector<std::string_view>& entries) = 0;
     // Removes every entry; afterwards nothing is selected.

@@ -18,14 +18,4 @@ std::string FileResultMessage(FileResult result, const std::string& path) {
     return {};
 }
 
-std::string FolderOfPath(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    if (slash == std::string::npos)
-        return ".";
-    // "C:\name" and "\name" keep their root.
-    if (slash == 0 || (slash == 2 && path[1] == ':'))
-        return path.substr(0, slash + 1);
-    return path.substr(0, slash);
-}
-
 } // namespace shell

@@ -18,8 +18,8 @@ class ListFiles {
 public:
     // Reads all of the file's bytes with one read, sharing the file with other readers only.
     virtual FileResult ReadWhole(const std::string& path, std::string& bytes) = 0;
-    // Makes bytes the file's whole contents, sharing the file with nobody meanwhile. The previous
-    // contents stay as they were unless every byte was written.
+    // Makes bytes the file's whole contents, sharing the file with nobody meanwhile. The file stays the
+    // same file, and a disk too full for the new contents leaves the previous ones as they were.
     virtual FileResult WriteWhole(const std::string& path, std::string_view bytes) = 0;
 
 protected:
@@ -28,8 +28,5 @@ protected:
 
 // The message a failed result shows in the error box; path is the list file's full path.
 std::string FileResultMessage(FileResult result, const std::string& path);
-
-// The folder part of a path (up to its last "\" or "/", without it), or "." when it has none.
-std::string FolderOfPath(const std::string& path);
 
 } // namespace shell

@@ -53,12 +53,4 @@ const size_t kControlCount = sizeof kControls / sizeof kControls[0];
 const size_t kToolButtonCount = sizeof kToolButtons / sizeof kToolButtons[0];
 const size_t kMenuHelpCount = sizeof kMenuHelp / sizeof kMenuHelp[0];
 
-const ControlSpec* FindControl(int id) {
-    for (size_t i = 0; i < kControlCount; ++i) {
-        if (kControls[i].id == id)
-            return &kControls[i];
-    }
-    return nullptr;
-}
-
 } // namespace shell

@@ -61,6 +61,4 @@ struct MenuHelpEntry {
 extern const MenuHelpEntry kMenuHelp[];
 extern const size_t kMenuHelpCount;
 
-const ControlSpec* FindControl(int id);
-
 } // namespace shell

@@ -83,6 +83,34 @@ TEST_F(PrintRunGuiTest, HostDyingInACallEndsTheRunAndLeavesTheProgramUsable) {
     EXPECT_EQ(app().WaitForExit(15000), std::optional<DWORD>(0));
 }
 
+TEST_F(PrintRunGuiTest, AListFileLineOf5000CharactersOpensAndPrintsWhole) {
+    const std::string line = "C:\\" + std::string(4990, 'P') + ".SLDPRT";
+    const std::string lowered = "c:\\" + std::string(4990, 'p') + ".sldprt";
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring listFile = std::wstring(folder) + L"vantrel-long-line.txt";
+    const HANDLE file = CreateFileW(listFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, (line + "\r\n").data(), static_cast<DWORD>(line.size() + 2), &written, nullptr);
+    CloseHandle(file);
+
+    PostCommand(Main(), IDM_OPEN);
+    HWND dialog = app().WaitForDialog(10000);
+    ASSERT_NE(dialog, nullptr);
+    app().WaitUntilIdle();
+    ASSERT_TRUE(SetFileName(dialog, listFile));
+    PressDialogButton(dialog, IDOK);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 10000));
+    DeleteFileW(listFile.c_str());
+    ASSERT_EQ(ListBoxItems(List()), std::vector<std::wstring>{Widen(line)});
+
+    PrintOneAndWaitForQuitDoc(Widen(lowered), lowered);
+    const auto calls = Calls();
+    ASSERT_GE(calls.size(), 3u);
+    EXPECT_EQ(calls[2], (CallLine{"app1", "OpenDocSilent", "1", "8:" + lowered + ";3:1;16387:0"}));
+}
+
 // Takes the ProgID's registration away for the test and puts it back afterwards.
 class UnregisteredProgId {
 public:

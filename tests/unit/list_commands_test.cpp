@@ -220,14 +220,6 @@ TEST_F(FileListCommandsTest, CancelledOpenChangesNothing) {
     EXPECT_EQ(dialogs.dlgOpenFileName.FileName(), "");
 }
 
-TEST(ListFilesTest, FolderOfAPathKeepsARootButNoOtherTrailingBackslash) {
-    EXPECT_EQ(shell::FolderOfPath("C:\\lists\\a.txt"), "C:\\lists");
-    EXPECT_EQ(shell::FolderOfPath("C:\\a.txt"), "C:\\");
-    EXPECT_EQ(shell::FolderOfPath("\\a.txt"), "\\");
-    EXPECT_EQ(shell::FolderOfPath("\\\\server\\share\\a.txt"), "\\\\server\\share");
-    EXPECT_EQ(shell::FolderOfPath("a.txt"), ".");
-}
-
 TEST(FileDialogTest, ThePlatformFilterHasNulSeparatorsAndEndsInAnEmptyString) {
     EXPECT_EQ(shell::PlatformFilter("file list (*.txt)|*.txt|all files (*.*)|*.*"),
               "file list (*.txt)\0*.txt\0all files (*.*)\0*.*\0\0"s);

@@ -2,6 +2,7 @@
 // how the 96-dpi layout scales.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <set>
 #include <stdexcept>
@@ -147,10 +148,13 @@ TEST(DpiScaling, ValuesRoundToTheNearestPixelWithHalvesUp) {
 }
 
 TEST(DpiScaling, ControlsFlushAt96DpiStayFlushAtEveryDpi) {
-    const ControlSpec* list = FindControl(IDC_LBXLIST);
-    const ControlSpec* print = FindControl(IDC_BTNPRINT);
-    ASSERT_NE(list, nullptr);
-    ASSERT_NE(print, nullptr);
+    const auto control = [](int id) {
+        return std::find_if(kControls, kControls + kControlCount, [&](const ControlSpec& c) { return c.id == id; });
+    };
+    const ControlSpec* list = control(IDC_LBXLIST);
+    const ControlSpec* print = control(IDC_BTNPRINT);
+    ASSERT_NE(list, kControls + kControlCount);
+    ASSERT_NE(print, kControls + kControlCount);
     for (int dpi : {96, 120, 144, 168, 192}) {
         const Rect scaledList = ScaleRect(list->bounds, dpi);
         const Rect scaledPrint = ScaleRect(print->bounds, dpi);

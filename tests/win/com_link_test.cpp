@@ -33,6 +33,7 @@ public:
     SCODE exceptionCode = 0;
     LONG byrefWrite = 0;
     IDispatch* returnObject = nullptr;
+    bool returnByReference = false; // returnObject as VT_BYREF | VT_DISPATCH, pointing at this member
     const wchar_t* returnText = nullptr;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
@@ -83,7 +84,10 @@ public:
             excep->bstrSource = SysAllocString(L"Recorder");
             return DISP_E_EXCEPTION;
         }
-        if (returnObject) {
+        if (returnObject && returnByReference) {
+            V_VT(result) = VT_BYREF | VT_DISPATCH;
+            V_DISPATCHREF(result) = &returnObject;
+        } else if (returnObject) {
             V_VT(result) = VT_DISPATCH;
             V_DISPATCH(result) = returnObject;
             returnObject->AddRef();
@@ -163,21 +167,25 @@ TEST_F(ComLinkTest, UnknownNameAndPositiveStatusAreRefused) {
 }
 
 TEST_F(ComLinkTest, ReturnedObjectTakesCallsAndEveryReferenceIsGivenBack) {
-    RecordingDispatch doc;
-    host.returnObject = &doc;
-    {
-        Variant target = Target();
-        EXPECT_EQ(host.refs, 2u);
-        Variant active = CallAutomationMethod(target, "ActivateDoc", "a.sldprt");
-        EXPECT_EQ(doc.refs, 2u) << "the result holds exactly one reference";
-        CallAutomationMethod(active, "PrintDirect");
-        ASSERT_EQ(doc.calls.size(), 1u);
-        EXPECT_EQ(doc.calls[0].member, L"PrintDirect");
-        Variant copy = active;
-        EXPECT_EQ(doc.refs, 3u) << "copying adds one reference on the object";
+    for (bool byReference : {false, true}) {
+        SCOPED_TRACE(byReference ? "VT_BYREF | VT_DISPATCH" : "VT_DISPATCH");
+        RecordingDispatch doc;
+        host.returnObject = &doc;
+        host.returnByReference = byReference;
+        {
+            Variant target = Target();
+            EXPECT_EQ(host.refs, 2u);
+            Variant active = CallAutomationMethod(target, "ActivateDoc", "a.sldprt");
+            EXPECT_EQ(doc.refs, 2u) << "the result holds exactly one reference";
+            CallAutomationMethod(active, "PrintDirect");
+            ASSERT_EQ(doc.calls.size(), 1u);
+            EXPECT_EQ(doc.calls[0].member, L"PrintDirect");
+            Variant copy = active;
+            EXPECT_EQ(doc.refs, 3u) << "copying adds one reference on the object";
+        }
+        EXPECT_EQ(doc.refs, 1u);
+        EXPECT_EQ(host.refs, 1u);
     }
-    EXPECT_EQ(doc.refs, 1u);
-    EXPECT_EQ(host.refs, 1u);
 }
 
 TEST_F(ComLinkTest, TextResultsAndTextArgumentsUseTheAnsiCodePage) {

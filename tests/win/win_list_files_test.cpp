@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <string>
@@ -57,6 +60,7 @@ public:
                 names.push_back(found.cFileName);
         } while (FindNextFileA(search, &found));
         FindClose(search);
+        std::sort(names.begin(), names.end());
         return names;
     }
 
@@ -99,14 +103,18 @@ protected:
     }
 };
 
-TEST(WinListFilesTest, AWriteReplacesTheWholeFileAndLeavesNothingBeside) {
+TEST(WinListFilesTest, AWriteRewritesTheFileItselfLongerOrShorterAndLeavesNothingBeside) {
     ScratchFolder folder;
     const std::string path = folder.File("list.txt");
     Put(path, "a much longer previous list\r\nwith two lines\r\n");
+    ASSERT_TRUE(CreateHardLinkA(folder.File("link.txt").c_str(), path.c_str(), nullptr));
     WinListFiles files;
-    ASSERT_EQ(files.WriteWhole(path, "b\r\n\0c\r\n"s), FileResult::Ok);
-    EXPECT_EQ(Contents(path), "b\r\n\0c\r\n"s);
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"list.txt"});
+    for (const std::string& text : {"b\r\n\0c\r\n"s, "a list longer than the previous one by far\r\n\r\n"s}) {
+        ASSERT_EQ(files.WriteWhole(path, text), FileResult::Ok);
+        EXPECT_EQ(Contents(path), text);
+        EXPECT_EQ(Contents(folder.File("link.txt")), text) << "the file stays the one its links name";
+    }
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"link.txt", "list.txt"}));
 }
 
 TEST(WinListFilesTest, AReadGivesEveryByte) {
@@ -163,39 +171,55 @@ TEST(WinListFilesTest, AReadOnlyFileOrAMissingFolderCannotBeCreated) {
     EXPECT_EQ(files.WriteWhole(folder.File("gone\\list.txt"), "new\r\n"), FileResult::CannotCreate);
 }
 
-TEST(WinListFilesTest, TheFileIsHeldExclusivelyWhileItsNewContentsAreWritten) {
+TEST(WinListFilesTest, TheFileIsHeldExclusivelyAndAloneWhileItsNewContentsAreWritten) {
     ScratchFolder folder;
     const std::string path = folder.File("list.txt");
     Put(path, "old\r\n");
     FaultyFiles files;
-    DWORD openError = 0;
+    std::vector<DWORD> openErrors;
     files.write = [&](HANDLE file, const char* bytes, DWORD size, DWORD& written) {
         const HANDLE other =
             CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, 0);
-        openError = other == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+        openErrors.push_back(other == INVALID_HANDLE_VALUE ? GetLastError() : 0);
         if (other != INVALID_HANDLE_VALUE)
             CloseHandle(other);
+        EXPECT_EQ(folder.Names(), std::vector<std::string>{"list.txt"});
         return WriteFile(file, bytes, size, &written, nullptr) != FALSE;
     };
-    EXPECT_EQ(files.WriteWhole(path, "new\r\n"), FileResult::Ok);
-    EXPECT_EQ(openError, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
-    EXPECT_EQ(Contents(path), "new\r\n");
+    EXPECT_EQ(files.WriteWhole(path, "new and longer\r\n"), FileResult::Ok);
+    ASSERT_FALSE(openErrors.empty());
+    for (DWORD error : openErrors)
+        EXPECT_EQ(error, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(Contents(path), "new and longer\r\n");
 }
 
-TEST(WinListFilesTest, AShortWriteLeavesThePreviousFileAsItWas) {
+// A disk with no room beyond what the file already takes: writes within it go in, the rest fails.
+bool WriteOnFullDisk(HANDLE file, const char* bytes, DWORD size, DWORD& written, uint64_t room) {
+    LARGE_INTEGER position{};
+    SetFilePointerEx(file, LARGE_INTEGER{}, &position, FILE_CURRENT);
+    const uint64_t at = static_cast<uint64_t>(position.QuadPart);
+    const DWORD fits = at >= room ? 0 : static_cast<DWORD>(std::min<uint64_t>(size, room - at));
+    WriteFile(file, bytes, fits, &written, nullptr);
+    if (fits == size)
+        return true;
+    SetLastError(ERROR_DISK_FULL);
+    return false;
+}
+
+TEST(WinListFilesTest, AFullDiskLeavesThePreviousFileButTakesAShorterList) {
     ScratchFolder folder;
     const std::string path = folder.File("list.txt");
-    Put(path, "previous\r\nlist\r\n");
+    const std::string previous = "previous\r\nlist\r\n";
+    Put(path, previous);
     FaultyFiles files;
-    files.write = [](HANDLE file, const char* bytes, DWORD size, DWORD& written) {
-        // The disk fills up half way.
-        WriteFile(file, bytes, size / 2, &written, nullptr);
-        SetLastError(ERROR_DISK_FULL);
-        return false;
+    files.write = [&](HANDLE file, const char* bytes, DWORD size, DWORD& written) {
+        return WriteOnFullDisk(file, bytes, size, written, previous.size());
     };
-    EXPECT_EQ(files.WriteWhole(path, "replacement\r\n"), FileResult::WriteFailed);
-    EXPECT_EQ(Contents(path), "previous\r\nlist\r\n");
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"list.txt"}) << "no partial file may be left beside it";
+    EXPECT_EQ(files.WriteWhole(path, "a longer replacement\r\n"), FileResult::WriteFailed);
+    EXPECT_EQ(Contents(path), previous);
+    EXPECT_EQ(files.WriteWhole(path, "shorter\r\n"), FileResult::Ok);
+    EXPECT_EQ(Contents(path), "shorter\r\n");
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"list.txt"});
 }
 
 TEST(WinListFilesTest, AShortWriteOfANewFileLeavesNoFile) {
@@ -220,6 +244,42 @@ TEST(WinListFilesTest, AShortReadIsAReadFailure) {
     std::string read = "marker";
     EXPECT_EQ(files.ReadWhole(path, read), FileResult::ReadFailed);
     EXPECT_EQ(read, "marker");
+}
+
+// A real file system too small for the new list: ctest mounts a tmpfs of a few pages for this test
+// (small_disk) and hands its Windows path over in VANTREL_SMALL_DISK.
+TEST(SmallDiskTest, AListLargerThanTheFreeRoomLeavesThePreviousOne) {
+    const char* disk = std::getenv("VANTREL_SMALL_DISK");
+    if (!disk)
+        GTEST_SKIP() << "run by ctest, which mounts the small disk";
+    const std::string path = std::string(disk) + "\\list.txt", filler = std::string(disk) + "\\filler";
+    const std::string previous = "previous\r\nlist\r\n";
+    Put(path, previous);
+    const HANDLE fill = CreateFileA(filler.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(fill, INVALID_HANDLE_VALUE);
+    const std::string block(4096, 'f');
+    DWORD written = 0;
+    while (WriteFile(fill, block.data(), static_cast<DWORD>(block.size()), &written, nullptr) && written > 0) {
+    }
+    // One page free again: room for part of the new list, which a merely extended end would not claim.
+    LARGE_INTEGER end{};
+    GetFileSizeEx(fill, &end);
+    end.QuadPart -= 4096;
+    SetFilePointerEx(fill, end, nullptr, FILE_BEGIN);
+    SetEndOfFile(fill);
+    CloseHandle(fill);
+    ULARGE_INTEGER available{};
+    ASSERT_TRUE(GetDiskFreeSpaceExA(disk, &available, nullptr, nullptr));
+    ASSERT_LT(available.QuadPart, 2 * 4096u) << "the disk is not full";
+
+    // Two pages more than the previous list takes.
+    const std::string longer = std::string(3 * 4096, 'n') + "\r\n";
+    EXPECT_EQ(WinListFiles().WriteWhole(path, longer), FileResult::WriteFailed);
+    EXPECT_EQ(Contents(path), previous);
+    EXPECT_EQ(WinListFiles().WriteWhole(path, "shorter\r\n"), FileResult::Ok);
+    EXPECT_EQ(Contents(path), "shorter\r\n");
+    DeleteFileA(path.c_str());
+    DeleteFileA(filler.c_str());
 }
 
 // The commands over the real list box and files; the dialogs answer with the test's path.

@@ -87,6 +87,10 @@ Variant ToVariant(const VARIANT& value) {
         return Variant();
     case VT_DISPATCH:
         return Variant(WrapDispatch(V_DISPATCH(&value)));
+    case VT_BYREF | VT_DISPATCH:
+        // The variable it points at is the host's, and only good while the result is; the object it
+        // holds is kept with a reference of its own, so the result can be the target of later calls.
+        return Variant(WrapDispatch(V_DISPATCHREF(&value) ? *V_DISPATCHREF(&value) : nullptr));
     case VT_BOOL:
         return Variant(V_BOOL(&value) != VARIANT_FALSE);
     case VT_I4:

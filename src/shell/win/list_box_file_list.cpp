@@ -16,6 +16,16 @@ std::wstring WidenEntry(std::string_view entry) {
     return wide;
 }
 
+std::string NarrowEntry(const std::wstring& entry) {
+    if (entry.empty())
+        return {};
+    const int size = static_cast<int>(entry.size());
+    const int length = WideCharToMultiByte(CP_ACP, 0, entry.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, entry.data(), size, narrow.data(), length, nullptr, nullptr);
+    return narrow;
+}
+
 int CompareAsListBox(LCID locale, const std::wstring& a, const std::wstring& b) {
     const int result = CompareStringW(locale, NORM_IGNORECASE, a.c_str(), static_cast<int>(a.size()), b.c_str(),
                                       static_cast<int>(b.size()));
@@ -65,16 +75,9 @@ int ListBoxFileList::Count() const {
 }
 
 std::string ListBoxFileList::Entry(int index) const {
-    // The length first, so an entry of any length comes back whole. For an ANSI caller the length
-    // may be larger than the text; LB_GETTEXT tells the real one.
-    const LRESULT length = SendMessageA(listBox_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length <= 0)
-        return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const LRESULT copied =
-        SendMessageA(listBox_, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied < 0 ? 0 : static_cast<size_t>(std::min<LRESULT>(copied, length)));
-    return text;
+    // Read in the control's own Unicode and converted here: an ANSI LB_GETTEXT goes through a thunk,
+    // which in Wine 8 copies into a fixed 512-character buffer for the version 6 list box.
+    return NarrowEntry(WideEntry(index));
 }
 
 std::wstring ListBoxFileList::WideEntry(int index) const {
@@ -123,14 +126,8 @@ bool ListBoxFileList::Insert(std::string_view entry) {
 }
 
 size_t ListBoxFileList::InsertAll(const std::vector<std::string_view>& entries) {
-    if (Count() != 0) {
-        size_t inserted = 0;
-        while (inserted < entries.size() && Insert(entries[inserted]))
-            ++inserted;
-        return inserted;
-    }
-    // Into an empty list: sort once and append in that order. Inserting one by one at the sorted place
-    // would move every entry behind each insertion, which grows with the square of the count.
+    // Sort once and append in that order. Inserting one by one at the sorted place would move every entry
+    // behind each insertion, which grows with the square of the count.
     std::vector<std::wstring> wide;
     wide.reserve(entries.size());
     size_t characters = 0;

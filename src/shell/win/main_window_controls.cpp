@@ -31,8 +31,7 @@ WindowKind KindOf(const ControlSpec& layout) {
         return {"STATIC", SS_LEFT | SS_SUNKEN | group, 0};
     case ControlKind::ListBox:
         // No integral height: the list keeps exactly its laid-out height.
-        return {"LISTBOX",
-                WS_TABSTOP | WS_VSCROLL | LBS_SORT | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | group,
+        return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_SORT | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | group,
                 WS_EX_CLIENTEDGE};
     case ControlKind::PushButton:
         return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | group, 0};

@@ -1,5 +1,6 @@
 #include "shell/win/win_list_files.h"
 
+#include <cstdint>
 #include <new>
 #include <utility>
 
@@ -21,43 +22,41 @@ OpenedFile OpenFile(const std::string& path, DWORD access, DWORD share, DWORD di
     return opened;
 }
 
-// The new contents replace the file rather than go through this handle, so the read-only attribute is
-// checked here: opening for writing alone doesn't refuse a read-only file everywhere (not to an
-// administrator under Wine, for one).
+// Opening for writing doesn't refuse a read-only file everywhere (not to an administrator under Wine, for
+// one), so the attribute is checked as well.
 bool IsReadOnly(HANDLE file) {
     BY_HANDLE_FILE_INFORMATION information{};
     return GetFileInformationByHandle(file, &information) &&
            (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
-// A file that is deleted when its owner goes, unless kept.
-class ScratchFile {
+bool SeekTo(HANDLE file, uint64_t offset) {
+    LARGE_INTEGER position{};
+    position.QuadPart = static_cast<LONGLONG>(offset);
+    return SetFilePointerEx(file, position, nullptr, FILE_BEGIN) != FALSE;
+}
+
+bool SetEndAt(HANDLE file, uint64_t size) {
+    return SeekTo(file, size) && SetEndOfFile(file) != FALSE;
+}
+
+// A file that this write brought into being; it goes again when the write fails, after its handle.
+class CreatedFile {
 public:
-    ScratchFile() = default;
-    ScratchFile(const ScratchFile&) = delete;
-    ScratchFile& operator=(const ScratchFile&) = delete;
-    ~ScratchFile() { Discard(); }
+    CreatedFile() = default;
+    CreatedFile(const CreatedFile&) = delete;
+    CreatedFile& operator=(const CreatedFile&) = delete;
+    ~CreatedFile() {
+        if (!path_.empty())
+            DeleteFileA(path_.c_str());
+    }
 
     void Own(std::string path) { path_ = std::move(path); }
     void Keep() { path_.clear(); }
-    void Discard() {
-        if (!path_.empty())
-            DeleteFileA(path_.c_str());
-        path_.clear();
-    }
-    const std::string& Path() const { return path_; }
 
 private:
     std::string path_;
 };
-
-// A new, empty file with a unique name in folder, or "" when none could be made.
-std::string CreateTemporaryIn(const std::string& folder) {
-    char name[MAX_PATH] = {};
-    if (GetTempFileNameA(folder.c_str(), "vtl", 0, name) == 0)
-        return {};
-    return name;
-}
 
 } // namespace
 
@@ -90,42 +89,45 @@ FileResult WinListFiles::ReadWhole(const std::string& path, std::string& bytes) 
     return FileResult::Ok;
 }
 
-FileResult WinListFiles::WriteNewFile(const std::string& file, std::string_view bytes) {
-    const OpenedFile out = OpenFile(file, GENERIC_WRITE, 0, TRUNCATE_EXISTING);
-    if (!out.handle)
-        return FileResult::CannotCreate;
-    if (bytes.size() >= MAXDWORD)
-        return FileResult::WriteFailed;
-    const DWORD size = static_cast<DWORD>(bytes.size());
+bool WinListFiles::WriteAll(HANDLE file, uint64_t offset, std::string_view bytes) {
     DWORD written = 0;
-    if (!WriteBytes(out.handle.Get(), bytes.data(), size, written) || written != size ||
-        !FlushFileBuffers(out.handle.Get()))
-        return FileResult::WriteFailed;
-    return FileResult::Ok;
+    const DWORD size = static_cast<DWORD>(bytes.size());
+    return SeekTo(file, offset) && WriteBytes(file, bytes.data(), size, written) && written == size;
+}
+
+bool WinListFiles::Grow(HANDLE file, std::string_view bytes) {
+    LARGE_INTEGER oldSize{};
+    if (!GetFileSizeEx(file, &oldSize))
+        return false;
+    const uint64_t kept = static_cast<uint64_t>(oldSize.QuadPart);
+    if (bytes.size() <= kept)
+        return true;
+    // The room is taken by writing the text's own tail there: extending the end alone may leave the
+    // new part unallocated (a sparse extension, as Wine's on a Linux file system), to fail only later,
+    // half way through overwriting the old bytes.
+    if (WriteAll(file, kept, bytes.substr(static_cast<size_t>(kept))))
+        return true;
+    SetEndAt(file, kept);
+    return false;
 }
 
 FileResult WinListFiles::WriteWhole(const std::string& path, std::string_view bytes) {
-    // A file that this write brings into being goes again if the write fails (after its handle).
-    ScratchFile createdTarget;
-    // Opening the file itself for writing, exclusively, tells at once whether it can be written (folder
-    // gone, read-only, open elsewhere) and keeps everyone else out until it is replaced.
-    OpenedFile target = OpenFile(path, GENERIC_READ | GENERIC_WRITE, 0, OPEN_ALWAYS);
+    CreatedFile created;
+    // The list file itself, held exclusively until every byte is in: it keeps its identity (links,
+    // streams, owner, permissions), and no other file appears beside it.
+    const OpenedFile target = OpenFile(path, GENERIC_READ | GENERIC_WRITE, 0, OPEN_ALWAYS);
     if (!target.handle || IsReadOnly(target.handle.Get()))
         return FileResult::CannotCreate;
     if (!target.existed)
-        createdTarget.Own(path);
-
-    ScratchFile temporary;
-    temporary.Own(CreateTemporaryIn(FolderOfPath(path)));
-    if (temporary.Path().empty())
-        return FileResult::CannotCreate;
-    if (const FileResult written = WriteNewFile(temporary.Path(), bytes); written != FileResult::Ok)
-        return written;
-    target.handle.Reset();
-    if (!MoveFileExA(temporary.Path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return FileResult::CannotCreate;
-    temporary.Keep();
-    createdTarget.Keep();
+        created.Own(path);
+    const HANDLE file = target.handle.Get();
+    // Nothing of the previous list changes until the file has room for the whole text; after that the
+    // text overwrites it in place, which needs no more room.
+    if (bytes.size() >= MAXDWORD || !Grow(file, bytes))
+        return FileResult::WriteFailed;
+    if (!WriteAll(file, 0, bytes) || !SetEndAt(file, bytes.size()) || !FlushFileBuffers(file))
+        return FileResult::WriteFailed;
+    created.Keep();
     return FileResult::Ok;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // List files through the Win32 file calls. Reading shares the file with readers only; writing holds
-// the file exclusively and puts the new contents beside it first, replacing the file only once every
-// byte is written, so a failed write leaves the previous list as it was.
+// the file exclusively and rewrites it in place, growing it to its new size before the first old byte
+// is overwritten, so a full disk leaves the previous list as it was.
 #include <windows.h>
+
+#include <cstdint>
 
 #include "shell/list_files.h"
 
@@ -21,8 +23,10 @@ protected:
     virtual bool WriteBytes(HANDLE file, const char* bytes, DWORD size, DWORD& written);
 
 private:
-    // Writes bytes into an existing, empty file and flushes them to the disk.
-    FileResult WriteNewFile(const std::string& file, std::string_view bytes);
+    // Writes all of bytes at offset with one write.
+    bool WriteAll(HANDLE file, uint64_t offset, std::string_view bytes);
+    // Makes the file at least as long as bytes; when it can't, the file is left as it was.
+    bool Grow(HANDLE file, std::string_view bytes);
 };
 
 } // namespace shell::win
