@@ -9,6 +9,7 @@
 #include "error_box.h"
 #include "help_context.h"
 #include "main_window_layout.h"
+#include "system_library.h"
 
 TfrmVantrel* frmVantrel = nullptr;
 
@@ -27,9 +28,10 @@ ImageListHandle LoadPicture(int pictureId, int dpi) {
     const int size = shell::kPictureSizes[index];
     BitmapHandle bitmap(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(pictureId + index),
                                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    ImageListHandle pictures(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 0));
+    ImageListHandle pictures(comctl32::ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 0));
     // The stored picture holds the normal and the disabled image side by side: two images of the list.
-    if (!bitmap || !pictures || ImageList_AddMasked(pictures.Get(), bitmap.Get(), kTransparentPicturePixel) < 0)
+    if (!bitmap || !pictures ||
+        comctl32::ImageList_AddMasked(pictures.Get(), bitmap.Get(), kTransparentPicturePixel) < 0)
         throw std::runtime_error("Cannot load the tool bar's pictures");
     return pictures;
 }
