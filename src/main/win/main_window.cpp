@@ -91,6 +91,12 @@ LRESULT CALLBACK MenuHelpHook::Filter(int code, WPARAM wParam, LPARAM lParam) no
 TfrmVantrel::TfrmVantrel()
     : dpi_(SystemDpi()), menuHelpHook_(*this), font_(CreateFormFont(dpi_)), pictures_(LoadToolPictures(dpi_)),
       controls_(CreateFrameAndControls()) {
+    // Created first, this window is the application's main window (closing it ends the program), but only
+    // once it is built whole: a window whose controls failed is destroyed again while the error travels to
+    // the main routine, whose error box must not get that window as its owner.
+    if (!Application.MainWindow())
+        Application.SetMainWindow(Handle(),
+                                  LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_SHORTCUTS)));
     // varHostApp, varActiveDoc and listFileName have just been constructed, after the controls.
     RunGuarded([this] { FormCreate(); });
     lastFocus_ = lbxList(); // the first control in tab order has the focus when the window shows
@@ -115,10 +121,6 @@ MainWindowControls TfrmVantrel::CreateFrameAndControls() {
                            LoadProgramIcon(SM_CXICON, SM_CYICON),
                            LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)};
     CreateHandle(frame);
-    // Created first, this window is the application's main window: closing it ends the program.
-    if (!Application.MainWindow())
-        Application.SetMainWindow(Handle(),
-                                  LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_SHORTCUTS)));
     return MainWindowControls(Handle(), dpi_, font_.Get(), pictures_);
 }
 
