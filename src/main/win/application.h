@@ -14,7 +14,7 @@ public:
     const std::string& HelpFile() const { return helpFile_; }
     void SetHelpFile(const std::string& helpFile) { helpFile_ = helpFile; }
 
-    // The first form created becomes the main window: closing it ends the program, and it owns the
+    // The first form built whole becomes the main window: closing it ends the program, and it owns the
     // error box and the help viewer's session. Null until then.
     HWND MainWindow() const { return mainWindow_; }
     void SetMainWindow(HWND window, HACCEL shortcuts);

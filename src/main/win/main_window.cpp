@@ -9,6 +9,7 @@
 #include "error_box.h"
 #include "help_context.h"
 #include "main_window_layout.h"
+#include "system_library.h"
 
 TfrmVantrel* frmVantrel = nullptr;
 
@@ -27,9 +28,10 @@ ImageListHandle LoadPicture(int pictureId, int dpi) {
     const int size = shell::kPictureSizes[index];
     BitmapHandle bitmap(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(pictureId + index),
                                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    ImageListHandle pictures(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 0));
+    ImageListHandle pictures(comctl32::ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 0));
     // The stored picture holds the normal and the disabled image side by side: two images of the list.
-    if (!bitmap || !pictures || ImageList_AddMasked(pictures.Get(), bitmap.Get(), kTransparentPicturePixel) < 0)
+    if (!bitmap || !pictures ||
+        comctl32::ImageList_AddMasked(pictures.Get(), bitmap.Get(), kTransparentPicturePixel) < 0)
         throw std::runtime_error("Cannot load the tool bar's pictures");
     return pictures;
 }
@@ -89,6 +91,12 @@ LRESULT CALLBACK MenuHelpHook::Filter(int code, WPARAM wParam, LPARAM lParam) no
 TfrmVantrel::TfrmVantrel()
     : dpi_(SystemDpi()), menuHelpHook_(*this), font_(CreateFormFont(dpi_)), pictures_(LoadToolPictures(dpi_)),
       controls_(CreateFrameAndControls()) {
+    // Created first, this window is the application's main window (closing it ends the program), but only
+    // once it is built whole: a window whose controls failed is destroyed again while the error travels to
+    // the main routine, whose error box must not get that window as its owner.
+    if (!Application.MainWindow())
+        Application.SetMainWindow(Handle(),
+                                  LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_SHORTCUTS)));
     // varHostApp, varActiveDoc and listFileName have just been constructed, after the controls.
     RunGuarded([this] { FormCreate(); });
     lastFocus_ = lbxList(); // the first control in tab order has the focus when the window shows
@@ -113,10 +121,6 @@ MainWindowControls TfrmVantrel::CreateFrameAndControls() {
                            LoadProgramIcon(SM_CXICON, SM_CYICON),
                            LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)};
     CreateHandle(frame);
-    // Created first, this window is the application's main window: closing it ends the program.
-    if (!Application.MainWindow())
-        Application.SetMainWindow(Handle(),
-                                  LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_SHORTCUTS)));
     return MainWindowControls(Handle(), dpi_, font_.Get(), pictures_);
 }
 

@@ -6,6 +6,7 @@
 #include "default_printer.h"
 #include "error_box.h"
 #include "main_window.h"
+#include "system_library.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ bool ShowModal(PRINTDLGA& dialog, GlobalMemory& devNames, GlobalMemory& devMode)
     ProgramWindowsDisabled modal;
     dialog.hDevNames = devNames.Release();
     dialog.hDevMode = devMode.Release();
-    const bool chosen = PrintDlgA(&dialog) != FALSE;
+    const bool chosen = comdlg32::PrintDlgA(&dialog) != FALSE;
     devNames.Reset(dialog.hDevNames);
     devMode.Reset(dialog.hDevMode);
     return chosen;

@@ -6,6 +6,8 @@
 
 #include <utility>
 
+#include "system_library.h"
+
 template <typename Handle, BOOL(WINAPI* Destroy)(Handle)> class OwnedHandle {
 public:
     OwnedHandle() = default;
@@ -43,9 +45,12 @@ inline BOOL WINAPI DeleteBitmapObject(HBITMAP bitmap) {
 inline BOOL WINAPI FreeGlobalMemory(HGLOBAL memory) {
     return GlobalFree(memory) == nullptr;
 }
+inline BOOL WINAPI DestroyImageList(HIMAGELIST list) {
+    return comctl32::ImageList_Destroy(list);
+}
 
 using FontHandle = OwnedHandle<HFONT, DeleteFontObject>;
-using ImageListHandle = OwnedHandle<HIMAGELIST, ImageList_Destroy>;
+using ImageListHandle = OwnedHandle<HIMAGELIST, DestroyImageList>;
 using BitmapHandle = OwnedHandle<HBITMAP, DeleteBitmapObject>;
 
 // Owns a window. Before destroying it, the window is detached from the C++ object that handles its

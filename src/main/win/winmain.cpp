@@ -13,6 +13,7 @@
 #include "error_box.h"
 #include "main_window.h"
 #include "main_window_layout.h"
+#include "system_library.h"
 
 namespace {
 
@@ -34,10 +35,11 @@ private:
 
 void InitialiseControls() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    comctl32::InitCommonControlsEx(&controls);
 }
 
 void RunProgram() {
+    InitialiseControls();
     Application.SetTitle(shell::kStartTitle);
     Application.SetHelpFile(shell::kHelpFile);
     GlobalForm<TfrmVantrel> mainWindow(frmVantrel);
@@ -48,9 +50,14 @@ void RunProgram() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Before anything can load a DLL: every DLL loaded from here on, by the program or by the system's own
+    // components (dialogs, visual styles, printer drivers' helpers), comes from the system folder only.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // A print run holds the thread for seconds at a time; the window must stay as the program paints it
+    // rather than be swapped for a "Not Responding" ghost whose close button would end Vantrel mid-run.
+    DisableProcessWindowsGhosting();
     automation::win::ComApartment com;
     automation::win::InstallComPlatform();
-    InitialiseControls();
     // The catch of last resort: a window that can't be built ends the program after the error box.
     RunGuarded(RunProgram);
     Application.HelpQuit();
