@@ -3,6 +3,7 @@
 namespace {
 
 // From the HTML Help API, which the program doesn't link against.
+constexpr UINT kHhDisplayTopic = 0x0000;
 constexpr UINT kHhHelpContext = 0x000F;
 constexpr UINT kHhCloseAll = 0x0012;
 
@@ -113,7 +114,13 @@ HtmlHelpLibrary::HtmlHelpFunction HtmlHelpLibrary::Load() {
 }
 
 void HtmlHelpLibrary::ShowContext(HWND owner, const std::string& compiledHelpPath, int context) {
-    if (const HtmlHelpFunction htmlHelp = Load())
+    const HtmlHelpFunction htmlHelp = Load();
+    if (!htmlHelp)
+        return;
+    // Context 0 is the help as a whole: a context map can't hold 0, so it is shown as the default topic.
+    if (context == 0)
+        htmlHelp(owner, compiledHelpPath.c_str(), kHhDisplayTopic, 0);
+    else
         htmlHelp(owner, compiledHelpPath.c_str(), kHhHelpContext, static_cast<DWORD_PTR>(context));
 }
 

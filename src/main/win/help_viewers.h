@@ -33,7 +33,8 @@ public:
     HtmlHelpLibrary(const HtmlHelpLibrary&) = delete;
     HtmlHelpLibrary& operator=(const HtmlHelpLibrary&) = delete;
 
-    // HH_HELP_CONTEXT: the topic mapped to the context number. A library that can't be loaded shows nothing.
+    // HH_HELP_CONTEXT: the topic mapped to the context number; for 0, HH_DISPLAY_TOPIC: the default topic.
+    // A library that can't be loaded shows nothing.
     void ShowContext(HWND owner, const std::string& compiledHelpPath, int context);
     // HH_CLOSE_ALL, if a topic was ever shown; the library is not loaded just to close nothing.
     void CloseAll();
