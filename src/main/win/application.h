@@ -43,10 +43,9 @@ public:
 
 private:
     bool TranslateShortcut(MSG& message) const;
-
-    std::string title_;
     bool UsesWinHelp() const { return helpViewer_ == shell::HelpViewer::WinHelp; }
 
+    std::string title_;
     std::string helpFile_;
     // Read once: the Windows version doesn't change while the program runs.
     const shell::HelpViewer helpViewer_ = shell::HelpViewerFor(RunningWindowsVersion());
