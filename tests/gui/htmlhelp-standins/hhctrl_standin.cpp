@@ -28,18 +28,6 @@ extern "C" __declspec(dllexport) HWND WINAPI HtmlHelpA(HWND owner, LPCSTR file, 
     return nullptr;
 }
 
-// Journaled too, so a call through the Unicode form doesn't go unseen.
-extern "C" __declspec(dllexport) HWND WINAPI HtmlHelpW(HWND owner, LPCWSTR file, UINT command, DWORD_PTR data) {
-    std::string narrow = "-";
-    if (file) {
-        char buffer[MAX_PATH * 2] = {};
-        WideCharToMultiByte(CP_ACP, 0, file, -1, buffer, sizeof buffer, nullptr, nullptr);
-        narrow = buffer;
-    }
-    standin::AppendJournalLine(gThisModule, Fields("HtmlHelpW", owner, narrow, command, data));
-    return nullptr;
-}
-
 // Lets a test tell this stand-in from the system's own hhctrl.ocx.
 extern "C" __declspec(dllexport) int WINAPI VantrelHtmlHelpStandIn() {
     return 1;
