@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "help_viewers.h"
+
 class TApplication {
 public:
     // The title captions the main window, the About box and the error box.
@@ -28,18 +30,26 @@ public:
     // Asks the message loop to end once it reaches the request.
     void Terminate();
 
-    // WinHelp with HELP_CONTEXT on the help file, owned by the main window.
+    // The topic of a context number, owned by the main window: WinHelp with HELP_CONTEXT on the help file
+    // where Windows has WinHelp, else HTML Help's HH_HELP_CONTEXT on the compiled help file beside the
+    // program.
     void HelpContext(int context);
-    // Tells the help viewer it is no longer needed (WinHelp HELP_QUIT), if a help file is set. The viewer
-    // keeps its clients by the owner handle of their requests, so this names the same main window handle
-    // that F1 used, even after that window is gone.
+    // Starts the help viewer on the whole help file as a program of its own (Help > Contents).
+    void StartHelpViewer() const;
+    // Tells the help viewer it is no longer needed, if a help file is set: WinHelp HELP_QUIT, or HTML
+    // Help's HH_CLOSE_ALL if a topic was shown. WinHelp keeps its clients by the owner handle of their
+    // requests, so this names the same main window handle that F1 used, even after that window is gone.
     void HelpQuit();
 
 private:
     bool TranslateShortcut(MSG& message) const;
+    bool UsesWinHelp() const { return helpViewer_ == shell::HelpViewer::WinHelp; }
 
     std::string title_;
     std::string helpFile_;
+    // Read once: the Windows version doesn't change while the program runs.
+    const shell::HelpViewer helpViewer_ = shell::HelpViewerFor(RunningWindowsVersion());
+    HtmlHelpLibrary htmlHelp_;
     HWND mainWindow_ = nullptr;
     HWND helpOwner_ = nullptr;
     HACCEL shortcuts_ = nullptr;
