@@ -28,3 +28,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # Static like the gcc build: no MinGW runtime DLLs next to the programs. The posix-thread libstdc++
 # needs winpthreads, which gcc's driver adds by itself and clang's does not.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -static -L${gcc_dir} -lpthread")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "${CMAKE_EXE_LINKER_FLAGS_INIT}")

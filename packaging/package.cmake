@@ -24,7 +24,7 @@ set(portable ${VANTREL_DIST_DIR}/${base_name}-portable.zip)
 file(REMOVE_RECURSE ${stage_parent})
 file(REMOVE ${setup} ${portable})
 file(MAKE_DIRECTORY ${stage})
-# Both files keep their names: the program is Vantrel.exe and looks for Vantrel.hlp.
+# Both files keep their names: the program is Vantrel.exe and looks for Vantrel.chm beside itself.
 file(COPY ${VANTREL_EXE} DESTINATION ${stage})
 if(VANTREL_HELP_FILE AND EXISTS ${VANTREL_HELP_FILE})
     file(COPY ${VANTREL_HELP_FILE} DESTINATION ${stage})

@@ -1,4 +1,4 @@
-; The Vantrel installer. It puts Vantrel.exe (and Vantrel.hlp, when the build has one) into
+; The Vantrel installer. It puts Vantrel.exe and its compiled help Vantrel.chm into
 ; Program Files, adds one Start-menu shortcut and an entry in Add/Remove Programs. The program keeps no
 ; settings, so nothing else is written, and the uninstaller takes away exactly what was put down.
 ;   Vantrel-<version>-setup.exe            the wizard
@@ -55,13 +55,14 @@ Section "${PRODUCT}"
     SetShellVarContext all
     SetOutPath "$INSTDIR"
     File "${VANTREL_STAGE}/Vantrel.exe"
-!if /FileExists "${VANTREL_STAGE}/Vantrel.hlp"
-    File "${VANTREL_STAGE}/Vantrel.hlp"
+    ; The compiled help, which the program looks for beside itself. Built on Linux only (chmcmd).
+!if /FileExists "${VANTREL_STAGE}/Vantrel.chm"
+    File "${VANTREL_STAGE}/Vantrel.chm"
 !endif
     WriteUninstaller "$INSTDIR\Uninstall.exe"
 
-    ; The shortcut starts the program in its own folder (the current $OUTDIR): the help viewer is given
-    ; the help file's bare name and finds it there.
+    ; The shortcut starts the program in its own folder (the current $OUTDIR): where Windows has WinHelp,
+    ; its viewer is given the help file's bare name and finds it there.
     CreateShortCut "${SHORTCUT}" "$INSTDIR\Vantrel.exe" "" "$INSTDIR\Vantrel.exe" 0
 
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
@@ -81,6 +82,7 @@ Section "Uninstall"
     SetShellVarContext all
     Delete "${SHORTCUT}"
     Delete "$INSTDIR\Vantrel.exe"
+    Delete "$INSTDIR\Vantrel.chm"
     Delete "$INSTDIR\Vantrel.hlp"
     ; The help viewer keeps its index of the help file beside it.
     Delete "$INSTDIR\Vantrel.gid"

@@ -3,10 +3,10 @@
 #
 #   cups_start <dir>   starts cupsd with its configuration, spool, logs and socket in <dir>, adds the
 #                      queues VantrelTest (the default) and VantrelOther, and exports CUPS_SERVER (the
-#                      socket, for lpadmin and for Wine's winspool alike) and VANTREL_PRINTERS=cups.
+#                      socket, for lpadmin and for Wine's winspool alike).
 #   cups_stop          ends the cupsd that cups_start started, by its PID, and nothing else.
-#   cups_unreachable   exports CUPS_SERVER pointing at a socket nobody serves and VANTREL_PRINTERS=none,
-#                      so that Wine sees no printer at all.
+#   cups_unreachable   exports CUPS_SERVER pointing at a socket nobody serves, so that Wine sees no
+#                      printer at all.
 #
 # It needs no systemd and no system scheduler: cupsd runs in the foreground of a background job. As
 # root, cupsd still runs its filters and backends as the lp user, never as root. The queues print to
@@ -88,7 +88,6 @@ EOF
         cups_stop
         return 1
     }
-    export VANTREL_PRINTERS=cups
 }
 
 cups_stop() {
@@ -99,7 +98,6 @@ cups_stop() {
     fi
     if [ -n "$VANTREL_CUPS_DIR" ] && [ "${CUPS_SERVER:-}" = "$VANTREL_CUPS_DIR/cups.sock" ]; then
         unset CUPS_SERVER
-        unset VANTREL_PRINTERS
     fi
     VANTREL_CUPS_DIR=""
     true
@@ -107,5 +105,4 @@ cups_stop() {
 
 cups_unreachable() {
     export CUPS_SERVER="${TMPDIR:-/tmp}/vantrel-no-cups-$$.sock"
-    export VANTREL_PRINTERS=none
 }

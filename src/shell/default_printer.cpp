@@ -42,8 +42,8 @@ size_t DefaultPrinterIndex(std::string_view deviceEntry, const std::vector<std::
     return static_cast<size_t>(found - installedPrinters.begin());
 }
 
-int CopiesAfterPrintDialog(int dialogCopies, int deviceSettingsCopies) {
-    return dialogCopies == 1 ? deviceSettingsCopies : dialogCopies;
+bool PrintDialogCopiesGoIntoDeviceSettings(int dialogCopies) {
+    return dialogCopies != 1;
 }
 
 } // namespace shell

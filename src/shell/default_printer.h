@@ -33,9 +33,9 @@ std::string PrinterNameOfDeviceEntry(std::string_view entry);
 // printer that is not installed.
 size_t DefaultPrinterIndex(std::string_view deviceEntry, const std::vector<std::string>& installedPrinters);
 
-// The copy count the device settings keep when the Print dialog is closed with OK. The dialog reports
-// 1 when it has put the count into the device settings itself (a driver that makes copies), so those
-// stand; any other count is the user's choice and goes into the device settings.
-int CopiesAfterPrintDialog(int dialogCopies, int deviceSettingsCopies);
+// Whether the copy count the Print dialog reports on OK goes into the device settings it returned. The
+// dialog reports 1 when it has put the count into the device settings itself (a driver that makes
+// copies), so those stand as they are; any other count is the user's choice and is written into them.
+bool PrintDialogCopiesGoIntoDeviceSettings(int dialogCopies);
 
 } // namespace shell

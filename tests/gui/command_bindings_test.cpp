@@ -1,12 +1,11 @@
 // A command reached from a push button, a tool button, a menu item and a shortcut runs one handler: each
 // trigger, from the same starting state, has the same effect on the window, the list, the status line and
 // the windows that open. The effects are compared, not named, so these tests hold whatever each command
-// does; a command that shows no effect at all yet (its handler still empty) is reported as skipped.
+// does; a command that shows no effect at all (its handler empty or unbound) fails.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <sstream>
 
@@ -142,9 +141,7 @@ protected:
                     << triggers[i].name;
             EXPECT_TRUE(effects[i] == effects[0]) << Narrow(message.str());
         }
-        if (effects[0] == untouched &&
-            std::all_of(effects.begin(), effects.end(), [&](const Effect& e) { return e == untouched; }))
-            GTEST_SKIP() << "the command shows no effect yet";
+        EXPECT_FALSE(effects[0] == untouched) << triggers[0].name << " showed no effect";
     }
 
     static constexpr ULONGLONG kStillFor = 6500; // the print run pauses 5 s after each document
@@ -203,8 +200,7 @@ TEST_F(CommandBindingTest, AddOpenAndSaveAreThreeHandlers) {
     const Effect add = Observe(Pushed(L"&Add..."));
     const Effect open = Observe(MenuChosen(IDM_OPEN));
     const Effect save = Observe(MenuChosen(IDM_SAVE));
-    if (add.windows.empty() || open.windows.empty() || save.windows.empty())
-        GTEST_SKIP() << "the file-list commands show no dialog yet";
+    EXPECT_FALSE(add.windows.empty() || open.windows.empty() || save.windows.empty()) << "a command showed no dialog";
     EXPECT_FALSE(add == open);
     EXPECT_FALSE(open == save);
     EXPECT_FALSE(add == save);

@@ -93,12 +93,3 @@ TEST_F(ScaledDpiTest, At144DpiTheClientAreaAndEveryControlAreScaledByOneAndAHalf
     EXPECT_EQ(RectInParent(Button(L"&Print")).right, RectInParent(List()).right);
     EXPECT_EQ(SendMessageW(List(), LB_GETITEMHEIGHT, 0, 0), Scaled(13));
 }
-
-TEST_F(ScaledDpiTest, ScreenshotAt144DpiIsKept) {
-    ASSERT_TRUE(BringToFront(Main()));
-    ASSERT_TRUE(app().WaitUntilIdle());
-    Pump(500);
-    RECT frame;
-    GetWindowRect(Main(), &frame);
-    EXPECT_TRUE(SaveScreenshot(frame, ArtifactFolder() + L"\\main-window-144dpi.bmp"));
-}

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "base/win/owners.h"
+#include "res/resource.h"
 #include "support/win/text.h"
 
 namespace gui {
@@ -518,6 +519,39 @@ bool ShowsSystemIcon(HWND iconControl, int iconId) {
     for (const auto& [index, colour] : opaque)
         same += (shown[index] & 0xFFFFFF) == colour ? 1 : 0;
     return same * 100 >= opaque.size() * 95;
+}
+
+bool ShowsOnlyIconAtTopLeft(HWND control, HICON icon, int width, int height, COLORREF background) {
+    RECT area;
+    GetWindowRect(control, &area);
+    const int areaWidth = area.right - area.left;
+    const std::vector<DWORD> shown = ScreenPixels(area);
+    const auto opaque = OpaquePixels(icon, width, height);
+    if (opaque.empty() || areaWidth < width || area.bottom - area.top < height)
+        return false;
+    std::vector<bool> isIcon(shown.size(), false);
+    size_t same = 0;
+    for (const auto& [index, colour] : opaque) {
+        const size_t at = index / width * areaWidth + index % width;
+        isIcon[at] = true;
+        same += (shown[at] & 0xFFFFFF) == colour ? 1 : 0;
+    }
+    // COLORREF is 0x00BBGGRR, a 32-bit DIB pixel 0x00RRGGBB.
+    const DWORD backgroundPixel = RGB(GetBValue(background), GetGValue(background), GetRValue(background));
+    for (size_t i = 0; i < shown.size(); ++i) {
+        if (!isIcon[i] && (shown[i] & 0xFFFFFF) != backgroundPixel)
+            return false;
+    }
+    return same * 100 >= opaque.size() * 95;
+}
+
+HICON LoadProgramIcon(int size) {
+    HMODULE program = LoadLibraryExW(VantrelPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!program)
+        return nullptr;
+    HANDLE icon = LoadImageW(program, MAKEINTRESOURCEW(IDI_VANTREL), IMAGE_ICON, size, size, 0);
+    FreeLibrary(program);
+    return static_cast<HICON>(icon);
 }
 
 MessageBoxContent ReadMessageBox(HWND box) {

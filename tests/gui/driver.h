@@ -157,6 +157,11 @@ MessageBoxContent ReadMessageBox(HWND box);
 inline constexpr int kStopIconId = 32513;        // IDI_HAND, IDI_ERROR
 inline constexpr int kExclamationIconId = 32515; // IDI_EXCLAMATION, IDI_WARNING
 bool ShowsSystemIcon(HWND iconControl, int iconId);
+// Whether a control shows that icon at width x height at its top-left corner, and only the background
+// colour everywhere else (so neither a stretched nor a moved icon).
+bool ShowsOnlyIconAtTopLeft(HWND control, HICON icon, int width, int height, COLORREF background);
+// The program's icon from Vantrel.exe at that size; the caller destroys it (DestroyIcon).
+HICON LoadProgramIcon(int size);
 
 // --- resources of the program's file ----------------------------------------------------------------------
 struct MenuEntry {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "base/win/owners.h"
 #include "vantrel_app.h"
 
@@ -46,8 +48,7 @@ TEST_F(VantrelTest, FailedOpenShowsTheErrorBoxWithTheTitleAndAFullStopAndTheProg
     ASSERT_TRUE(locked.IsOpen());
     PostCommand(Main(), IDM_OPEN);
     HWND dialog = app().WaitForDialog(5000, L"Open");
-    if (!dialog)
-        GTEST_SKIP() << "Open shows no dialog yet";
+    ASSERT_NE(dialog, nullptr) << "Open shows no dialog";
     ASSERT_TRUE(SetFileName(dialog, locked.Path()));
     PressDialogButton(dialog, IDOK);
 
@@ -71,4 +72,23 @@ TEST_F(VantrelTest, FailedOpenShowsTheErrorBoxWithTheTitleAndAFullStopAndTheProg
     EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == Main(); }, 2000));
     EXPECT_TRUE(app().IsRunning());
     EXPECT_TRUE(ListBoxItems(List()).empty());
+}
+
+// A main window that can't be built (a test build of Vantrel in which one of its controls can't be
+// created): the main routine shows the error box, captioned with the title of start-up, with no window
+// of the failed build left to own it, and the program ends after OK.
+TEST(StartUpErrorBoxTest, ControlThatCantBeCreatedShowsItsErrorAndTheProgramEndsAfterOk) {
+    App app = App::Launch(TestProgramFolder() + L"\\VantrelFailingControl.exe", L"Vantrel v2.0");
+    HWND box = app.MainWindow();
+    ASSERT_EQ(ClassName(box), L"#32770");
+    const MessageBoxContent content = ReadMessageBox(box);
+    EXPECT_EQ(content.text, L"Cannot create the control Part/Assembly.");
+    EXPECT_EQ(content.buttons, std::vector<std::wstring>{L"OK"});
+    EXPECT_TRUE(content.hasStopIcon);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
+    for (HWND window : app.TopLevelWindows())
+        EXPECT_NE(ClassName(window), L"TfrmVantrel");
+
+    PressDialogButton(box, IDOK);
+    EXPECT_EQ(app.WaitForExit(10000), std::optional<DWORD>(0));
 }

@@ -187,8 +187,7 @@ TEST_F(VantrelTest, EnterPressesThePushButtonThatHasTheFocusAndAltLetterPressesI
     ASSERT_TRUE(WaitFor([&] { return app().FocusedWindow() == Button(L"&Add..."); }, 2000));
     PressKeys({VK_RETURN});
     HWND dialog = app().WaitForDialog(5000);
-    if (!dialog)
-        GTEST_SKIP() << "Add shows no dialog yet";
+    ASSERT_NE(dialog, nullptr) << "Enter did not press Add";
     PressDialogButton(dialog, IDCANCEL);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
     ASSERT_TRUE(app().WaitUntilIdle());
@@ -410,13 +409,4 @@ TEST_F(VantrelTest, WindowIsCentredOnTheScreen) {
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     EXPECT_EQ(frame.left, (screenWidth - (frame.right - frame.left)) / 2);
     EXPECT_EQ(frame.top, (screenHeight - (frame.bottom - frame.top)) / 2);
-}
-
-TEST_F(VantrelTest, ScreenshotOfTheMainWindowIsKept) {
-    ASSERT_TRUE(BringToFront(Main()));
-    ASSERT_TRUE(app().WaitUntilIdle());
-    Pump(500);
-    RECT frame;
-    GetWindowRect(Main(), &frame);
-    EXPECT_TRUE(SaveScreenshot(frame, ArtifactFolder() + L"\\main-window.bmp"));
 }

@@ -1,7 +1,7 @@
 // Select Printer and Print Setup as a user meets them, in two settings of the machine: with no printer
-// that Wine can see (PrinterDialogsNoPrinter) and with the CUPS test queues of scripts/lib/cups-session.sh
-// (PrinterDialogsWithPrinter). VANTREL_PRINTERS says which setting a run is for ("none" or "cups");
-// without it each suite runs where the machine fits it and is skipped, saying why, where it doesn't.
+// that Wine can see (PrinterDialogsNoPrinter, ctest label noprinter) and with the CUPS test queues of
+// scripts/lib/cups-session.sh (the *WithPrinter* suites, label printer). scripts/test runs each suite by
+// its label where the machine fits it; run where it doesn't, a suite fails, saying what it found.
 #include <windows.h>
 #include <dlgs.h>
 #include <winspool.h>
@@ -25,12 +25,6 @@ namespace {
 constexpr wchar_t kDefaultQueue[] = L"VantrelTest";
 constexpr wchar_t kOtherQueue[] = L"VantrelOther";
 constexpr wchar_t kNoDefaultPrinterText[] = L"There is no default printer currently selected.";
-
-std::string DeclaredPrinterSetting() {
-    char value[32] = {};
-    const DWORD length = GetEnvironmentVariableA("VANTREL_PRINTERS", value, sizeof value);
-    return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
-}
 
 std::wstring Listed(const std::vector<std::wstring>& names) {
     std::wstring text;
@@ -87,16 +81,10 @@ bool ChooseInCombo(HWND dialog, int comboId, const wchar_t* entry) {
 class PrinterDialogsNoPrinter : public VantrelTest {
 protected:
     void SetUp() override {
-        const std::string setting = DeclaredPrinterSetting();
-        if (setting == "cups")
-            GTEST_SKIP() << "VANTREL_PRINTERS=cups: this suite is for the run without printers";
         const auto printers = InstalledPrinters();
-        if (!printers.empty()) {
-            if (setting == "none")
-                FAIL() << "VANTREL_PRINTERS=none, yet Wine lists printers: " << Listed(printers);
-            GTEST_SKIP() << "Wine lists printers here (" << Listed(printers)
-                         << "); this suite needs none (VANTREL_PRINTERS=none, CUPS_SERVER unreachable)";
-        }
+        ASSERT_TRUE(printers.empty())
+            << "this suite needs a machine on which Wine lists no printer (cups_unreachable), "
+            << "but it lists " << Listed(printers);
         VantrelTest::SetUp();
     }
 
@@ -136,19 +124,12 @@ TEST_F(PrinterDialogsNoPrinter, PrintSetupShowsTheNoDefaultPrinterErrorAndNoDial
 
 // --- with the test printers ------------------------------------------------------------------------------
 
-// Skips the test, saying why, when the machine is not set up with the test printers; fails it when the
-// run was declared for them and they are missing.
+// Fails the test, saying what Wine lists, when the machine is not set up with the test printers.
 void RequireTestPrinters() {
-    const std::string setting = DeclaredPrinterSetting();
-    if (setting == "none")
-        GTEST_SKIP() << "VANTREL_PRINTERS=none: this suite is for the run with the CUPS test printers";
     const auto printers = InstalledPrinters();
-    if (!Contains(printers, kDefaultQueue) || !Contains(printers, kOtherQueue)) {
-        if (setting == "cups")
-            FAIL() << "VANTREL_PRINTERS=cups, yet Wine lists only: " << Listed(printers);
-        GTEST_SKIP() << "Wine lists " << Listed(printers)
-                     << "; this suite needs the test printers (cups_start of scripts/lib/cups-session.sh)";
-    }
+    ASSERT_TRUE(Contains(printers, kDefaultQueue) && Contains(printers, kOtherQueue))
+        << "this suite needs the test printers (cups_start of scripts/lib/cups-session.sh), but Wine lists "
+        << Listed(printers);
     wchar_t defaultPrinter[256] = {};
     DWORD length = 256;
     ASSERT_TRUE(GetDefaultPrinterW(defaultPrinter, &length));
@@ -160,7 +141,7 @@ class PrinterDialogsWithPrinter : public VantrelTest {
 protected:
     void SetUp() override {
         RequireTestPrinters();
-        if (IsSkipped() || HasFatalFailure())
+        if (HasFatalFailure())
             return;
         VantrelTest::SetUp();
     }
@@ -310,7 +291,7 @@ class PrintRunWithPrinterChosen : public HostRunTest {
 protected:
     void SetUp() override {
         RequireTestPrinters();
-        if (IsSkipped() || HasFatalFailure())
+        if (HasFatalFailure())
             return;
         started_ = true;
         HostRunTest::SetUp();

@@ -109,11 +109,10 @@ TEST(DefaultPrinter, WithANameLongerThanTheFirstRoomIsFoundWholeNotByItsCutBegin
     EXPECT_EQ(shell::DefaultPrinterIndex(Read(entry), {cutName, longName}), 1u);
 }
 
-TEST(CopiesAfterPrintDialog, KeepTheDeviceSettingsCountWhenTheDialogReportsOne) {
-    EXPECT_EQ(shell::CopiesAfterPrintDialog(1, 4), 4);
-    EXPECT_EQ(shell::CopiesAfterPrintDialog(1, 1), 1);
-    EXPECT_EQ(shell::CopiesAfterPrintDialog(3, 1), 3);
-    EXPECT_EQ(shell::CopiesAfterPrintDialog(3, 4), 3);
+TEST(PrintDialogCopies, GoIntoTheDeviceSettingsUnlessTheDialogReportsOne) {
+    EXPECT_FALSE(shell::PrintDialogCopiesGoIntoDeviceSettings(1));
+    EXPECT_TRUE(shell::PrintDialogCopiesGoIntoDeviceSettings(2));
+    EXPECT_TRUE(shell::PrintDialogCopiesGoIntoDeviceSettings(3));
 }
 
 } // namespace

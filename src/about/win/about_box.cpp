@@ -45,7 +45,7 @@ enum ControlId {
 const forms::ChildWindow kControls[] = {
     {"OKButton",         kOKButton,      "BUTTON",        WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON,           0,                   {146, 332, 75, 25}, "OK",               0, IDOK},
     {"Panel1",           kPanel1,        kPanelClassName, WS_GROUP | WS_CLIPCHILDREN,                         WS_EX_CONTROLPARENT, {11, 8, 345, 305},  "",                 0, 0},
-    {"ProgramIcon",      kProgramIcon,   "STATIC",        SS_ICON,                                            0,                   {10, 24, 49, 41},   "",                 0, 0, kPanel1},
+    {"ProgramIcon",      kProgramIcon,   "STATIC",        SS_OWNERDRAW,                                       0,                   {10, 24, 49, 41},   "",                 0, 0, kPanel1},
     {"lblProductName",   kProductName,   "STATIC",        SS_LEFT | SS_NOPREFIX,                              0,                   {88, 24, 249, 13},  kProductNamePrefix, 0, 0, kPanel1},
     {"lblNoticeCaption", kNoticeCaption, "STATIC",        SS_LEFT,                                            0,                   {88, 52, 73, 13},   "Copyright:",       0, 0, kPanel1},
     {"lblNoticeName",    kNoticeName,    "STATIC",        SS_LEFT,                                            0,                   {168, 52, 169, 13}, "Vantrel Software", 0, 0, kPanel1},
@@ -79,9 +79,23 @@ std::string CommentText() {
     return text;
 }
 
-// Panel1: the button face with a raised inner and a lowered outer bevel (an etched edge). It only
-// draws: its controls' notifications are not commands.
+// ProgramIcon: the icon kept in the picture's user data, at its own size at the picture's top-left
+// corner, on the panel's colour. The picture is drawn here because an icon static stretches its icon
+// over the whole control under Wine, and only SS_CENTERIMAGE, which centres it, stops that.
+void DrawProgramIcon(const DRAWITEMSTRUCT& item) {
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    const auto icon = reinterpret_cast<HICON>(GetWindowLongPtrA(item.hwndItem, GWLP_USERDATA));
+    if (icon)
+        DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, icon, 0, 0, 0, nullptr, DI_NORMAL);
+}
+
+// Panel1: the button face with a raised inner and a lowered outer bevel (an etched edge). Besides its
+// edge it only draws the program's icon: its controls' notifications are not commands.
 LRESULT CALLBACK PanelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    if (message == WM_DRAWITEM) {
+        DrawProgramIcon(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    }
     if (message != WM_PAINT)
         return DefWindowProcA(window, message, wParam, lParam);
     const base::win::PaintDC dc(window);
@@ -112,16 +126,11 @@ void TfrmAbout::CreateControls() {
     for (const forms::ChildWindow& layout : kControls) {
         HWND window = CreateChild(layout);
         switch (layout.id) {
-        case kProgramIcon: {
-            SendMessageA(window, STM_SETICON,
-                         reinterpret_cast<WPARAM>(forms::ProgramIcon(forms::ScaleToDpi(kIconSize, Dpi()))), 0);
-            // Setting the icon sizes the picture to it; the picture keeps its laid-out size, the icon
-            // stands at its top-left corner.
-            const forms::Rect bounds = forms::ScaleRect(layout.bounds, Dpi());
-            SetWindowPos(window, nullptr, 0, 0, bounds.width, bounds.height,
-                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        case kProgramIcon:
+            // A shared icon: the system frees it, not the picture.
+            SetWindowLongPtrA(window, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(forms::ProgramIcon(forms::ScaleToDpi(kIconSize, Dpi()))));
             break;
-        }
         case kMemComments:
             SetWindowTextA(window, CommentText().c_str());
             break;

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <utility>
 
+#include "base/win/system_library.h"
+
 namespace base::win {
 
 // A handle and the call that gives it back (Close, a function object). Empty is null.
@@ -51,10 +53,10 @@ struct DeleteGdiObject {
     void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
 struct DestroyImageList {
-    void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
+    void operator()(HIMAGELIST list) const { comctl32::ImageList_Destroy(list); }
 };
 struct ClosePrinterObject {
-    void operator()(HANDLE printer) const { ClosePrinter(printer); }
+    void operator()(HANDLE printer) const { winspool::ClosePrinter(printer); }
 };
 struct FreeGlobalMemory {
     void operator()(HGLOBAL memory) const { GlobalFree(memory); }

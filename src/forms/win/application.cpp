@@ -39,12 +39,26 @@ void TApplication::Terminate() {
 }
 
 void TApplication::HelpContext(int context) {
-    WinHelpA(mainWindow_, helpFile_.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(context));
+    if (UsesWinHelp())
+        WinHelpA(mainWindow_, helpFile_.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(context));
+    else
+        htmlHelp_.ShowContext(mainWindow_, CompiledHelpPath(helpFile_), context);
+}
+
+void TApplication::StartHelpViewer() const {
+    if (UsesWinHelp())
+        StartWinHelpViewer(helpFile_);
+    else
+        StartHtmlHelpViewer(CompiledHelpPath(helpFile_));
 }
 
 void TApplication::HelpQuit() {
-    if (!helpFile_.empty())
+    if (helpFile_.empty())
+        return;
+    if (UsesWinHelp())
         WinHelpA(helpOwner_, helpFile_.c_str(), HELP_QUIT, 0);
+    else
+        htmlHelp_.CloseAll();
 }
 
 } // namespace forms

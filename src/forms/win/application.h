@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "forms/win/help_viewers.h"
+
 namespace forms {
 
 class TApplication {
@@ -19,7 +21,7 @@ public:
     const std::string& HelpFile() const { return helpFile_; }
     void SetHelpFile(const std::string& helpFile) { helpFile_ = helpFile; }
 
-    // The first form created becomes the main window: closing it ends the program, and it owns the
+    // The first form built whole becomes the main window: closing it ends the program, and it owns the
     // error box and the help viewer's session. Null until then.
     HWND MainWindow() const { return mainWindow_; }
     void SetMainWindow(HWND window, HACCEL shortcuts);
@@ -33,18 +35,26 @@ public:
     // Asks the message loop to end once it reaches the request.
     void Terminate();
 
-    // WinHelp with HELP_CONTEXT on the help file, owned by the main window.
+    // The topic of a context number, owned by the main window: WinHelp with HELP_CONTEXT on the help file
+    // where Windows has WinHelp, else HTML Help's HH_HELP_CONTEXT on the compiled help file beside the
+    // program.
     void HelpContext(int context);
-    // Tells the help viewer it is no longer needed (WinHelp HELP_QUIT), if a help file is set. The viewer
-    // keeps its clients by the owner handle of their requests, so this names the same main window handle
-    // that F1 used, even after that window is gone.
+    // Starts the help viewer on the whole help file as a program of its own (Help > Contents).
+    void StartHelpViewer() const;
+    // Tells the help viewer it is no longer needed, if a help file is set: WinHelp HELP_QUIT, or HTML
+    // Help's HH_CLOSE_ALL if a topic was shown. WinHelp keeps its clients by the owner handle of their
+    // requests, so this names the same main window handle that F1 used, even after that window is gone.
     void HelpQuit();
 
 private:
     bool TranslateShortcut(MSG& message) const;
+    bool UsesWinHelp() const { return helpViewer_ == HelpViewer::WinHelp; }
 
     std::string title_;
     std::string helpFile_;
+    // Read once: the Windows version doesn't change while the program runs.
+    const HelpViewer helpViewer_ = HelpViewerFor(RunningWindowsVersion());
+    HtmlHelpLibrary htmlHelp_;
     HWND mainWindow_ = nullptr;
     HWND helpOwner_ = nullptr;
     HACCEL shortcuts_ = nullptr;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "base/win/owners.h"
+#include "base/win/system_library.h"
 #include "forms/win/form.h"
 
 namespace forms {
@@ -40,11 +41,11 @@ void Paint(HWND button) {
     auto pictures = reinterpret_cast<HIMAGELIST>(GetWindowLongPtrA(button, kPicturesSlot));
     int width = 0;
     int height = 0;
-    if (pictures && ImageList_GetIconSize(pictures, &width, &height)) {
+    if (pictures && comctl32::ImageList_GetIconSize(pictures, &width, &height)) {
         const int shift = pressed ? 1 : 0; // the picture moves with the pressed face
         const int x = (bounds.right - width) / 2 + shift;
         const int y = (bounds.bottom - height) / 2 + shift;
-        ImageList_Draw(pictures, IsWindowEnabled(button) ? 0 : 1, dc, x, y, ILD_TRANSPARENT);
+        comctl32::ImageList_Draw(pictures, IsWindowEnabled(button) ? 0 : 1, dc, x, y, ILD_TRANSPARENT);
     }
 }
 

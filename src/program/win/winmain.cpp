@@ -16,6 +16,7 @@
 #include "res/resource.h"
 #include "shell/main_window_layout.h"
 #include "shell/win/main_window.h"
+#include "base/win/system_library.h"
 
 namespace {
 
@@ -43,10 +44,11 @@ private:
 
 void InitialiseControls() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    comctl32::InitCommonControlsEx(&controls);
 }
 
 void RunProgram() {
+    InitialiseControls();
     Application.SetTitle(shell::kStartTitle);
     Application.SetHelpFile(shell::kHelpFile);
     Application.SetIconId(IDI_VANTREL);
@@ -62,10 +64,15 @@ void RunProgram() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Before anything can load a DLL: every DLL loaded from here on, by the program or by the system's own
+    // components (dialogs, visual styles, printer drivers' helpers), comes from the system folder only.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // A print run holds the thread for seconds at a time; the window must stay as the program paints it
+    // rather than be swapped for a "Not Responding" ghost whose close button would end Vantrel mid-run.
+    DisableProcessWindowsGhosting();
     // Its status is not checked: without COM, the host calls fail with their own status.
     base::win::ComApartment com;
     automation::win::InstallComPlatform();
-    InitialiseControls();
     // The catch of last resort: a window that can't be built ends the program after the error box.
     forms::RunGuarded(RunProgram);
     Application.HelpQuit();

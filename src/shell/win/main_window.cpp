@@ -66,6 +66,12 @@ LRESULT CALLBACK MenuHelpHook::Filter(int code, WPARAM wParam, LPARAM lParam) no
 TfrmVantrel::TfrmVantrel() : menuHelpHook_(*this) {
     CreateFrame();
     CreateControls();
+    // Created first, this window is the application's main window (closing it ends the program), but only
+    // once it is built whole: a window whose controls failed is destroyed again while the error travels to
+    // the main routine, whose error box must not get that window as its owner.
+    if (!Application.MainWindow())
+        Application.SetMainWindow(Handle(),
+                                  LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_SHORTCUTS)));
     forms::RunGuarded([this] { FormCreate(); });
     ShowCentred();
 }
@@ -81,10 +87,6 @@ void TfrmVantrel::CreateFrame() {
         throw std::runtime_error("Cannot load the main menu");
     CreateHandle(FrameStyle{kClassName, kFrameStyle, kFrameExStyle, forms::ScaleToDpi(kClientWidth, Dpi()),
                             forms::ScaleToDpi(kClientHeight, Dpi()), menu});
-    // Created first, this window is the application's main window: closing it ends the program.
-    if (!Application.MainWindow())
-        Application.SetMainWindow(Handle(),
-                                  LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_SHORTCUTS)));
 }
 
 void TfrmVantrel::FormCreate() {

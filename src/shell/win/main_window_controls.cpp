@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "base/win/system_library.h"
 #include "forms/dpi_scaling.h"
 #include "forms/win/tool_button.h"
 #include "shell/main_window_layout.h"
@@ -97,9 +98,10 @@ ImageListHandle LoadPicture(int pictureId, int dpi) {
     const int size = forms::kPictureSizes[index];
     BitmapHandle bitmap(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(pictureId + index),
                                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    ImageListHandle pictures(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 0));
+    ImageListHandle pictures(comctl32::ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 0));
     // The stored picture holds the normal and the disabled image side by side: two images of the list.
-    if (!bitmap || !pictures || ImageList_AddMasked(pictures.Get(), bitmap.Get(), kTransparentPicturePixel) < 0)
+    if (!bitmap || !pictures ||
+        comctl32::ImageList_AddMasked(pictures.Get(), bitmap.Get(), kTransparentPicturePixel) < 0)
         throw std::runtime_error("Cannot load the tool bar's pictures");
     return pictures;
 }

@@ -2,20 +2,20 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include "base/win/system_library.h"
 #include "forms/win/application.h"
-#include "shell/default_printer.h"
 #include "forms/win/error_box.h"
 #include "shell/win/main_window.h"
+#include "shell/win/printer_dialog_record.h"
 
 namespace shell::win {
+
+using forms::Application;
+
 namespace {
 
 using base::win::GlobalMemory;
 using base::win::LockedRecord;
-
-// The Print dialog's fixed choices: all pages, and neither a page range, a selection range, a
-// print-to-file box nor a warning when there is no default printer. No PD_SHOWHELP: no Help button.
-constexpr DWORD kPrintDialogFlags = PD_ALLPAGES | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_NOWARNING;
 
 // Places a dialog as it opens: centred across the screen, its top a third of the way down the height
 // the dialog leaves free. Called by the dialog for its messages; places it and lets the dialog go on.
@@ -31,34 +31,9 @@ UINT_PTR CALLBACK PlaceDialog(HWND dialog, UINT message, WPARAM, LPARAM) noexcep
     return TRUE; // the dialog sets the focus on its first control, as without a hook
 }
 
-// The copy count the dialog reported goes into the device settings it returned, by the copies rule.
-void KeepCopies(const GlobalMemory& devMode, WORD dialogCopies) {
-    LockedRecord<DEVMODEA> settings(devMode);
-    if (!settings)
-        return;
-    settings->dmCopies = static_cast<short>(shell::CopiesAfterPrintDialog(dialogCopies, settings->dmCopies));
-    settings->dmFields |= DM_COPIES;
-}
-
 short CopiesIn(const GlobalMemory& devMode) {
     LockedRecord<const DEVMODEA> settings(devMode);
     return settings && (settings->dmFields & DM_COPIES) ? settings->dmCopies : 1;
-}
-
-PRINTDLGA DialogRecord(bool printSetup, short copies) {
-    PRINTDLGA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = forms::Application.MainWindow();
-    dialog.nCopies = static_cast<WORD>(copies);
-    // Print Setup gets the placing hook as both its hooks: Windows calls the setup hook for it, Wine
-    // the print hook for either dialog.
-    dialog.Flags = kPrintDialogFlags | PD_ENABLEPRINTHOOK;
-    dialog.lpfnPrintHook = &PlaceDialog;
-    if (printSetup) {
-        dialog.Flags |= PD_PRINTSETUP | PD_ENABLESETUPHOOK;
-        dialog.lpfnSetupHook = &PlaceDialog;
-    }
-    return dialog;
 }
 
 // Shows the dialog on the blocks, with every window of the program disabled; true for OK. The dialog
@@ -68,7 +43,7 @@ bool ShowModal(PRINTDLGA& dialog, GlobalMemory& devNames, GlobalMemory& devMode)
     forms::ProgramWindowsDisabled modal;
     dialog.hDevNames = devNames.Release();
     dialog.hDevMode = devMode.Release();
-    const bool chosen = PrintDlgA(&dialog) != FALSE;
+    const bool chosen = comdlg32::PrintDlgA(&dialog) != FALSE;
     devNames.Reset(dialog.hDevNames);
     devMode.Reset(dialog.hDevMode);
     return chosen;
@@ -95,11 +70,12 @@ void PrinterDialogs::Execute(Kind kind) {
     // The dialog works on copies, so that a cancelled or failed dialog leaves the selection as it was.
     GlobalMemory devNames = current.devNames.Copy();
     GlobalMemory devMode = current.devMode.Copy();
-    PRINTDLGA dialog = DialogRecord(kind == Kind::PrintSetup, CopiesIn(devMode));
+    PRINTDLGA dialog = PrinterDialogRecord(kind == Kind::PrintSetup, Application.MainWindow(),
+                                           static_cast<WORD>(CopiesIn(devMode)), &PlaceDialog);
     if (!ShowModal(dialog, devNames, devMode) || !devNames)
         return;
     if (kind == Kind::Print)
-        KeepCopies(devMode, dialog.nCopies);
+        KeepDialogCopies(devMode, dialog.nCopies);
     current.devNames = std::move(devNames);
     current.devMode = std::move(devMode);
 }

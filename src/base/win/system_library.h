@@ -1,0 +1,76 @@
+#pragma once
+// The system DLLs that Windows doesn't protect by its KnownDLLs list, loaded on first use from the system
+// folder. For such a DLL imported at load time, Windows looks in the program's own folder first, so a DLL
+// of that name dropped beside a portable Vantrel.exe (in a Downloads folder, say) would run in it before
+// the first window. Vantrel imports at load time only kernel32, user32, gdi32, ole32, oleaut32 and msvcrt,
+// all known DLLs; the common controls, the common dialogs and the spooler are called through here.
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+#include <winspool.h>
+
+// A DLL of the system folder, loaded at its first lookup and kept until the process ends.
+class SystemLibrary {
+public:
+    explicit constexpr SystemLibrary(const char* fileName) : fileName_(fileName) {}
+    SystemLibrary(const SystemLibrary&) = delete;
+    SystemLibrary& operator=(const SystemLibrary&) = delete;
+
+    // An export of the DLL. Throws when the DLL or the export is missing.
+    FARPROC Export(const char* name);
+
+private:
+    const char* fileName_; // ASCII
+    HMODULE module_ = nullptr;
+};
+
+// One function of a SystemLibrary, called like the function it stands for. Function is the system's own
+// declaration, decltype(&::PrintDlgA), so every call is checked against it.
+template <typename Function> class SystemFunction {
+public:
+    constexpr SystemFunction(SystemLibrary& library, const char* name) : library_(library), name_(name) {}
+    SystemFunction(const SystemFunction&) = delete;
+    SystemFunction& operator=(const SystemFunction&) = delete;
+
+    template <typename... Args> auto operator()(Args... args) const {
+        if (!function_) {
+            // Through void(*)(), the one function pointer type that converts to any other without a warning.
+            function_ = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(library_.Export(name_)));
+        }
+        return function_(args...);
+    }
+
+private:
+    SystemLibrary& library_;
+    const char* name_;
+    mutable Function function_ = nullptr;
+};
+
+#define VANTREL_SYSTEM_FUNCTION(library, name) inline const SystemFunction<decltype(&::name)> name{library, #name};
+
+namespace comctl32 {
+inline SystemLibrary library{"comctl32.dll"};
+VANTREL_SYSTEM_FUNCTION(library, InitCommonControlsEx)
+VANTREL_SYSTEM_FUNCTION(library, ImageList_Create)
+VANTREL_SYSTEM_FUNCTION(library, ImageList_AddMasked)
+VANTREL_SYSTEM_FUNCTION(library, ImageList_Destroy)
+VANTREL_SYSTEM_FUNCTION(library, ImageList_Draw)
+VANTREL_SYSTEM_FUNCTION(library, ImageList_GetIconSize)
+} // namespace comctl32
+
+namespace comdlg32 {
+inline SystemLibrary library{"comdlg32.dll"};
+VANTREL_SYSTEM_FUNCTION(library, GetOpenFileNameA)
+VANTREL_SYSTEM_FUNCTION(library, GetSaveFileNameA)
+VANTREL_SYSTEM_FUNCTION(library, PrintDlgA)
+} // namespace comdlg32
+
+namespace winspool {
+inline SystemLibrary library{"winspool.drv"};
+VANTREL_SYSTEM_FUNCTION(library, EnumPrintersA)
+VANTREL_SYSTEM_FUNCTION(library, OpenPrinterA)
+VANTREL_SYSTEM_FUNCTION(library, DocumentPropertiesA)
+VANTREL_SYSTEM_FUNCTION(library, ClosePrinter)
+} // namespace winspool
+
+#undef VANTREL_SYSTEM_FUNCTION
