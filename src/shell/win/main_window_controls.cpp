@@ -51,15 +51,17 @@ WindowKind KindOf(const ControlSpec& layout) {
     return {"STATIC", 0, 0};
 }
 
+// A control that can't be built is named by its caption in the error.
 forms::ChildWindow ChildOf(const ControlSpec& layout) {
     const WindowKind kind = KindOf(layout);
-    return {layout.name,   layout.id,     kind.className, kind.style | WS_CLIPSIBLINGS,
-            kind.exStyle,  layout.bounds, layout.caption, layout.helpContext,
+    return {layout.caption, layout.id,     kind.className, kind.style | WS_CLIPSIBLINGS,
+            kind.exStyle,   layout.bounds, layout.caption, layout.helpContext,
             layout.command};
 }
 
+// A tool button that can't be built is named by its hint.
 forms::ChildWindow ChildOf(const ToolButtonSpec& layout, HIMAGELIST pictures) {
-    return {layout.name,
+    return {layout.hint,
             layout.id,
             forms::ToolButtonClass(),
             WS_CLIPSIBLINGS,
