@@ -18,11 +18,19 @@ public:
 
     // An export of the DLL. Throws when the DLL or the export is missing.
     FARPROC Export(const char* name);
+    // An export of the DLL, or null when the DLL or the export is missing: for a help that is optional.
+    FARPROC Find(const char* name);
 
 private:
     const char* fileName_; // ASCII
     HMODULE module_ = nullptr;
 };
+
+// An export as the function type it has. Through void(*)(), the one function pointer type that converts to
+// any other without a warning.
+template <typename Function> Function ExportAs(FARPROC export_) {
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(export_));
+}
 
 // One function of a SystemLibrary, called like the function it stands for. Function is the system's own
 // declaration, decltype(&::PrintDlgA), so every call is checked against it.
@@ -33,10 +41,8 @@ public:
     SystemFunction& operator=(const SystemFunction&) = delete;
 
     template <typename... Args> auto operator()(Args... args) const {
-        if (!function_) {
-            // Through void(*)(), the one function pointer type that converts to any other without a warning.
-            function_ = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(library_.Export(name_)));
-        }
+        if (!function_)
+            function_ = ExportAs<Function>(library_.Export(name_));
         return function_(args...);
     }
 

@@ -16,12 +16,6 @@ using FolderQuery = UINT(WINAPI*)(LPSTR folder, UINT room);
 
 using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
 
-// An export by name as the function type it has; null when the module lacks it. The detour through
-// void(*)() is the cast compilers accept between unrelated function pointer types without a warning.
-template <typename Function> Function Export(HMODULE module, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
 std::string ProgramPath() {
     std::string path(MAX_PATH, '\0');
     for (;;) {
@@ -67,7 +61,8 @@ std::string WinHelpViewerPath() {
 PlatformVersion RunningWindowsVersion() {
     // ntdll is in every process from its start; nothing is loaded here.
     const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    const auto rtlGetVersion = ntdll ? Export<RtlGetVersionFunction>(ntdll, "RtlGetVersion") : nullptr;
+    const auto rtlGetVersion =
+        ntdll ? ExportAs<RtlGetVersionFunction>(GetProcAddress(ntdll, "RtlGetVersion")) : nullptr;
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
     if (!rtlGetVersion || rtlGetVersion(&info) != 0)
@@ -108,9 +103,7 @@ HtmlHelpLibrary::HtmlHelpFunction HtmlHelpLibrary::Load() {
     if (!loadTried_) {
         loadTried_ = true;
         // Stays loaded until the process ends: the help windows it opens live in it.
-        const HMODULE library = LoadLibraryExW(L"hhctrl.ocx", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        if (library)
-            htmlHelp_ = Export<HtmlHelpFunction>(library, "HtmlHelpA");
+        htmlHelp_ = ExportAs<HtmlHelpFunction>(hhctrl_.Find("HtmlHelpA"));
     }
     return htmlHelp_;
 }

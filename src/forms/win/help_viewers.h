@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "base/win/system_library.h"
 #include "forms/help_viewer_choice.h"
 
 namespace forms {
@@ -45,6 +46,7 @@ private:
     using HtmlHelpFunction = HWND(WINAPI*)(HWND owner, LPCSTR file, UINT command, DWORD_PTR data);
     HtmlHelpFunction Load();
 
+    SystemLibrary hhctrl_{"hhctrl.ocx"};
     HtmlHelpFunction htmlHelp_ = nullptr;
     bool loadTried_ = false;
 };
