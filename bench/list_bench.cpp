@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win/text.h"
 #include "shell/win/list_box_file_list.h"
 #include "shell/list_commands.h"
 #include "shell/list_file.h"
@@ -96,7 +97,7 @@ double ReadAndSort(const std::string& path, LCID locale) {
     files.ReadWhole(path, bytes);
     std::vector<std::wstring> lines;
     for (std::string_view line : shell::DecodeListFile(bytes))
-        lines.push_back(shell::win::WidenEntry(line));
+        lines.push_back(base::win::Widen(line));
     std::sort(lines.begin(), lines.end(), [&](const std::wstring& a, const std::wstring& b) {
         return shell::win::CompareAsListBox(locale, a, b) < 0;
     });

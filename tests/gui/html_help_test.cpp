@@ -13,9 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "support/win/text.h"
 #include "vantrel_app.h"
 
 using namespace gui;
+using support::win::Narrow;
 
 namespace {
 
@@ -29,14 +31,6 @@ using Call = std::vector<std::string>; // the journal line's fields: path, funct
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
     return text;
-}
-
-std::string Narrow(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &narrow[0], size, nullptr, nullptr);
-    narrow.resize(static_cast<size_t>(size) - 1);
-    return narrow;
 }
 
 std::string InFolder(UINT(WINAPI* folderOf)(LPSTR, UINT), const char* file) {

@@ -8,12 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "base/win/text.h"
 #include "shell/win/list_box_file_list.h"
 
+using base::win::Widen;
 using shell::win::CompareAsListBox;
 using shell::win::ListBoxFileList;
 using shell::win::SortKey;
-using shell::win::WidenEntry;
 
 namespace {
 
@@ -122,7 +123,7 @@ TEST(ListBoxFileListTest, EntriesEqualButForCaseAreTheOnlyOnesWhoseOrderMayDiffe
     ASSERT_EQ(ours.size(), theirs.size());
     const LCID locale = static_cast<LCID>(SendMessageA(box.Get(), LB_GETLOCALE, 0, 0));
     for (size_t i = 0; i < ours.size(); ++i)
-        ASSERT_EQ(CompareAsListBox(locale, WidenEntry(ours[i]), WidenEntry(theirs[i])), 0) << i;
+        ASSERT_EQ(CompareAsListBox(locale, Widen(ours[i]), Widen(theirs[i])), 0) << i;
 }
 
 TEST(ListBoxFileListTest, SortKeysOrderPathsAsTheControlsComparisonDoes) {
@@ -135,7 +136,7 @@ TEST(ListBoxFileListTest, SortKeysOrderPathsAsTheControlsComparisonDoes) {
     const auto sign = [](int value) { return (value > 0) - (value < 0); };
     for (const std::string& a : paths) {
         for (const std::string& b : paths) {
-            const std::wstring wa = WidenEntry(a), wb = WidenEntry(b);
+            const std::wstring wa = Widen(a), wb = Widen(b);
             ASSERT_EQ(sign(SortKey(locale, wa).compare(SortKey(locale, wb))), sign(CompareAsListBox(locale, wa, wb)))
                 << a << " / " << b;
         }

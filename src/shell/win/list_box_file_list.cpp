@@ -2,29 +2,10 @@
 
 #include <algorithm>
 
+#include "base/win/text.h"
 #include "shell/sorted_order.h"
 
 namespace shell::win {
-
-std::wstring WidenEntry(std::string_view entry) {
-    if (entry.empty())
-        return {};
-    const int size = static_cast<int>(entry.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, entry.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, entry.data(), size, wide.data(), length);
-    return wide;
-}
-
-std::string NarrowEntry(const std::wstring& entry) {
-    if (entry.empty())
-        return {};
-    const int size = static_cast<int>(entry.size());
-    const int length = WideCharToMultiByte(CP_ACP, 0, entry.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, entry.data(), size, narrow.data(), length, nullptr, nullptr);
-    return narrow;
-}
 
 int CompareAsListBox(LCID locale, const std::wstring& a, const std::wstring& b) {
     const int result = CompareStringW(locale, NORM_IGNORECASE, a.c_str(), static_cast<int>(a.size()), b.c_str(),
@@ -77,7 +58,7 @@ int ListBoxFileList::Count() const {
 std::string ListBoxFileList::Entry(int index) const {
     // Read in the control's own Unicode and converted here: an ANSI LB_GETTEXT goes through a thunk,
     // which in Wine 8 copies into a fixed 512-character buffer for the version 6 list box.
-    return NarrowEntry(WideEntry(index));
+    return base::win::Narrow(WideEntry(index)); // as an ANSI LB_GETTEXT would give it
 }
 
 std::wstring ListBoxFileList::WideEntry(int index) const {
@@ -117,7 +98,7 @@ bool ListBoxFileList::PutAt(int index, const std::wstring& entry) {
 bool ListBoxFileList::Insert(std::string_view entry) {
     // The place the control's own sorting would give, except that an entry equal to others goes after
     // them, so entries equal but for case keep the order in which they came.
-    const std::wstring wide = WidenEntry(entry);
+    const std::wstring wide = base::win::Widen(entry);
     const LCID locale = Locale();
     const size_t place = InsertionPlace(static_cast<size_t>(Count()), [&](size_t index) {
         return CompareAsListBox(locale, wide, WideEntry(static_cast<int>(index))) < 0;
@@ -132,7 +113,7 @@ size_t ListBoxFileList::InsertAll(const std::vector<std::string_view>& entries) 
     wide.reserve(entries.size());
     size_t characters = 0;
     for (std::string_view entry : entries) {
-        wide.push_back(WidenEntry(entry));
+        wide.push_back(base::win::Widen(entry));
         characters += wide.back().size() + 1;
     }
     const std::vector<size_t> order = FillOrder(Locale(), wide);

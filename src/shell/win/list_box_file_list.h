@@ -34,12 +34,6 @@ private:
     HWND listBox_;
 };
 
-// The entry converted the way an ANSI LB_ADDSTRING converts it (the ANSI code page).
-std::wstring WidenEntry(std::string_view entry);
-
-// The entry as an ANSI LB_GETTEXT would give it (the ANSI code page).
-std::string NarrowEntry(const std::wstring& entry);
-
 // The LISTBOX's comparison of two entries: CompareStringW in the control's locale, ignoring case.
 // Negative, zero or positive.
 int CompareAsListBox(LCID locale, const std::wstring& a, const std::wstring& b);

@@ -1,12 +1,11 @@
 #pragma once
-// Texts between the program's ANSI code page and the UTF-16 the Wine tests read windows in.
-#include <string>
-#include <string_view>
+// Texts between the program's ANSI code page and the UTF-16 the Wine tests read windows in: the
+// program's own conversions.
+#include "base/win/text.h"
 
 namespace support::win {
 
-std::wstring Widen(std::string_view ansi);
-// Characters the code page lacks become '?'.
-std::string Narrow(std::wstring_view text);
+using base::win::Narrow;
+using base::win::Widen;
 
 } // namespace support::win

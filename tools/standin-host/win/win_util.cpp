@@ -3,27 +3,16 @@
 #include <vector>
 
 #include "base/win/owners.h"
+#include "base/win/text.h"
 
 namespace standin {
 
 std::wstring Utf8ToWide(std::string_view text) {
-    if (text.empty())
-        return {};
-    int size = static_cast<int>(text.size());
-    int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
-    return wide;
+    return base::win::Widen(text, CP_UTF8);
 }
 
 std::string WideToUtf8(std::wstring_view text) {
-    if (text.empty())
-        return {};
-    int size = static_cast<int>(text.size());
-    int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
-    return utf8;
+    return base::win::Narrow(text, CP_UTF8);
 }
 
 std::wstring ExeDirectory() {
