@@ -1,10 +1,14 @@
 # Makes the two release artifacts from the built program: Vantrel-<version>-setup.exe (NSIS) and
-# Vantrel-<version>-portable.zip, both holding the same files. Run by the `package` target:
+# Vantrel-<version>-portable.zip, both holding the same files. Given a certificate (sign.cmake), Vantrel.exe
+# is signed before it goes into either, the uninstaller before the installer embeds it, and the installer
+# last. Run by the `package` target:
 #   cmake -DVANTREL_VERSION=... -DVANTREL_EXE=... -DVANTREL_HELP_FILE=... -DVANTREL_ICON=...
 #         -DVANTREL_VERSION_NSH=... -DVANTREL_NSIS_SCRIPT=... -DMAKENSIS_EXECUTABLE=... -DVANTREL_DIST_DIR=...
 #         [-DVANTREL_STRIP=...] -P package.cmake
-# Only CMake and makensis are needed, so it runs on Windows as well as on Linux.
+# Only CMake and makensis are needed (and osslsigncode to sign), so it runs on Windows as well as on Linux.
 cmake_minimum_required(VERSION 3.20)
+include(${CMAKE_CURRENT_LIST_DIR}/sign.cmake)
+vantrel_signing_requested(signing)
 
 foreach(var VANTREL_VERSION VANTREL_EXE VANTREL_ICON VANTREL_VERSION_NSH VANTREL_NSIS_SCRIPT MAKENSIS_EXECUTABLE
             VANTREL_DIST_DIR)
@@ -37,6 +41,11 @@ if(VANTREL_STRIP)
         message(FATAL_ERROR "package.cmake: ${VANTREL_STRIP} failed (${strip_result})")
     endif()
 endif()
+set(nsis_signing)
+if(signing)
+    vantrel_sign(${stage}/Vantrel.exe "Vantrel")
+    set(nsis_signing -DVANTREL_SIGN_SCRIPT=${CMAKE_CURRENT_LIST_DIR}/sign.cmake -DVANTREL_CMAKE=${CMAKE_COMMAND})
+endif()
 
 execute_process(
     COMMAND ${MAKENSIS_EXECUTABLE} -V2 -WX
@@ -44,10 +53,15 @@ execute_process(
         -DVANTREL_VERSION_NSH=${VANTREL_VERSION_NSH}
         -DVANTREL_ICON=${VANTREL_ICON}
         -DVANTREL_OUTFILE=${setup}
+        ${nsis_signing}
         ${VANTREL_NSIS_SCRIPT}
     RESULT_VARIABLE nsis_result)
 if(NOT nsis_result EQUAL 0 OR NOT EXISTS ${setup})
+    file(REMOVE ${setup})
     message(FATAL_ERROR "package.cmake: makensis failed (${nsis_result})")
+endif()
+if(signing)
+    vantrel_sign(${setup} "Vantrel ${VANTREL_VERSION} setup")
 endif()
 
 execute_process(

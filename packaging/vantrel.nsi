@@ -6,7 +6,8 @@
 ;   Vantrel-<version>-setup.exe /S /D=dir  silent, into dir (last on the line, unquoted)
 ;   Uninstall.exe /S                       silent removal
 ; Built by the `package` target (packaging/package.cmake), which passes VANTREL_STAGE (the folder with
-; the files), VANTREL_VERSION_NSH, VANTREL_ICON and VANTREL_OUTFILE.
+; the files), VANTREL_VERSION_NSH, VANTREL_ICON and VANTREL_OUTFILE; and, when the release is signed,
+; VANTREL_SIGN_SCRIPT (packaging/sign.cmake) and VANTREL_CMAKE, the cmake that runs it.
 
 Unicode true
 ; Vantrel.exe is a 64-bit program; a 64-bit installer also sees the 64-bit Program Files and registry.
@@ -38,6 +39,12 @@ VIAddVersionKey "ProductVersion" "${VANTREL_VERSION}"
 VIAddVersionKey "FileVersion" "${VANTREL_VERSION}"
 VIAddVersionKey "FileDescription" "${PRODUCT} ${VANTREL_VERSION} setup"
 VIAddVersionKey "LegalCopyright" ""
+
+!ifdef VANTREL_SIGN_SCRIPT
+; makensis builds the uninstaller first, has it signed here, and embeds the signed file, which
+; WriteUninstaller then puts down as it is. The installer itself is signed after makensis, by package.cmake.
+!uninstfinalize '"${VANTREL_CMAKE}" "-DVANTREL_SIGN_FILE=%1" "-DVANTREL_SIGN_DESCRIPTION=${PRODUCT} uninstaller" -P "${VANTREL_SIGN_SCRIPT}"' = 0
+!endif
 
 !define MUI_ICON "${VANTREL_ICON}"
 !define MUI_UNICON "${VANTREL_ICON}"
