@@ -8,6 +8,16 @@ std::string ErrorBoxText(const std::string& message) {
     return message;
 }
 
+std::string ShownCaption(const std::string& caption) {
+    std::string shown;
+    for (size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size())
+            ++i; // the marked character, or the second '&' of "&&"
+        shown += caption[i];
+    }
+    return shown;
+}
+
 std::string ExceptionMessage(const std::exception_ptr& failure) {
     try {
         std::rethrow_exception(failure);

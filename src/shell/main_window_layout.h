@@ -33,6 +33,12 @@ struct ControlSpec {
 
 // In tab order: the window creates them in this order, so Tab visits them so.
 extern const ControlSpec kControls[];
+
+// What the error names a control by when it can't be built: its caption, or where it has none (the list,
+// the bevel) its name.
+inline const char* NameInErrors(const ControlSpec& control) {
+    return *control.caption ? control.caption : control.name;
+}
 extern const size_t kControlCount;
 
 struct ToolButtonSpec {

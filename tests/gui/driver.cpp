@@ -45,13 +45,6 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMilliseconds) 
     }
 }
 
-std::wstring TestProgramFolder() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    return folder.substr(0, folder.find_last_of(L"\\/"));
-}
-
 std::wstring VantrelPath() {
     return TestProgramFolder() + L"\\Vantrel.exe";
 }

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "base/win/owners.h"
+#include "support/win/planted.h"
 
 namespace gui {
 
@@ -32,7 +33,7 @@ void Pump(DWORD milliseconds);
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMilliseconds);
 
 // The folder of the running test program; Vantrel.exe is built next to it.
-std::wstring TestProgramFolder();
+using support::win::TestProgramFolder;
 std::wstring VantrelPath();
 
 // --- windows of any process --------------------------------------------------------------------------

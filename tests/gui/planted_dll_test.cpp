@@ -1,15 +1,14 @@
-// A DLL dropped beside Vantrel.exe never runs in it. Windows looks in the program's folder first for a DLL
-// that its KnownDLLs list doesn't protect; Wine loads its own copy unless told to look there first
-// ("native, builtin"), so the copy of the program here is started so, for every name planted beside it.
-// The planted DLL (planted_dll.cpp) leaves a marker beside itself when it runs. Needs a printer, so that
-// the printer dialogs open and the spooler is loaded.
+// A DLL dropped beside Vantrel.exe never runs in it (support/win/planted.h). Needs a printer, so that the
+// printer dialogs open and the spooler is loaded.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <optional>
 #include <string>
 
+#include "support/win/planted.h"
 #include "vantrel_app.h"
 
 using namespace gui;
@@ -24,53 +23,14 @@ namespace {
 const wchar_t* const kPlantedNames[] = {L"comctl32.dll", L"comdlg32.dll", L"winspool.drv", L"uxtheme.dll",
                                         L"compstui.dll", L"spoolss.dll",  L"localspl.dll"};
 
-// The copy's own name, so that its Wine settings are its alone.
-constexpr wchar_t kExeName[] = L"VantrelPlanted.exe";
-// Wine's load order for one program. (A WINEDLLOVERRIDES set here would not reach the program: Wine
-// starts a child with the environment this test program was started with.)
-constexpr wchar_t kLoadOrderKey[] = L"Software\\Wine\\AppDefaults\\VantrelPlanted.exe\\DllOverrides";
-
 class PlantedDllWithPrinterTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        folder_ = std::wstring(temp) + L"vantrel-planted-dlls-" + std::to_wstring(GetCurrentProcessId());
-        CreateDirectoryW(folder_.c_str(), nullptr);
-        ASSERT_TRUE(CopyFileW(VantrelPath().c_str(), Exe().c_str(), FALSE));
-        const std::wstring planted = TestProgramFolder() + L"\\planted_dll.dll";
-        HKEY loadOrder = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kLoadOrderKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &loadOrder,
-                                  nullptr),
-                  ERROR_SUCCESS);
-        for (const wchar_t* name : kPlantedNames) {
-            ASSERT_TRUE(CopyFileW(planted.c_str(), InFolder(name).c_str(), FALSE)) << name;
-            // Wine names a module without ".dll", and any other extension in full.
-            std::wstring module(name);
-            if (module.size() > 4 && module.compare(module.size() - 4, 4, L".dll") == 0)
-                module.resize(module.size() - 4);
-            constexpr wchar_t kNativeFirst[] = L"native,builtin";
-            RegSetValueExW(loadOrder, module.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(kNativeFirst),
-                           sizeof kNativeFirst);
-        }
-        RegCloseKey(loadOrder);
-    }
+    void SetUp() override { ASSERT_TRUE(folder_.Ready()); }
 
-    void TearDown() override {
-        RegDeleteKeyW(HKEY_CURRENT_USER, kLoadOrderKey);
-        for (const wchar_t* name : kPlantedNames) {
-            DeleteFileW(InFolder(name).c_str());
-            DeleteFileW(Marker(name).c_str());
-        }
-        DeleteFileW(Exe().c_str());
-        RemoveDirectoryW(folder_.c_str());
-    }
-
-    std::wstring InFolder(const std::wstring& name) const { return folder_ + L"\\" + name; }
-    std::wstring Exe() const { return InFolder(kExeName); }
-    std::wstring Marker(const std::wstring& name) const { return InFolder(name + L".ran"); }
-
-    std::wstring folder_;
+    support::win::PlantedFolder folder_{VantrelPath(),
+                                        L"VantrelPlanted.exe",
+                                        TestProgramFolder() + L"\\planted_dll.dll",
+                                        {std::begin(kPlantedNames), std::end(kPlantedNames)}};
 };
 
 // Chooses a menu item that opens a dialog with that caption, and cancels it.
@@ -97,8 +57,7 @@ void StartAndOpenEveryDialog(const std::wstring& exe) {
 } // namespace
 
 TEST_F(PlantedDllWithPrinterTest, NoneRunsWhileTheProgramStartsShowsItsDialogsAndItsAboutBox) {
-    StartAndOpenEveryDialog(Exe());
+    StartAndOpenEveryDialog(folder_.Exe());
     for (const wchar_t* name : kPlantedNames)
-        EXPECT_EQ(GetFileAttributesW(Marker(name).c_str()), INVALID_FILE_ATTRIBUTES)
-            << "the planted " << name << " ran";
+        EXPECT_FALSE(folder_.Ran(name)) << "the planted " << name << " ran";
 }

@@ -53,6 +53,23 @@ TEST(ErrorBoxText, LastByteOfEightBitsIsComparedUnsigned) {
     EXPECT_EQ(ErrorBoxText("\xFF"), "\xFF.");
 }
 
+// A control that can't be built: "Cannot create the control <name>", named as the user reads it.
+TEST(ControlNameInErrors, CaptionAsShownOrTheNameWhereThereIsNone) {
+    const struct {
+        int id;
+        const char* shown;
+    } cases[] = {{IDC_LBLPRTASSY, "Part/Assembly"}, {IDC_BTNADD, "Add..."},   {IDC_BTNREMOVE, "Remove"},
+                 {IDC_RDOSHADED, "shaded"},         {IDC_LBXLIST, "lbxList"}, {IDC_BEVEL1, "Bevel1"}};
+    for (const auto& c : cases) {
+        const ControlSpec* control =
+            std::find_if(kControls, kControls + kControlCount, [&](const ControlSpec& s) { return s.id == c.id; });
+        ASSERT_NE(control, kControls + kControlCount) << c.shown;
+        EXPECT_EQ(ShownCaption(NameInErrors(*control)), c.shown);
+    }
+    EXPECT_EQ(ShownCaption("Fish && &Chips"), "Fish & Chips");
+    EXPECT_EQ(ShownCaption("trailing&"), "trailing&");
+}
+
 TEST(ExceptionMessage, AutomationFailuresAnswerWithTheirMessage) {
     const automation::EOleException failure("Document not found", static_cast<int32_t>(0x80020009), "Host", "", 0);
     EXPECT_EQ(ExceptionMessage(std::make_exception_ptr(failure)), "Document not found");

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <dlgs.h>
+
+#include <string>
 
 #include "shell/win/printer_dialog_record.h"
 
@@ -13,27 +16,64 @@ using shell::win::PrinterDialogRecord;
 
 namespace {
 
-UINT_PTR CALLBACK PlaceNowhere(HWND, UINT, WPARAM, LPARAM) {
+// What the dialog shown with a record offers, read by the record's hook as the dialog starts; the hook
+// then cancels it.
+struct DialogSeen {
+    bool hooked = false;
+    std::string caption;
+    bool allPagesChecked = false;
+    bool pageRangeEnabled = true;
+    bool selectionEnabled = true;
+    bool printToFileVisible = true;
+};
+DialogSeen g_seen;
+
+UINT_PTR CALLBACK ReadAndCancel(HWND dialog, UINT message, WPARAM, LPARAM) {
+    if (message != WM_INITDIALOG || g_seen.hooked)
+        return 0;
+    g_seen.hooked = true;
+    char caption[64] = {};
+    GetWindowTextA(dialog, caption, sizeof caption);
+    g_seen.caption = caption;
+    g_seen.allPagesChecked = IsDlgButtonChecked(dialog, rad1) == BST_CHECKED;
+    g_seen.pageRangeEnabled = IsWindowEnabled(GetDlgItem(dialog, rad3)) != FALSE;
+    g_seen.selectionEnabled = IsWindowEnabled(GetDlgItem(dialog, rad2)) != FALSE;
+    g_seen.printToFileVisible = IsWindowVisible(GetDlgItem(dialog, chx1)) != FALSE;
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     return 0;
 }
 
-TEST(PrinterDialogRecord, PrintGetsItsFixedChoicesAndPrintSetupOnlyPrintSetupWithThePlacingHook) {
+DialogSeen ShowAndCancel(bool printSetup) {
+    g_seen = DialogSeen{};
+    PRINTDLGA record = PrinterDialogRecord(printSetup, nullptr, 1, &ReadAndCancel);
+    EXPECT_FALSE(PrintDlgA(&record));
+    EXPECT_EQ(CommDlgExtendedError(), 0u) << "the dialog failed rather than was cancelled";
+    GlobalMemory devMode(record.hDevMode), devNames(record.hDevNames);
+    return g_seen;
+}
+
+// Needs a printer: without one neither dialog opens.
+TEST(PrinterDialogRecordWithPrinter, PrintOffersAllPagesOnlyAndNoPrintToFileAndCallsThePlacingHook) {
+    const DialogSeen print = ShowAndCancel(false);
+    ASSERT_TRUE(print.hooked);
+    EXPECT_TRUE(print.allPagesChecked);
+    EXPECT_FALSE(print.pageRangeEnabled);
+    EXPECT_FALSE(print.selectionEnabled);
+    EXPECT_FALSE(print.printToFileVisible);
+}
+
+TEST(PrinterDialogRecordWithPrinter, PrintSetupOpensTheSetupDialogAndCallsThePlacingHook) {
+    const DialogSeen setup = ShowAndCancel(true);
+    ASSERT_TRUE(setup.hooked);
+    EXPECT_EQ(setup.caption, "Print Setup");
+}
+
+TEST(PrinterDialogRecord, CarriesItsOwnerAndCopies) {
     HWND owner = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x1234));
-    const PRINTDLGA print = PrinterDialogRecord(false, owner, 3, &PlaceNowhere);
+    const PRINTDLGA print = PrinterDialogRecord(false, owner, 3, &ReadAndCancel);
     EXPECT_EQ(print.lStructSize, sizeof(PRINTDLGA));
     EXPECT_EQ(print.hwndOwner, owner);
     EXPECT_EQ(print.nCopies, 3);
-    EXPECT_EQ(print.Flags, static_cast<DWORD>(PD_ALLPAGES | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE |
-                                              PD_NOWARNING | PD_ENABLEPRINTHOOK));
-    EXPECT_EQ(print.lpfnPrintHook, &PlaceNowhere);
-    EXPECT_EQ(print.nFromPage | print.nToPage | print.nMinPage | print.nMaxPage, 0);
-
-    const PRINTDLGA setup = PrinterDialogRecord(true, owner, 1, &PlaceNowhere);
-    EXPECT_EQ(setup.hwndOwner, owner);
-    // The print hook too: under Wine it is the one that places Print Setup.
-    EXPECT_EQ(setup.Flags, static_cast<DWORD>(PD_PRINTSETUP | PD_ENABLESETUPHOOK | PD_ENABLEPRINTHOOK));
-    EXPECT_EQ(setup.lpfnSetupHook, &PlaceNowhere);
-    EXPECT_EQ(setup.lpfnPrintHook, &PlaceNowhere);
 }
 
 TEST(PrintDialogCopies, AreWrittenAndMarkedInTheDeviceSettingsOnlyWhenTheDialogReportsMoreThanOne) {

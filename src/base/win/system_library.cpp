@@ -3,12 +3,53 @@
 #include <stdexcept>
 #include <string>
 
+namespace {
+
+DllSearch g_dllSearch = DllSearch::kFullPaths;
+
+std::wstring Widened(const char* ascii) {
+    const std::string narrow(ascii);
+    return std::wstring(narrow.begin(), narrow.end());
+}
+
+// The DLL at "<system folder>\<file name>"; its own dependencies are then looked for in that folder
+// first (LOAD_WITH_ALTERED_SEARCH_PATH), not in the program's. The search flags can't be used here: on a
+// Windows without SetDefaultDllDirectories, LoadLibraryExW refuses them as an invalid parameter.
+HMODULE LoadByFullPath(const std::wstring& fileName) {
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return nullptr;
+    const std::wstring path = std::wstring(folder, length) + L"\\" + fileName;
+    return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+} // namespace
+
+DllSearch RestrictDllSearch(FARPROC setDefaultDllDirectories) {
+    using Function = BOOL(WINAPI*)(DWORD);
+    const auto setDirectories = ExportAs<Function>(setDefaultDllDirectories);
+    if (setDirectories && setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+        g_dllSearch = DllSearch::kSystemFolderOnly;
+    } else {
+        SetDllDirectoryW(L"");
+        g_dllSearch = DllSearch::kFullPaths;
+    }
+    return g_dllSearch;
+}
+
+FARPROC FindSetDefaultDllDirectories() {
+    const HMODULE kernel32 = GetModuleHandleW(L"kernel32.dll");
+    return kernel32 ? GetProcAddress(kernel32, "SetDefaultDllDirectories") : nullptr;
+}
+
 FARPROC SystemLibrary::Find(const char* name) {
     if (!module_) {
-        const std::string narrowName(fileName_);
-        const std::wstring wideName(narrowName.begin(), narrowName.end());
+        const std::wstring wideName = Widened(fileName_);
         // From the system folder only, never from the program's folder, the current folder or PATH.
-        module_ = LoadLibraryExW(wideName.c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        module_ = g_dllSearch == DllSearch::kSystemFolderOnly
+                      ? LoadLibraryExW(wideName.c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)
+                      : LoadByFullPath(wideName);
         if (!module_)
             return nullptr;
     }

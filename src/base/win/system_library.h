@@ -9,7 +9,22 @@
 #include <commdlg.h>
 #include <winspool.h>
 
-// A DLL of the system folder, loaded at its first lookup and kept until the process ends.
+// How this process keeps DLL loads in the system folder. Windows 8 and later, and Windows 7 with update
+// KB2533623, have SetDefaultDllDirectories: one call, and every later load by name, the system's own
+// included, searches the system folder only. A Windows 7 without that update lacks the function (an exe
+// importing it would not start there), so it is looked up at run time; without it, SetDllDirectoryW(L"")
+// takes the current folder out of the search and SystemLibrary loads each DLL by its full path.
+enum class DllSearch { kSystemFolderOnly, kFullPaths };
+
+// Called first in WinMain, before anything loads a DLL. The argument is kernel32's SetDefaultDllDirectories
+// as FindSetDefaultDllDirectories returns it: null (or a call that fails) gives kFullPaths.
+DllSearch RestrictDllSearch(FARPROC setDefaultDllDirectories);
+// kernel32's SetDefaultDllDirectories, or null where this Windows lacks it. kernel32 is mapped into every
+// process, so this loads nothing.
+FARPROC FindSetDefaultDllDirectories();
+
+// A DLL of the system folder, loaded at its first lookup and kept until the process ends. Until
+// RestrictDllSearch has answered kSystemFolderOnly, it loads by full path, which works on every Windows.
 class SystemLibrary {
 public:
     explicit constexpr SystemLibrary(const char* fileName) : fileName_(fileName) {}

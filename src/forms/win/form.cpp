@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "forms/error_text.h"
 #include "forms/win/application.h"
 #include "forms/win/error_box.h"
 
@@ -124,7 +125,7 @@ HWND TForm::CreateChild(const ChildWindow& child) {
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(child.id)), GetModuleHandleA(nullptr),
                                   child.createParam);
     if (!window)
-        throw std::runtime_error(std::string("Cannot create the control ") + child.name);
+        throw std::runtime_error("Cannot create the control " + ShownCaption(child.name));
     children_.push_back(BuiltChild{child.id, window, child.command});
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     SetWindowContextHelpId(window, static_cast<DWORD>(child.helpContext));

@@ -38,7 +38,7 @@ HICON ProgramIcon(int size);
 
 // One child window of a form, as its table describes it.
 struct ChildWindow {
-    const char* name; // in the error when it can't be built: "Cannot create the control <name>"
+    const char* name; // in the error when it can't be built: "Cannot create the control <name>", '&'s as shown
     int id;
     const char* className;
     DWORD style; // WS_CHILD and WS_VISIBLE are added

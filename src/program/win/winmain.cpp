@@ -64,9 +64,9 @@ void RunProgram() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    // Before anything can load a DLL: every DLL loaded from here on, by the program or by the system's own
-    // components (dialogs, visual styles, printer drivers' helpers), comes from the system folder only.
-    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // Before anything can load a DLL: every DLL loaded from here on, by the program or (where Windows has
+    // SetDefaultDllDirectories) by the system's own components too, comes from the system folder only.
+    RestrictDllSearch(FindSetDefaultDllDirectories());
     // A print run holds the thread for seconds at a time; the window must stay as the program paints it
     // rather than be swapped for a "Not Responding" ghost whose close button would end Vantrel mid-run.
     DisableProcessWindowsGhosting();

@@ -51,11 +51,10 @@ WindowKind KindOf(const ControlSpec& layout) {
     return {"STATIC", 0, 0};
 }
 
-// A control that can't be built is named by its caption in the error.
 forms::ChildWindow ChildOf(const ControlSpec& layout) {
     const WindowKind kind = KindOf(layout);
-    return {layout.caption, layout.id,     kind.className, kind.style | WS_CLIPSIBLINGS,
-            kind.exStyle,   layout.bounds, layout.caption, layout.helpContext,
+    return {NameInErrors(layout), layout.id,     kind.className, kind.style | WS_CLIPSIBLINGS,
+            kind.exStyle,         layout.bounds, layout.caption, layout.helpContext,
             layout.command};
 }
 
