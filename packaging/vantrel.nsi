@@ -68,8 +68,7 @@ Section "${PRODUCT}"
 !endif
     WriteUninstaller "$INSTDIR\Uninstall.exe"
 
-    ; The shortcut starts the program in its own folder (the current $OUTDIR): where Windows has WinHelp,
-    ; its viewer is given the help file's bare name and finds it there.
+    ; The shortcut starts the program in its own folder (the current $OUTDIR).
     CreateShortCut "${SHORTCUT}" "$INSTDIR\Vantrel.exe" "" "$INSTDIR\Vantrel.exe" 0
 
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"

@@ -1,28 +1,30 @@
-# Shell functions for the Windows versions the help tests need, after wine-session.sh. Vantrel shows its
-# help through WinHelp on a Windows that has it (before Vista) and through HTML Help on later ones, and
-# it reads the real version, so each path is tested in a prefix set to such a version.
+# Shell functions for the prefixes the GUI and help tests run in, after wine-session.sh. Vantrel shows its
+# help through the system's HTML Help (hhctrl.ocx for F1, hh.exe for Help > Contents). A fresh Wine 8
+# prefix reports Windows 7 to every program; these make it Windows 10. Call them before wine_session_start.
 
-# wine_prefix_with_winhelp: Vantrel.exe in the prefix of $WINEPREFIX sees Windows XP x64, which has
-# WinHelp (a fresh Wine 8 prefix reports Windows 7, which has none). The other programs keep the
-# prefix's version.
-wine_prefix_with_winhelp() {
-    reg="$WINEPREFIX/vantrel-winhelp.reg"
-    {
-        printf 'REGEDIT4\r\n\r\n'
-        printf '[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\Vantrel.exe]\r\n"Version"="winxp64"\r\n\r\n'
-    } >"$reg"
-    wine regedit /S "$reg" >/dev/null 2>&1
-}
-
-# htmlhelp_prefix_prepare <prefix dir> <bin dir>: a prefix of Windows 10 (no WinHelp) whose hh.exe and
-# hhctrl.ocx, where the system keeps them, are the recording stand-ins built in <bin dir>; and the load
-# order that makes Wine use those files instead of its builtin copies. Wine's own HTML Help needs a
-# browser engine that Debian doesn't ship, so the tests observe the calls, not the pages.
-htmlhelp_prefix_prepare() {
-    wine_prefix_prepare "$1"
-    cp "$2/htmlhelp-standins/hh.exe" "$WINEPREFIX/drive_c/windows/hh.exe"
-    cp "$2/htmlhelp-standins/hhctrl.ocx" "$WINEPREFIX/drive_c/windows/system32/hhctrl.ocx"
+# wine_prefix_windows10: the prefix of $WINEPREFIX reports Windows 10 to every program, Vantrel.exe
+# included (a prefix that earlier runs told to show Vantrel.exe another version shows it this one again).
+wine_prefix_windows10() {
+    wine reg delete 'HKCU\Software\Wine\AppDefaults\Vantrel.exe' /v Version /f >/dev/null 2>&1
     wine winecfg -v win10 >/dev/null 2>&1
     wineserver -w
+}
+
+# htmlhelp_standins_install <bin dir>: in the prefix of $WINEPREFIX, at Windows 10, the system's hh.exe
+# and hhctrl.ocx, where Windows keeps them, become the recording stand-ins built in <bin dir>, and the
+# load order makes Wine use those files instead of its builtin copies. The GUI suites run so, and read
+# what Vantrel asked of HTML Help from the stand-ins' journal.
+htmlhelp_standins_install() {
+    wine_prefix_windows10
+    cp "$1/htmlhelp-standins/hh.exe" "$WINEPREFIX/drive_c/windows/hh.exe"
+    cp "$1/htmlhelp-standins/hhctrl.ocx" "$WINEPREFIX/drive_c/windows/system32/hhctrl.ocx"
     export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;hhctrl.ocx,hh.exe=n,b"
+}
+
+# builtin_htmlhelp_prefix_prepare <prefix dir>: a prefix of its own at Windows 10 with Wine's own HTML
+# Help, for the test that follows F1 into Wine's viewer (the htmlhelp label). Wine's viewer shows no page
+# without a browser engine, which Debian doesn't ship; the test reads where it navigates from Wine's trace.
+builtin_htmlhelp_prefix_prepare() {
+    wine_prefix_prepare "$1"
+    wine_prefix_windows10
 }

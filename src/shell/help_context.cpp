@@ -1,5 +1,7 @@
 #include "shell/help_context.h"
 
+#include "res/help_contexts.h"
+
 namespace shell {
 namespace {
 
@@ -33,6 +35,14 @@ int MenuItemHelpContext(const MenuHelpEntry* table, size_t count, int itemId) {
         entry = FindEntry(table, count, entry->enclosingId);
     }
     return 0;
+}
+
+const char* HelpTopicPage(int context) {
+    for (const HelpTopic& topic : kHelpTopics) {
+        if (topic.context == context)
+            return topic.page;
+    }
+    return nullptr;
 }
 
 } // namespace shell

@@ -1,5 +1,5 @@
 // Every way of closing the main window ends the program the same way: FormClose, then the quit request,
-// the windows destroyed, the help viewer told to quit, exit code 0, and no question asked on the way.
+// the windows destroyed, the help windows closed, exit code 0, and no question asked on the way.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -30,19 +30,19 @@ POINT CloseButtonPoint(HWND window) {
     return POINT{-1, -1};
 }
 
-class CloseTest : public VantrelTest, public ::testing::WithParamInterface<CloseRoute> {};
+class CloseTest : public HelpTest, public ::testing::WithParamInterface<CloseRoute> {};
 
 } // namespace
 
-TEST_P(CloseTest, EndsTheProgramWithCodeZeroAfterTellingTheHelpViewerToQuit) {
-    HelpViewerStandIn viewer;
+TEST_P(CloseTest, EndsTheProgramWithCodeZeroAfterClosingTheHelpWindows) {
+    F1OnShaded(); // a topic shown first, so that there are help windows to close
+    ASSERT_TRUE(HelpJournal().WaitForCalls(1));
     GetParam().close(*this, Main());
     EXPECT_EQ(app().WaitForExit(10000), std::optional<DWORD>(0));
     EXPECT_FALSE(IsWindow(Main()));
-    // Nothing was asked on the way out, and the help viewer heard one HELP_QUIT for the help file.
-    ASSERT_EQ(viewer.Requests().size(), 1u);
-    EXPECT_EQ(viewer.Requests()[0].command, static_cast<UINT>(HELP_QUIT));
-    EXPECT_EQ(viewer.Requests()[0].helpFile, "Vantrel.hlp");
+    // Nothing was asked on the way out, and HTML Help was told once to close its windows.
+    EXPECT_EQ(HelpCalls(),
+              (std::vector<HtmlHelpJournal::Call>{HelpTopicShown(L"shaded.html"), HtmlHelpJournal::CloseAll()}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Routes, CloseTest,

@@ -616,53 +616,98 @@ std::vector<MenuEntry> LoadMenuResource(const std::wstring& exePath, int menuId)
 
 namespace {
 
-constexpr wchar_t kHelpViewerClass[] = L"MS_WINHELP";
-constexpr ULONG_PTR kWinHelpMagic = 0xA1DE505; // tags WinHelp's WM_COPYDATA
+constexpr wchar_t kJournalVariable[] = L"VANTREL_HTMLHELP_JOURNAL";
+constexpr char kHhDisplayTopic[] = "0";
+constexpr char kHhCloseAll[] = "18";
 
-// The block WinHelp sends: its own size, the command, its data, then the help file name at ofsFilename.
-struct WinHelpBlock {
-    WORD size;
-    WORD command;
-    LONG data;
-    LONG reserved;
-    WORD ofsFilename;
-    WORD ofsData;
-};
+std::string Utf8(const std::wstring& text) {
+    return support::win::Narrow(text, CP_UTF8);
+}
+
+std::wstring InFolder(UINT(WINAPI* folderOf)(LPWSTR, UINT), const wchar_t* file) {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = folderOf(folder, MAX_PATH);
+    return std::wstring(folder, length) + L"\\" + file;
+}
+
+std::string LowerUtf8(const std::wstring& text) {
+    std::wstring lower = text;
+    CharLowerBuffW(lower.data(), static_cast<DWORD>(lower.size()));
+    return Utf8(lower);
+}
 
 } // namespace
 
-HelpViewerStandIn::HelpViewerStandIn() {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = &Procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kHelpViewerClass;
-    RegisterClassW(&windowClass);
-    window_.Reset(CreateWindowExW(0, kHelpViewerClass, L"Help viewer stand-in", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), this));
-    if (!window_)
-        throw std::runtime_error("cannot create the help viewer stand-in");
+HtmlHelpJournal::HtmlHelpJournal() {
+    static int count = 0;
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    path_ = std::wstring(temp) + L"vantrel-htmlhelp-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+            std::to_wstring(++count) + L".log";
+    DeleteFileW(path_.c_str());
+    SetEnvironmentVariableW(kJournalVariable, path_.c_str());
 }
 
-LRESULT CALLBACK HelpViewerStandIn::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<HelpViewerStandIn*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self && message == WM_COPYDATA) {
-        const auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-        if (copy->dwData == kWinHelpMagic && copy->cbData >= sizeof(WinHelpBlock)) {
-            const auto* block = static_cast<const WinHelpBlock*>(copy->lpData);
-            Request request{block->command, static_cast<ULONG_PTR>(static_cast<ULONG>(block->data)), {}};
-            if (block->ofsFilename && block->ofsFilename < copy->cbData) {
-                const char* name = static_cast<const char*>(copy->lpData) + block->ofsFilename;
-                request.helpFile.assign(name, strnlen(name, copy->cbData - block->ofsFilename));
-            }
-            self->requests_.push_back(request);
-            return TRUE;
+HtmlHelpJournal::~HtmlHelpJournal() {
+    SetEnvironmentVariableW(kJournalVariable, nullptr);
+    DeleteFileW(path_.c_str());
+}
+
+std::vector<HtmlHelpJournal::Call> HtmlHelpJournal::Calls() const {
+    std::vector<Call> calls;
+    const base::win::KernelHandle file(CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return calls;
+    std::string text;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
+        text.append(buffer, read);
+    size_t start = 0;
+    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        Call fields;
+        const std::string line = text.substr(start, end - start);
+        for (size_t from = 0, bar;; from = bar + 1) {
+            bar = line.find('|', from);
+            fields.push_back(line.substr(from, bar == std::string::npos ? std::string::npos : bar - from));
+            if (bar == std::string::npos)
+                break;
         }
+        fields[0] = LowerUtf8(support::win::Widen(fields[0], CP_UTF8));
+        calls.push_back(fields);
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return calls;
+}
+
+bool HtmlHelpJournal::WaitForCalls(size_t count, DWORD timeoutMilliseconds) const {
+    return WaitFor([&] { return Calls().size() >= count; }, timeoutMilliseconds);
+}
+
+bool HtmlHelpJournal::StandInsInstalled() {
+    HMODULE hhctrl = LoadLibraryExW(L"hhctrl.ocx", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const bool standIn = hhctrl && GetProcAddress(hhctrl, "VantrelHtmlHelpStandIn");
+    if (hhctrl)
+        FreeLibrary(hhctrl);
+    return standIn;
+}
+
+HtmlHelpJournal::Call HtmlHelpJournal::ShowTopic(const std::wstring& address) {
+    return {LowerUtf8(InFolder(&GetSystemDirectoryW, L"hhctrl.ocx")),
+            "HtmlHelpW",
+            "1",
+            Utf8(address),
+            kHhDisplayTopic,
+            "0"};
+}
+
+HtmlHelpJournal::Call HtmlHelpJournal::CloseAll() {
+    return {LowerUtf8(InFolder(&GetSystemDirectoryW, L"hhctrl.ocx")), "HtmlHelpW", "0", "-", kHhCloseAll, "0"};
+}
+
+HtmlHelpJournal::Call HtmlHelpJournal::StartViewer(const std::wstring& compiledHelpPath) {
+    const std::wstring viewer = InFolder(&GetSystemWindowsDirectoryW, L"hh.exe");
+    return {LowerUtf8(viewer), "hh.exe", Utf8(L"\"" + viewer + L"\" \"" + compiledHelpPath + L"\"")};
 }
 
 // --- the screen ------------------------------------------------------------------------------------------------

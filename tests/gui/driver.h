@@ -1,13 +1,12 @@
 #pragma once
 // A small driver that works Vantrel.exe from outside, as a user would: it starts the program, finds its
 // windows by class and caption, reads and presses controls, sends keys and mouse input, answers dialogs,
-// stands in for the help viewer and waits for the process to end. The tests of every command are written
+// reads the help viewer stand-ins' journal and waits for the process to end. The tests of every command are written
 // on it; it runs under Wine in the same prefix and on the same desktop as the program.
 //
 // Things to know when writing a test on it:
-// - Every wait here handles the driver's own messages while it waits, so a window the driver owns (the
-//   help viewer stand-in) can answer the program at any time. Don't block in a plain WaitForSingleObject
-//   while the program may call WinHelp: it would hang in its SendMessage.
+// - Every wait here handles the driver's own messages while it waits, so a window the driver owns can
+//   answer the program at any time.
 // - Pressing a control that opens a modal dialog must post (PostClick, PostCommand), not send: a sent
 //   message returns only when the handler does, which waits for the dialog to be closed.
 // - Messages that carry a pointer are not marshalled across processes unless the system knows them;
@@ -179,28 +178,33 @@ struct MenuEntry {
 std::vector<MenuEntry> LoadMenuResource(const std::wstring& exePath, int menuId);
 
 // --- the help viewer ----------------------------------------------------------------------------------------
-// Stands in for the help viewer: a window of class "MS_WINHELP", which WinHelp sends its requests to, as a
-// WM_COPYDATA holding the command, its data and the help file. While it exists, no real viewer is started.
-class HelpViewerStandIn {
+// The journal of the recording HTML Help stand-ins (htmlhelp-standins/), which the GUI suites' prefix holds
+// in place of the system's hhctrl.ocx and hh.exe. Open it before the program starts: the program inherits
+// its name through the environment, and passes it on to the viewers it starts. Each call is one line,
+// its fields split at '|': the path of the copy that answered (lower case), the function, its arguments.
+class HtmlHelpJournal {
 public:
-    struct Request {
-        UINT command;
-        ULONG_PTR data;
-        std::string helpFile;
-    };
+    using Call = std::vector<std::string>; // UTF-8
 
-    HelpViewerStandIn();
-    HelpViewerStandIn(const HelpViewerStandIn&) = delete;
-    HelpViewerStandIn& operator=(const HelpViewerStandIn&) = delete;
+    HtmlHelpJournal();
+    // Removes the journal, which also ends the hh.exe stand-ins that wait for that.
+    ~HtmlHelpJournal();
+    HtmlHelpJournal(const HtmlHelpJournal&) = delete;
+    HtmlHelpJournal& operator=(const HtmlHelpJournal&) = delete;
 
-    const std::vector<Request>& Requests() const { return requests_; }
-    void Clear() { requests_.clear(); }
+    std::vector<Call> Calls() const;
+    bool WaitForCalls(size_t count, DWORD timeoutMilliseconds = 5000) const;
+
+    // Whether the system's hhctrl.ocx is the stand-in (Wine loads it only with hhctrl.ocx=n,b).
+    static bool StandInsInstalled();
+    // The calls the stand-ins journal: a topic shown ("<file>::/<page>", or the file for its default
+    // topic), the help windows closed, the viewer started on the file.
+    static Call ShowTopic(const std::wstring& address);
+    static Call CloseAll();
+    static Call StartViewer(const std::wstring& compiledHelpPath);
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-    base::win::WindowHandle window_;
-    std::vector<Request> requests_;
+    std::wstring path_;
 };
 
 // --- the screen -----------------------------------------------------------------------------------------------

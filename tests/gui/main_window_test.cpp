@@ -301,52 +301,32 @@ TEST_F(VantrelTest, FileExitChosenWithTheKeyboardEndsTheProgram) {
 }
 
 // --- F1 help ---------------------------------------------------------------------------------------------
+// F1 shows the page of the control's or menu item's help context in the compiled help beside the program
+// (HtmlHelpW, HH_DISPLAY_TOPIC, "<file>::/<page>"), as the prefix's recording hhctrl.ocx journals it.
 
-namespace {
-
-std::vector<ULONG_PTR> ContextsAsked(const HelpViewerStandIn& viewer) {
-    std::vector<ULONG_PTR> contexts;
-    for (const auto& request : viewer.Requests()) {
-        EXPECT_EQ(request.command, static_cast<UINT>(HELP_CONTEXT));
-        EXPECT_EQ(request.helpFile, "Vantrel.hlp");
-        contexts.push_back(request.data);
-    }
-    return contexts;
-}
-
-} // namespace
-
-TEST_F(VantrelTest, F1OnAControlAsksForItsContextAndOnTheListForNothing) {
-    HelpViewerStandIn viewer;
+TEST_F(HelpTest, F1OnAControlShowsItsTopicPageAndOnTheListNothing) {
     ASSERT_TRUE(BringToFront(Main()));
     PressKeys({VK_F1}); // the focus is on the list, which has no context
     ASSERT_TRUE(app().WaitUntilIdle());
     Pump(300);
-    EXPECT_TRUE(viewer.Requests().empty());
+    EXPECT_TRUE(HelpCalls().empty());
 
-    PressKeys({VK_MENU, 'S'}); // checks "&shaded" and puts the focus on it
-    ASSERT_TRUE(WaitFor([&] { return app().FocusedWindow() == Button(L"&shaded"); }, 2000));
-    PressKeys({VK_F1});
-    ASSERT_TRUE(WaitFor([&] { return !viewer.Requests().empty(); }, 3000));
-    EXPECT_EQ(ContextsAsked(viewer), std::vector<ULONG_PTR>{70});
-
-    viewer.Clear();
+    F1OnShaded();
     PressKeys({VK_TAB}); // on to isometric
     ASSERT_TRUE(WaitFor([&] { return app().FocusedWindow() == Button(L"&isometric"); }, 2000));
     PressKeys({VK_F1});
-    ASSERT_TRUE(WaitFor([&] { return !viewer.Requests().empty(); }, 3000));
-    EXPECT_EQ(ContextsAsked(viewer), std::vector<ULONG_PTR>{80});
+    HelpJournal().WaitForCalls(2);
+    EXPECT_EQ(HelpCalls(),
+              (std::vector<HtmlHelpJournal::Call>{HelpTopicShown(L"shaded.html"), HelpTopicShown(L"isometric.html")}));
 }
 
-TEST_F(VantrelTest, F1OnHighlightedMenuItemsAsksForTheirContextsAndZeroForTheHelpMenu) {
-    HelpViewerStandIn viewer;
+TEST_F(HelpTest, F1OnHighlightedMenuItemsShowsTheirPagesAndForTheHelpMenuTheDefaultTopic) {
     ASSERT_TRUE(BringToFront(Main()));
     PressKeys({VK_MENU, 'F'}); // opens File with its first item highlighted
     Pump(300);
-    for (int item = 0; item < 7; ++item) {
+    for (size_t item = 0; item < 7; ++item) {
         PressKeys({VK_F1});
-        ASSERT_TRUE(WaitFor([&] { return viewer.Requests().size() == static_cast<size_t>(item + 1); }, 3000))
-            << "item " << item;
+        ASSERT_TRUE(HelpJournal().WaitForCalls(item + 1)) << "item " << item;
         PressKeys({VK_DOWN}); // separators are skipped
     }
     PressKeys({VK_RIGHT}); // over to Help: Contents highlighted
@@ -354,10 +334,16 @@ TEST_F(VantrelTest, F1OnHighlightedMenuItemsAsksForTheirContextsAndZeroForTheHel
     PressKeys({VK_F1});
     PressKeys({VK_DOWN});
     PressKeys({VK_F1});
-    WaitFor([&] { return viewer.Requests().size() == 9; }, 3000);
+    HelpJournal().WaitForCalls(9);
     PressKeys({VK_ESCAPE});
     PressKeys({VK_ESCAPE});
-    EXPECT_EQ(ContextsAsked(viewer), (std::vector<ULONG_PTR>{500, 510, 520, 530, 540, 550, 560, 0, 0}));
+    std::vector<HtmlHelpJournal::Call> expected;
+    for (const wchar_t* page : {L"open.html", L"save.html", L"save-as.html", L"select-printer.html",
+                                L"print-setup.html", L"file-print.html", L"exit.html"})
+        expected.push_back(HelpTopicShown(page));
+    expected.push_back(HelpTopicShown(L""));
+    expected.push_back(HelpTopicShown(L""));
+    EXPECT_EQ(HelpCalls(), expected);
 }
 
 // --- frame ----------------------------------------------------------------------------------------------

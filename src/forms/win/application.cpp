@@ -6,7 +6,6 @@ TApplication Application;
 
 void TApplication::SetMainWindow(HWND window, HACCEL shortcuts) {
     mainWindow_ = window;
-    helpOwner_ = window;
     shortcuts_ = shortcuts;
 }
 
@@ -38,26 +37,16 @@ void TApplication::Terminate() {
     PostQuitMessage(0);
 }
 
-void TApplication::HelpContext(int context) {
-    if (UsesWinHelp())
-        WinHelpA(mainWindow_, helpFile_.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(context));
-    else
-        htmlHelp_.ShowContext(mainWindow_, CompiledHelpPath(helpFile_), context);
+void TApplication::ShowHelpTopic(const std::string& page) {
+    htmlHelp_.ShowTopic(mainWindow_, CompiledHelpPath(helpFile_), page);
 }
 
 void TApplication::StartHelpViewer() const {
-    if (UsesWinHelp())
-        StartWinHelpViewer(helpFile_);
-    else
-        StartHtmlHelpViewer(CompiledHelpPath(helpFile_));
+    StartHtmlHelpViewer(CompiledHelpPath(helpFile_));
 }
 
 void TApplication::HelpQuit() {
-    if (helpFile_.empty())
-        return;
-    if (UsesWinHelp())
-        WinHelpA(helpOwner_, helpFile_.c_str(), HELP_QUIT, 0);
-    else
+    if (!helpFile_.empty())
         htmlHelp_.CloseAll();
 }
 

@@ -22,10 +22,10 @@ public:
     void SetHelpFile(const std::string& helpFile) { helpFile_ = helpFile; }
 
     // The first form built whole becomes the main window: closing it ends the program, and it owns the
-    // error box and the help viewer's session. Null until then.
+    // error box and F1's help windows. Null until then.
     HWND MainWindow() const { return mainWindow_; }
     void SetMainWindow(HWND window, HACCEL shortcuts);
-    // The main window is being destroyed; the help viewer's session stays named after it.
+    // The main window is being destroyed.
     void ForgetMainWindow();
 
     // Runs the message loop until a quit request arrives. Keyboard navigation (Tab, arrows, access keys)
@@ -35,28 +35,22 @@ public:
     // Asks the message loop to end once it reaches the request.
     void Terminate();
 
-    // The topic of a context number, owned by the main window: WinHelp with HELP_CONTEXT on the help file
-    // where Windows has WinHelp, else HTML Help's HH_HELP_CONTEXT on the compiled help file beside the
-    // program.
-    void HelpContext(int context);
+    // F1's topic, owned by the main window: the page of the compiled help file beside the program, or
+    // with no page (empty) its default topic.
+    void ShowHelpTopic(const std::string& page);
     // Starts the help viewer on the whole help file as a program of its own (Help > Contents).
     void StartHelpViewer() const;
-    // Tells the help viewer it is no longer needed, if a help file is set: WinHelp HELP_QUIT, or HTML
-    // Help's HH_CLOSE_ALL if a topic was shown. WinHelp keeps its clients by the owner handle of their
-    // requests, so this names the same main window handle that F1 used, even after that window is gone.
+    // Tells the help viewer it is no longer needed, if a help file is set: HH_CLOSE_ALL closes the help
+    // windows F1 opened, if any.
     void HelpQuit();
 
 private:
     bool TranslateShortcut(MSG& message) const;
-    bool UsesWinHelp() const { return helpViewer_ == HelpViewer::WinHelp; }
 
     std::string title_;
     std::string helpFile_;
-    // Read once: the Windows version doesn't change while the program runs.
-    const HelpViewer helpViewer_ = HelpViewerFor(RunningWindowsVersion());
     HtmlHelpLibrary htmlHelp_;
     HWND mainWindow_ = nullptr;
-    HWND helpOwner_ = nullptr;
     HACCEL shortcuts_ = nullptr;
     int iconId_ = 1;
 };

@@ -1,33 +1,26 @@
 #pragma once
-// The system's help viewers. WinHelp: winhlp32.exe for the whole help file (context topics go through
-// user32's WinHelp). HTML Help: hhctrl.ocx for context topics, hh.exe for the whole help file. All are
-// taken from the system's own folders by full path, never searched for: a bare name would be looked for
-// in the program's folder and the current folder first (hhctrl.ocx is not one of the DLLs Windows always
-// maps from the system folder), and the file dialogs move the current folder to wherever the user
-// browsed, so a file of that name placed there would be run.
+// The system's HTML Help: hhctrl.ocx for the topics F1 shows and for closing its windows at the end,
+// hh.exe for the whole help file. Both are taken from the system's own folders by full path, never
+// searched for: a bare name would be looked for in the program's folder and the current folder first
+// (hhctrl.ocx is not one of the DLLs Windows always maps from the system folder), and the file dialogs move
+// the current folder to wherever the user browsed, so a file of that name placed there would be run.
+// Every path goes through the UTF-16 forms of the calls, so a program folder whose name the ANSI code page
+// can't spell (a user name in another script) still reaches the viewer whole.
 #include <windows.h>
 
 #include <string>
 
 #include "base/win/system_library.h"
-#include "forms/help_viewer_choice.h"
+#include "forms/help_file.h"
 
 namespace forms {
 
-// The running Windows' own version. GetVersionEx reports 6.2 to a program without a manifest entry for
-// the newer versions, so this asks ntdll, which tells the truth.
-PlatformVersion RunningWindowsVersion();
-
 // The compiled help file that goes with the help file setting, in the program's folder.
-std::string CompiledHelpPath(const std::string& helpFile);
-
-// Starts the system's winhlp32.exe on the help file setting unchanged (the viewer finds the file), as a
-// program of its own: not waited for, its result ignored; with no viewer to be found nothing happens.
-void StartWinHelpViewer(const std::string& helpFile);
+std::wstring CompiledHelpPath(const std::string& helpFile);
 
 // Starts hh.exe from the Windows folder on the help file, as a program of its own: not waited for, its
 // result ignored.
-void StartHtmlHelpViewer(const std::string& compiledHelpPath);
+void StartHtmlHelpViewer(const std::wstring& compiledHelpPath);
 
 // hhctrl.ocx, loaded at the first topic shown and kept for the rest of the run.
 class HtmlHelpLibrary {
@@ -36,14 +29,14 @@ public:
     HtmlHelpLibrary(const HtmlHelpLibrary&) = delete;
     HtmlHelpLibrary& operator=(const HtmlHelpLibrary&) = delete;
 
-    // HH_HELP_CONTEXT: the topic mapped to the context number; for 0, HH_DISPLAY_TOPIC: the default topic.
-    // A library that can't be loaded shows nothing.
-    void ShowContext(HWND owner, const std::string& compiledHelpPath, int context);
+    // HH_DISPLAY_TOPIC of the page in the compiled help file, named "<file>::/<page>"; with no page (empty),
+    // the file's default topic. A library that can't be loaded shows nothing.
+    void ShowTopic(HWND owner, const std::wstring& compiledHelpPath, const std::string& page);
     // HH_CLOSE_ALL, if a topic was ever shown; the library is not loaded just to close nothing.
     void CloseAll();
 
 private:
-    using HtmlHelpFunction = HWND(WINAPI*)(HWND owner, LPCSTR file, UINT command, DWORD_PTR data);
+    using HtmlHelpFunction = HWND(WINAPI*)(HWND owner, LPCWSTR file, UINT command, DWORD_PTR data);
     HtmlHelpFunction Load();
 
     SystemLibrary hhctrl_{"hhctrl.ocx"};

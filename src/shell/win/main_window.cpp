@@ -157,7 +157,7 @@ void TfrmVantrel::OnHelp(const HELPINFO& info) {
             break;
     }
     if (const auto context = ControlHelpContext(contexts))
-        Application.HelpContext(*context);
+        ShowHelpFor(*context);
 }
 
 void TfrmVantrel::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
@@ -179,7 +179,12 @@ void TfrmVantrel::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
 }
 
 void TfrmVantrel::HelpForHighlightedMenuItem() {
-    Application.HelpContext(MenuItemHelpContext(kMenuHelp, kMenuHelpCount, highlightedMenuItem_));
+    ShowHelpFor(MenuItemHelpContext(kMenuHelp, kMenuHelpCount, highlightedMenuItem_));
+}
+
+void TfrmVantrel::ShowHelpFor(int context) {
+    const char* page = HelpTopicPage(context);
+    Application.ShowHelpTopic(page ? page : "");
 }
 
 LRESULT TfrmVantrel::FocusedPushButton() const {

@@ -127,6 +127,8 @@ private:
     void OnHelp(const HELPINFO& info);
     void OnMenuSelect(WPARAM wParam, LPARAM lParam);
     void HelpForHighlightedMenuItem();
+    // The topic of a help context number: its page, or for 0 the help's default topic.
+    void ShowHelpFor(int context);
     friend class MenuHelpHook;
     LRESULT FocusedPushButton() const;
 };

@@ -1,5 +1,6 @@
-// Stands in for the system's hhctrl.ocx in a test prefix: journals each HtmlHelp call as
-// "<path>|HtmlHelpA|<owner is a window: 1 or 0>|<file, or - for none>|<command>|<data>" and shows nothing.
+// Stands in for the system's hhctrl.ocx in a test prefix: journals each HtmlHelpW call as
+// "<path>|HtmlHelpW|<owner is a window: 1 or 0>|<file, or - for none>|<command>|<data>" and shows nothing.
+// It has no HtmlHelpA: a program that asked for it would find nothing to call.
 #include <windows.h>
 
 #include <string>
@@ -10,9 +11,9 @@ namespace {
 
 HMODULE gThisModule = nullptr;
 
-std::string Fields(const char* function, HWND owner, const std::string& file, UINT command, DWORD_PTR data) {
-    return std::string(function) + "|" + (IsWindow(owner) ? "1" : "0") + "|" + file + "|" + std::to_string(command) +
-           "|" + std::to_string(data);
+std::wstring Fields(HWND owner, const std::wstring& file, UINT command, DWORD_PTR data) {
+    return std::wstring(L"HtmlHelpW|") + (IsWindow(owner) ? L"1" : L"0") + L"|" + file + L"|" +
+           std::to_wstring(command) + L"|" + std::to_wstring(data);
 }
 
 } // namespace
@@ -23,8 +24,8 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     return TRUE;
 }
 
-extern "C" __declspec(dllexport) HWND WINAPI HtmlHelpA(HWND owner, LPCSTR file, UINT command, DWORD_PTR data) {
-    standin::AppendJournalLine(gThisModule, Fields("HtmlHelpA", owner, file ? file : "-", command, data));
+extern "C" __declspec(dllexport) HWND WINAPI HtmlHelpW(HWND owner, LPCWSTR file, UINT command, DWORD_PTR data) {
+    standin::AppendJournalLine(gThisModule, Fields(owner, file ? file : L"-", command, data));
     return nullptr;
 }
 
