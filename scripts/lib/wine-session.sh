@@ -21,13 +21,16 @@ wine_prefix_prepare() {
         {
             printf 'REGEDIT4\r\n\r\n'
             printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n'
-            printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1280x1024"\r\n\r\n'
+            printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1920x1200"\r\n\r\n'
             printf '[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n\r\n'
         } >"$reg"
         wine regedit /S "$reg" >/dev/null 2>&1
         wineserver -w
         touch "$WINEPREFIX/.vantrel-ready"
     fi
+    # A prefix made when the desktop was smaller: Wine sizes the desktop by this value, not by the size on
+    # explorer's command line. The wineserver is down here, so the file can be changed.
+    sed -i 's/^"Default"="1280x1024"$/"Default"="1920x1200"/' "$WINEPREFIX/user.reg" 2>/dev/null
     # Debian's Wine doesn't load its own fonts from /usr/share/wine/fonts; without them "MS Sans Serif"
     # falls back to a wider face and the controls' captions are cut off.
     if [ -d /usr/share/wine/fonts ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/sserife.fon" ]; then
@@ -44,10 +47,12 @@ wine_free_display() {
     echo "$n"
 }
 
-# wine_session_start: Xvfb, the wineserver and the virtual desktop, for the prefix already prepared.
+# wine_session_start: Xvfb, the wineserver and the virtual desktop, for the prefix already prepared. The
+# screen has room for the main window at 192 and 240 dpi (about 1500 x 950 and 1870 x 1150 pixels): a
+# window larger than the screen is cut to it.
 wine_session_start() {
     n=$(wine_free_display)
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
     VANTREL_XVFB_PID=$!
     export DISPLAY=":$n"
     i=0
@@ -56,7 +61,7 @@ wine_session_start() {
         i=$((i + 1))
     done
     wineserver -p >/dev/null 2>&1
-    wine explorer.exe /desktop=Default,1280x1024 >/dev/null 2>&1 &
+    wine explorer.exe /desktop=Default,1920x1200 >/dev/null 2>&1 &
     VANTREL_DESKTOP_PID=$!
     sleep 2
 }

@@ -1,8 +1,12 @@
-// At a scaled system dpi the window is the 96-dpi layout scaled: every edge at its scaled place, so that
-// nothing is clipped and what stood flush stays flush.
+// The window at any dpi is the 96-dpi layout scaled: every edge at its scaled place, so that nothing is
+// clipped and what stood flush stays flush; whether the program started at that dpi or was moved there
+// (WM_DPICHANGED, which Wine never sends by itself, so the tests send it as Windows would).
 #include <windows.h>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 #include "vantrel_app.h"
 
@@ -10,58 +14,64 @@ using namespace gui;
 
 namespace {
 
-constexpr int kScaledDpi = 144;
+// A 96-dpi coordinate at another dpi, to the nearest pixel.
+int Scaled(int value, int dpi) {
+    return (value * dpi + 48) / 96;
+}
 
-// Sets Wine's system dpi (HKCU\Control Panel\Desktop LogPixels) for the programs started while it
-// lives, and puts back what was there.
-class SystemDpiSetting {
-public:
-    explicit SystemDpiSetting(DWORD dpi) {
-        RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
-                        nullptr, &key_, nullptr);
-        DWORD size = sizeof previous_;
-        hadValue_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&previous_),
-                                     &size) == ERROR_SUCCESS;
-        RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
-    }
-    ~SystemDpiSetting() {
-        if (hadValue_)
-            RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous_),
-                           sizeof previous_);
-        else
-            RegDeleteValueW(key_, L"LogPixels");
-        RegCloseKey(key_);
-    }
-    SystemDpiSetting(const SystemDpiSetting&) = delete;
-    SystemDpiSetting& operator=(const SystemDpiSetting&) = delete;
+RECT ScaledRect(int left, int top, int width, int height, int dpi) {
+    return RECT{Scaled(left, dpi), Scaled(top, dpi), Scaled(left + width, dpi), Scaled(top + height, dpi)};
+}
 
-private:
-    HKEY key_ = nullptr;
-    DWORD previous_ = 0;
-    bool hadValue_ = false;
+// Controls of the main window as a user finds them, at their 96-dpi place (left, top, width, height).
+struct Placed {
+    const wchar_t* className;
+    const wchar_t* caption; // the hint for a tool button; null: the only one of its class
+    int left, top, width, height;
+};
+const Placed kMainWindowControls[] = {
+    {L"ListBox", nullptr, 16, 48, 537, 313},
+    {L"Button", L"&Add...", 16, 376, 75, 25},
+    {L"Button", L"Rem&ove", 247, 376, 75, 25},
+    {L"Button", L"&Print", 478, 376, 75, 25},
+    {L"Static", L"Part/Assembly", 576, 48, 68, 13},
+    {L"Button", L"hidden lines &visible", 600, 72, 120, 17},
+    {L"Button", L"print previe&w", 600, 232, 120, 17},
+    {L"msctls_statusbar32", nullptr, 0, 424, 742, 19},
+    {kToolButtonClass, L"Remove Files", 32, 4, 25, 25},
+    {kToolButtonClass, L"Exit", 224, 4, 25, 25},
 };
 
-// A 96-dpi coordinate at the scaled dpi, to the nearest pixel.
-int Scaled(int value) {
-    return (value * kScaledDpi + 48) / 96;
+// Every window inside the frame (children of children too) and where it stands.
+std::vector<RECT> PlacesOfAllChildren(HWND parent) {
+    std::vector<RECT> places;
+    for (HWND child : Children(parent)) {
+        places.push_back(RectInParent(child));
+        const std::vector<RECT> inner = PlacesOfAllChildren(child);
+        places.insert(places.end(), inner.begin(), inner.end());
+    }
+    return places;
 }
 
-RECT ScaledRect(int left, int top, int width, int height) {
-    return RECT{Scaled(left), Scaled(top), Scaled(left + width), Scaled(top + height)};
+bool SameRect(const RECT& a, const RECT& b) {
+    return EqualRect(&a, &b) != FALSE;
 }
 
-class ScaledDpiTest : public VantrelTest {
+bool SamePlaces(const std::vector<RECT>& a, const std::vector<RECT>& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), SameRect);
+}
+
+// The window rectangle Windows suggests at the new dpi: the same top-left corner, the size scaled.
+RECT SuggestedRect(HWND window, int fromDpi, int toDpi) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return RECT{rect.left, rect.top, rect.left + MulDiv(rect.right - rect.left, toDpi, fromDpi),
+                rect.top + MulDiv(rect.bottom - rect.top, toDpi, fromDpi)};
+}
+
+class DpiTest : public VantrelTest {
 protected:
-    void SetUp() override {
-        dpi_ = std::make_unique<SystemDpiSetting>(kScaledDpi);
-        VantrelTest::SetUp();
-    }
-    void TearDown() override {
-        VantrelTest::TearDown();
-        dpi_.reset();
-    }
-
-    void ExpectAt(HWND control, const RECT& expected, const char* what) {
+    void ExpectAt(HWND control, const RECT& expected, const std::wstring& what) {
         ASSERT_NE(control, nullptr) << what;
         const RECT actual = RectInParent(control);
         EXPECT_EQ(actual.left, expected.left) << what;
@@ -70,26 +80,162 @@ protected:
         EXPECT_EQ(actual.bottom, expected.bottom) << what;
     }
 
+    void ExpectMainWindowLaidOutAt(int dpi) {
+        SCOPED_TRACE(testing::Message() << dpi << " dpi");
+        const RECT client = ClientRect(Main());
+        EXPECT_EQ(client.right, Scaled(742, dpi));
+        EXPECT_EQ(client.bottom, Scaled(443, dpi));
+        for (const Placed& placed : kMainWindowControls)
+            ExpectAt(Control(placed.className, placed.caption),
+                     ScaledRect(placed.left, placed.top, placed.width, placed.height, dpi),
+                     placed.caption ? placed.caption : placed.className);
+        // Flush at 96 dpi, flush at every dpi: the Print button's right edge is the list's.
+        EXPECT_EQ(RectInParent(Button(L"&Print")).right, RectInParent(List()).right);
+        EXPECT_EQ(SendMessageW(List(), LB_GETITEMHEIGHT, 0, 0), Scaled(13, dpi));
+    }
+
+    // Moves the window to a monitor of that dpi, as far as the program can tell.
+    void MoveTo(int fromDpi, int toDpi) {
+        SendDpiChanged(app(), Main(), toDpi, SuggestedRect(Main(), fromDpi, toDpi));
+        ASSERT_TRUE(app().WaitUntilIdle());
+    }
+};
+
+// Started at a system dpi: the monitors' dpi of a Windows before 8.1, and Wine's.
+class StartDpiTest : public DpiTest, public testing::WithParamInterface<int> {
+protected:
+    void SetUp() override {
+        dpi_ = std::make_unique<SystemDpiSetting>(GetParam());
+        DpiTest::SetUp();
+    }
+    void TearDown() override {
+        DpiTest::TearDown();
+        dpi_.reset();
+    }
+
     std::unique_ptr<SystemDpiSetting> dpi_;
 };
 
 } // namespace
 
-TEST_F(ScaledDpiTest, At144DpiTheClientAreaAndEveryControlAreScaledByOneAndAHalf) {
-    const RECT client = ClientRect(Main());
-    EXPECT_EQ(client.right, Scaled(742));
-    EXPECT_EQ(client.bottom, Scaled(443));
-    ExpectAt(List(), ScaledRect(16, 48, 537, 313), "lbxList");
-    ExpectAt(Button(L"&Add..."), ScaledRect(16, 376, 75, 25), "btnAdd");
-    ExpectAt(Button(L"Rem&ove"), ScaledRect(247, 376, 75, 25), "btnRemove");
-    ExpectAt(Button(L"&Print"), ScaledRect(478, 376, 75, 25), "btnPrint");
-    ExpectAt(Control(L"Static", L"Part/Assembly"), ScaledRect(576, 48, 68, 13), "lblPrtAssy");
-    ExpectAt(Button(L"hidden lines &visible"), ScaledRect(600, 72, 120, 17), "rdoHiddenVisible");
-    ExpectAt(Button(L"print previe&w"), ScaledRect(600, 232, 120, 17), "chkPreview");
-    ExpectAt(StatusBar(), ScaledRect(0, 424, 742, 19), "stbVantrel");
-    ExpectAt(ToolButton(L"Remove Files"), ScaledRect(32, 4, 25, 25), "sbtnRemove");
-    ExpectAt(ToolButton(L"Exit"), ScaledRect(224, 4, 25, 25), "sbtnExit");
-    // Flush at 96 dpi, flush at 144: the Print button's right edge is the list's.
-    EXPECT_EQ(RectInParent(Button(L"&Print")).right, RectInParent(List()).right);
-    EXPECT_EQ(SendMessageW(List(), LB_GETITEMHEIGHT, 0, 0), Scaled(13));
+TEST_P(StartDpiTest, TheClientAreaAndEveryControlAreTheLayoutScaled) {
+    ExpectMainWindowLaidOutAt(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(SystemDpi, StartDpiTest, testing::Values(120, 144, 192));
+
+// 168 and 240 are dpis the tool-button pictures were not drawn for: the layout scales all the same.
+TEST_F(DpiTest, MovedToAnotherDpiTheWindowTakesTheSuggestedPlaceAndTheLayoutScaledAndComesBackToTheSamePixels) {
+    RECT frame;
+    GetWindowRect(Main(), &frame);
+    const std::vector<RECT> places = PlacesOfAllChildren(Main());
+    int dpi = 96;
+    for (const int next : {120, 144, 192, 168, 240}) {
+        const RECT suggested = SuggestedRect(Main(), dpi, next);
+        MoveTo(dpi, next);
+        dpi = next;
+        ExpectMainWindowLaidOutAt(dpi);
+        RECT moved;
+        GetWindowRect(Main(), &moved);
+        EXPECT_EQ(moved.left, suggested.left);
+        EXPECT_EQ(moved.top, suggested.top);
+    }
+    SendDpiChanged(app(), Main(), 96, frame);
+    ASSERT_TRUE(app().WaitUntilIdle());
+    RECT back;
+    GetWindowRect(Main(), &back);
+    EXPECT_TRUE(SameRect(back, frame));
+    EXPECT_TRUE(SamePlaces(PlacesOfAllChildren(Main()), places));
+}
+
+TEST_F(DpiTest, MovingBetweenDpisLeavesNoGdiObjectBehind) {
+    // Counted once the window is drawn: painting holds regions and device contexts for a while. The first
+    // round fills the system's caches for the sizes of those dpis (the visual styles' pictures).
+    const auto settledCount = [this] {
+        Pump(300);
+        EXPECT_TRUE(app().WaitUntilIdle());
+        return GdiObjectCount(app().Process());
+    };
+    const auto round = [this] {
+        MoveTo(96, 144);
+        MoveTo(144, 192);
+        MoveTo(192, 96);
+    };
+    round();
+    const DWORD before = settledCount();
+    ASSERT_GT(before, 0u);
+    for (int i = 0; i < 3; ++i)
+        round();
+    EXPECT_EQ(settledCount(), before);
+}
+
+// The About box stands on its own monitor and gets its own message.
+TEST_F(DpiTest, TheAboutBoxLaysItselfOutAtItsNewDpiAndTheMainWindowStaysAsItWas) {
+    PostCommand(Main(), IDM_ABOUT);
+    HWND about = app().WaitForWindow(L"TfrmAbout", nullptr, 5000);
+    ASSERT_NE(about, nullptr);
+    SendDpiChanged(app(), about, 144, SuggestedRect(about, 96, 144));
+    ASSERT_TRUE(app().WaitUntilIdle());
+    ExpectAt(FindChild(about, L"Button", L"OK"), ScaledRect(146, 332, 75, 25, 144), L"OKButton");
+    ExpectAt(FindChild(about, L"Edit"), ScaledRect(88, 88, 249, 200, 144), L"memComments in Panel1");
+    ExpectAt(FindChild(about, L"Static", L"Comments:"), ScaledRect(10, 88, 73, 13, 144), L"Comments in Panel1");
+    ExpectMainWindowLaidOutAt(96);
+}
+
+namespace {
+
+// The radio buttons and check boxes: Wine draws their circles and boxes at the size of the dpi the
+// program started at, not at the window's (Windows 10 1703 on draws them at the window's).
+std::vector<RECT> GlyphButtons(HWND form) {
+    std::vector<RECT> places;
+    for (HWND child : Children(form)) {
+        const LONG_PTR type = GetWindowLongPtrW(child, GWL_STYLE) & BS_TYPEMASK;
+        if (ClassName(child) == L"Button" && (type == BS_AUTORADIOBUTTON || type == BS_AUTOCHECKBOX))
+            places.push_back(RectInParent(child));
+    }
+    return places;
+}
+
+// The rectangle around every pixel of the client area that differs, outside the glyph buttons; none: -1.
+RECT Differing(HWND form, const std::vector<DWORD>& a, const std::vector<DWORD>& b) {
+    const LONG width = ClientRect(form).right;
+    const std::vector<RECT> excluded = GlyphButtons(form);
+    RECT differing{LONG_MAX, LONG_MAX, -1, -1};
+    for (size_t i = 0; i < a.size(); ++i) {
+        const POINT point{static_cast<LONG>(i) % width, static_cast<LONG>(i) / width};
+        const bool inGlyphButton = std::any_of(excluded.begin(), excluded.end(),
+                                               [&](const RECT& place) { return PtInRect(&place, point) != FALSE; });
+        if (a[i] == b[i] || inGlyphButton)
+            continue;
+        differing = RECT{std::min(differing.left, point.x), std::min(differing.top, point.y),
+                         std::max(differing.right, point.x), std::max(differing.bottom, point.y)};
+    }
+    return differing;
+}
+
+} // namespace
+
+// What a user sees: moved to a monitor of 144 dpi, the client area shows the very pixels it shows when
+// the program starts at 144 (fonts, tool-button pictures, item heights and all).
+TEST(DpiPixelsTest, MovedTo144DpiTheWindowLooksAsWhenStartedAt144Dpi) {
+    std::vector<DWORD> started;
+    RECT startedFrame;
+    {
+        const SystemDpiSetting dpi(144);
+        const App app = App::Launch(VantrelPath(), kMainCaption);
+        ASSERT_TRUE(BringToFront(app.MainWindow()) && app.WaitUntilIdle());
+        Pump(500);
+        GetWindowRect(app.MainWindow(), &startedFrame);
+        started = ClientPixels(app.MainWindow());
+    }
+    // Moved to where the other stood, so that both are whole on the screen.
+    const App app = App::Launch(VantrelPath(), kMainCaption);
+    SendDpiChanged(app, app.MainWindow(), 144, startedFrame);
+    ASSERT_TRUE(BringToFront(app.MainWindow()) && app.WaitUntilIdle());
+    Pump(500);
+    const std::vector<DWORD> moved = ClientPixels(app.MainWindow());
+    ASSERT_EQ(moved.size(), started.size());
+    const RECT differing = Differing(app.MainWindow(), moved, started);
+    EXPECT_EQ(differing.right, -1) << "pixels differ from " << differing.left << "," << differing.top << " to "
+                                   << differing.right << "," << differing.bottom;
 }

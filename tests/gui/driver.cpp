@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include <commctrl.h>
+#include <winternl.h>
 
 #include <algorithm>
 #include <cstring>
@@ -408,6 +409,71 @@ void RemoteMemory::Read(void* data, size_t size, size_t offset) const {
     ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, nullptr);
 }
 
+// --- dpi --------------------------------------------------------------------------------------------------------
+
+SystemDpiSetting::SystemDpiSetting(DWORD dpi) {
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
+                    nullptr, &key_, nullptr);
+    DWORD size = sizeof previous_;
+    hadValue_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&previous_), &size) ==
+                ERROR_SUCCESS;
+    RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+}
+
+SystemDpiSetting::~SystemDpiSetting() {
+    if (hadValue_)
+        RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous_), sizeof previous_);
+    else
+        RegDeleteValueW(key_, L"LogPixels");
+    RegCloseKey(key_);
+}
+
+void SendDpiChanged(const App& app, HWND window, int dpi, const RECT& suggested) {
+    RemoteMemory rect(app.Process(), sizeof suggested);
+    rect.Write(&suggested, sizeof suggested);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), rect.AsParam());
+}
+
+namespace {
+
+// A row of the GDI handle table that a process's PEB points to (GdiSharedHandleTable), as Windows and
+// Wine lay it out on x64; a row in use has a type.
+struct GdiHandleEntry {
+    ULONGLONG object;
+    ULONG owner;
+    USHORT unique;
+    UCHAR type;
+    UCHAR flags;
+    ULONGLONG user;
+};
+static_assert(sizeof(GdiHandleEntry) == 24, "the x64 row");
+constexpr size_t kGdiHandleCount = 0x10000;
+constexpr size_t kPebGdiTableOffset = 0xF8; // PEB.GdiSharedHandleTable on x64
+
+DWORD GdiHandleTableCount(HANDLE process) {
+    PROCESS_BASIC_INFORMATION basic{};
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0)
+        throw std::runtime_error("cannot find the program's PEB");
+    ULONGLONG table = 0;
+    std::vector<GdiHandleEntry> entries(kGdiHandleCount);
+    if (!ReadProcessMemory(process, reinterpret_cast<const char*>(basic.PebBaseAddress) + kPebGdiTableOffset, &table,
+                           sizeof table, nullptr) ||
+        !table ||
+        !ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(),
+                           entries.size() * sizeof entries[0], nullptr))
+        throw std::runtime_error("cannot read the program's GDI handle table");
+    return static_cast<DWORD>(
+        std::count_if(entries.begin(), entries.end(), [](const GdiHandleEntry& entry) { return entry.type != 0; }));
+}
+
+} // namespace
+
+DWORD GdiObjectCount(HANDLE process) {
+    if (const DWORD count = GetGuiResources(process, GR_GDIOBJECTS))
+        return count;
+    return GdiHandleTableCount(process);
+}
+
 // --- dialogs ---------------------------------------------------------------------------------------------------
 
 HWND FileNameBox(HWND dialog) {
@@ -466,6 +532,16 @@ std::vector<DWORD> ScreenPixels(const RECT& area) {
     GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
     return pixels;
 }
+
+} // namespace
+
+std::vector<DWORD> ClientPixels(HWND window) {
+    RECT client = ClientRect(window);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return ScreenPixels(client);
+}
+
+namespace {
 
 // The same icon drawn here over two backgrounds: where both drawings agree, the icon is opaque.
 std::vector<std::pair<size_t, DWORD>> OpaquePixels(HICON icon, int width, int height) {

@@ -207,7 +207,33 @@ private:
     std::wstring path_;
 };
 
+// --- dpi ------------------------------------------------------------------------------------------------------
+// Sets Wine's system dpi (HKCU\Control Panel\Desktop LogPixels) for the programs started while it
+// lives, and puts back what was there.
+class SystemDpiSetting {
+public:
+    explicit SystemDpiSetting(DWORD dpi);
+    ~SystemDpiSetting();
+    SystemDpiSetting(const SystemDpiSetting&) = delete;
+    SystemDpiSetting& operator=(const SystemDpiSetting&) = delete;
+
+private:
+    HKEY key_ = nullptr;
+    DWORD previous_ = 0;
+    bool hadValue_ = false;
+};
+
+// Tells a top-level window of the program that it now stands on a monitor of that dpi, as Windows does
+// when the window moves there: WM_DPICHANGED with the rectangle Windows suggests (in the program's memory,
+// as the message's pointer is not carried across processes). Returns when the program has handled it.
+void SendDpiChanged(const App& app, HWND window, int dpi, const RECT& suggested);
+// The GDI objects the process holds: GetGuiResources where it counts them, else (Wine, whose
+// GetGuiResources answers 0) the objects in use in the process's GDI handle table.
+DWORD GdiObjectCount(HANDLE process);
+
 // --- the screen -----------------------------------------------------------------------------------------------
+// The pixels of a window's client area as the screen shows them, top-down, 32 bits each.
+std::vector<DWORD> ClientPixels(HWND window);
 // Saves a screen area (with the frame Wine's desktop draws) as a 24-bit .bmp file.
 bool SaveScreenshot(const RECT& area, const std::wstring& bmpPath);
 // The folder for build artifacts: VANTREL_ARTIFACTS as a Windows path, else the test program's folder.

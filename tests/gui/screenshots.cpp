@@ -1,6 +1,8 @@
 // Keeps pictures of the program for people to look at: starts Vantrel.exe, saves its main window and
-// its About box as .bmp files in the artifact folder (VANTREL_ARTIFACTS), and closes it. scripts/test
-// runs it as a step of its own; it checks nothing and is not a test.
+// its About box as .bmp files in the artifact folder (VANTREL_ARTIFACTS), and closes it; then the main
+// window started at 144 and 192 dpi, and moved from 96 to 144 dpi and back (WM_DPICHANGED, as Windows
+// sends it when the window goes to another monitor). scripts/test runs it as a step of its own; it checks
+// nothing and is not a test.
 //   vantrel_screenshots
 #include <windows.h>
 
@@ -27,15 +29,49 @@ bool SaveWindow(const gui::App& app, HWND window, const wchar_t* fileName) {
     return true;
 }
 
+// The main window of a Vantrel started at that system dpi.
+bool SaveStartedAt(int dpi, const wchar_t* fileName) {
+    const gui::SystemDpiSetting setting(static_cast<DWORD>(dpi));
+    const gui::App app = gui::App::Launch(gui::VantrelPath(), L"Vantrel v2.2");
+    return SaveWindow(app, app.MainWindow(), fileName);
+}
+
+// The window rectangle Windows suggests for a move to another dpi: the same top-left corner, the size
+// scaled.
+RECT Suggested(HWND window, int fromDpi, int toDpi) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return RECT{rect.left, rect.top, rect.left + MulDiv(rect.right - rect.left, toDpi, fromDpi),
+                rect.top + MulDiv(rect.bottom - rect.top, toDpi, fromDpi)};
+}
+
+// Started at 96 dpi, moved to a monitor of 144 dpi, and back.
+bool SaveMovedAndBack() {
+    const gui::App app = gui::App::Launch(gui::VantrelPath(), L"Vantrel v2.2");
+    HWND window = app.MainWindow();
+    RECT start;
+    GetWindowRect(window, &start);
+    gui::SendDpiChanged(app, window, 144, Suggested(window, 96, 144));
+    const bool movedSaved = SaveWindow(app, window, L"main-window-moved-96-to-144dpi.bmp");
+    gui::SendDpiChanged(app, window, 96, start);
+    return SaveWindow(app, window, L"main-window-moved-144-back-to-96dpi.bmp") && movedSaved;
+}
+
 } // namespace
 
 int main() {
     try {
-        gui::App app = gui::App::Launch(gui::VantrelPath(), L"Vantrel v2.2");
-        const bool mainSaved = SaveWindow(app, app.MainWindow(), L"main-window.bmp");
-        gui::PostCommand(app.MainWindow(), IDM_ABOUT);
-        const bool aboutSaved = SaveWindow(app, app.WaitForWindow(L"TfrmAbout", nullptr, 5000), L"about-box.bmp");
-        return mainSaved && aboutSaved ? 0 : 1;
+        bool saved = true;
+        {
+            gui::App app = gui::App::Launch(gui::VantrelPath(), L"Vantrel v2.2");
+            saved = SaveWindow(app, app.MainWindow(), L"main-window.bmp");
+            gui::PostCommand(app.MainWindow(), IDM_ABOUT);
+            saved = SaveWindow(app, app.WaitForWindow(L"TfrmAbout", nullptr, 5000), L"about-box.bmp") && saved;
+        }
+        saved = SaveStartedAt(144, L"main-window-144dpi.bmp") && saved;
+        saved = SaveStartedAt(192, L"main-window-192dpi.bmp") && saved;
+        saved = SaveMovedAndBack() && saved;
+        return saved ? 0 : 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vantrel_screenshots: %s\n", e.what());
         return 1;

@@ -105,19 +105,19 @@ LRESULT CALLBACK PanelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
     return 0;
 }
 
-// The client size that gives the frame its outer size, so the outer size is what the layout says.
-SIZE ClientSizeFor(int outerWidth, int outerHeight) {
-    RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, kFrameStyle, FALSE, kFrameExStyle);
-    return SIZE{outerWidth - (frame.right - frame.left), outerHeight - (frame.bottom - frame.top)};
+// The program's icon at its natural size for the dpi. Not shared: a shared icon is cached at the size it
+// was first loaded at, and this one changes size with the dpi.
+base::win::IconHandle LoadIconForDpi(int dpi) {
+    const int size = forms::ScaleToDpi(kIconSize, dpi);
+    return base::win::IconHandle(static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(Application.IconId()), IMAGE_ICON, size, size, 0)));
 }
 
 } // namespace
 
 TfrmAbout::TfrmAbout() {
     forms::RegisterWindowClass(forms::WindowClass{kPanelClassName, &PanelProcedure, CS_HREDRAW | CS_VREDRAW});
-    const SIZE client = ClientSizeFor(forms::ScaleToDpi(kOuterWidth, Dpi()), forms::ScaleToDpi(kOuterHeight, Dpi()));
-    CreateHandle(FrameStyle{kClassName, kFrameStyle, kFrameExStyle, client.cx, client.cy, nullptr});
+    CreateHandle(FrameStyle{kClassName, kFrameStyle, kFrameExStyle, kOuterWidth, kOuterHeight, true, nullptr});
     CreateControls();
     forms::RunGuarded([this] { FormCreate(); });
 }
@@ -127,9 +127,7 @@ void TfrmAbout::CreateControls() {
         HWND window = CreateChild(layout);
         switch (layout.id) {
         case kProgramIcon:
-            // A shared icon: the system frees it, not the picture.
-            SetWindowLongPtrA(window, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(forms::ProgramIcon(forms::ScaleToDpi(kIconSize, Dpi()))));
+            ScaleContents(Dpi());
             break;
         case kMemComments:
             SetWindowTextA(window, CommentText().c_str());
@@ -138,6 +136,15 @@ void TfrmAbout::CreateControls() {
             break;
         }
     }
+}
+
+// The picture draws the icon kept in its user data; it is given the new one before the old one goes.
+void TfrmAbout::ScaleContents(int dpi) {
+    base::win::IconHandle icon = LoadIconForDpi(dpi);
+    HWND picture = Child(kProgramIcon);
+    SetWindowLongPtrA(picture, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(icon.Get()));
+    InvalidateRect(picture, nullptr, TRUE);
+    icon_ = std::move(icon);
 }
 
 void TfrmAbout::ShowInFront() {

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "base/win/owners.h"
 #include "forms/sender.h"
 #include "forms/win/form.h"
 
@@ -31,11 +32,14 @@ public:
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(int command, const forms::Sender& sender) override;
+    // The program's icon at the new dpi.
+    void ScaleContents(int dpi) override;
 
 private:
     void CreateControls();
 
     bool shownBefore_ = false;
+    base::win::IconHandle icon_; // drawn by ProgramIcon; goes before the children, which no longer draw then
 };
 
 // The About box while it exists, null before and after.

@@ -52,6 +52,9 @@ struct CloseKernelObject {
 struct DeleteGdiObject {
     void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
+struct DestroyIconObject {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
 struct DestroyImageList {
     void operator()(HIMAGELIST list) const { comctl32::ImageList_Destroy(list); }
 };
@@ -76,6 +79,7 @@ struct DestroyDetachedWindow {
 using FontHandle = OwnedHandle<HFONT, DeleteGdiObject>;
 using BitmapHandle = OwnedHandle<HBITMAP, DeleteGdiObject>;
 using BrushHandle = OwnedHandle<HBRUSH, DeleteGdiObject>;
+using IconHandle = OwnedHandle<HICON, DestroyIconObject>; // loaded without LR_SHARED
 using ImageListHandle = OwnedHandle<HIMAGELIST, DestroyImageList>;
 using PrinterHandle = OwnedHandle<HANDLE, ClosePrinterObject>;
 using WindowHandle = OwnedHandle<HWND, DestroyDetachedWindow>;

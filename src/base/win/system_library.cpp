@@ -63,3 +63,8 @@ FARPROC SystemLibrary::Export(const char* name) {
         throw std::runtime_error(std::string("Cannot load the system library ") + fileName_);
     throw std::runtime_error(std::string("Cannot find ") + name + " in " + fileName_);
 }
+
+FARPROC LoadedSystemExport(const char* moduleName, const char* name) {
+    const HMODULE module = GetModuleHandleA(moduleName);
+    return module ? GetProcAddress(module, name) : nullptr;
+}

@@ -41,6 +41,12 @@ private:
     HMODULE module_ = nullptr;
 };
 
+// An export of a system DLL that the program imports at load time, so mapped already, looked up in that
+// mapping; null on a Windows too old to have it. For calls of newer Windows versions that the program
+// uses where present and replaces with an older call elsewhere: importing them would keep the program
+// from starting on the older versions.
+FARPROC LoadedSystemExport(const char* moduleName, const char* name);
+
 // An export as the function type it has. Through void(*)(), the one function pointer type that converts to
 // any other without a warning.
 template <typename Function> Function ExportAs(FARPROC export_) {

@@ -2,16 +2,39 @@
 
 #include <stdexcept>
 
+#include "base/win/system_library.h"
 #include "forms/error_text.h"
 #include "forms/win/application.h"
 #include "forms/win/error_box.h"
 
 namespace forms {
+namespace {
+
+// Calls of Windows 10 1607 and later; null before.
+template <typename Function> Function User32Export(const char* name) {
+    return ExportAs<Function>(LoadedSystemExport("user32.dll", name));
+}
+
+// The frame (borders, caption, menu bar) around a client area at that dpi. Without the per-dpi call the
+// system's frame metrics are those of the system dpi, which is then the only dpi there is.
+void AddFrame(RECT& bounds, DWORD style, bool hasMenu, DWORD exStyle, int dpi) {
+    static const auto adjustForDpi = User32Export<decltype(&::AdjustWindowRectExForDpi)>("AdjustWindowRectExForDpi");
+    if (!adjustForDpi || !adjustForDpi(&bounds, style, hasMenu, exStyle, static_cast<UINT>(dpi)))
+        AdjustWindowRectEx(&bounds, style, hasMenu, exStyle);
+}
+
+} // namespace
 
 int SystemDpi() {
     const base::win::ScreenDC screen;
     const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : kDesignDpi;
     return dpi > 0 ? dpi : kDesignDpi;
+}
+
+int WindowDpi(HWND window) {
+    static const auto getDpiForWindow = User32Export<decltype(&::GetDpiForWindow)>("GetDpiForWindow");
+    const int dpi = getDpiForWindow ? static_cast<int>(getDpiForWindow(window)) : 0;
+    return dpi > 0 ? dpi : SystemDpi();
 }
 
 namespace {
@@ -91,28 +114,51 @@ void TForm::CreateHandle(const FrameStyle& frame) {
     RegisterWindowClass(WindowClass{frame.className, &WindowProcedure, 0, 0, true,
                                     ProgramIcon(GetSystemMetrics(SM_CXICON)),
                                     ProgramIcon(GetSystemMetrics(SM_CXSMICON))});
-    RECT bounds{0, 0, frame.clientWidth, frame.clientHeight};
-    AdjustWindowRectEx(&bounds, frame.style, frame.menu != nullptr, frame.exStyle);
+    frame_ = frame;
+    const SIZE size = FrameSize(dpi_);
     HWND window = CreateWindowExA(frame.exStyle, frame.className, "", frame.style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, frame.menu,
-                                  GetModuleHandleA(nullptr), this);
+                                  size.cx, size.cy, nullptr, frame.menu, GetModuleHandleA(nullptr), this);
     if (!window) {
         window_.Release(); // a window whose creation failed is gone already
         if (frame.menu && IsMenu(frame.menu))
             DestroyMenu(frame.menu); // never attached, so not destroyed with the window
         throw std::runtime_error("Cannot create the window");
     }
-    // The frame is now built; a menu bar that wraps would have taken client height, so set the client
-    // size once more from what the window really has.
-    RECT client;
-    GetClientRect(window, &client);
-    if (client.bottom != frame.clientHeight || client.right != frame.clientWidth) {
-        RECT outer;
-        GetWindowRect(window, &outer);
-        SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + frame.clientWidth - client.right,
-                     outer.bottom - outer.top + frame.clientHeight - client.bottom,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Created on a monitor whose dpi is not the system's (one the user has rescaled since logging on, or
+    // not the main one): drawn at that monitor's dpi from the start. There are no children yet.
+    if (const int dpi = WindowDpi(window); dpi != dpi_) {
+        font_ = CreateFormFont(dpi);
+        dpi_ = dpi;
+        const SIZE scaled = FrameSize(dpi);
+        SetWindowPos(window, nullptr, 0, 0, scaled.cx, scaled.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    KeepClientSize();
+}
+
+// The whole window's size at that dpi.
+SIZE TForm::FrameSize(int dpi) const {
+    RECT bounds{0, 0, ScaleToDpi(frame_.width, dpi), ScaleToDpi(frame_.height, dpi)};
+    if (!frame_.outerSize)
+        AddFrame(bounds, frame_.style, frame_.menu != nullptr, frame_.exStyle, dpi);
+    return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+// A frame laid out by its client area gets that client area whatever the frame took: a menu bar that
+// wraps, or a frame that the system left at another dpi than the client's (per-monitor awareness before
+// Windows 10 1703 scales no frame).
+void TForm::KeepClientSize() {
+    if (frame_.outerSize)
+        return;
+    const int width = ScaleToDpi(frame_.width, dpi_);
+    const int height = ScaleToDpi(frame_.height, dpi_);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    if (client.right == width && client.bottom == height)
+        return;
+    RECT outer;
+    GetWindowRect(Handle(), &outer);
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                 outer.bottom - outer.top + height - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND TForm::CreateChild(const ChildWindow& child) {
@@ -126,7 +172,7 @@ HWND TForm::CreateChild(const ChildWindow& child) {
                                   child.createParam);
     if (!window)
         throw std::runtime_error("Cannot create the control " + ShownCaption(child.name));
-    children_.push_back(BuiltChild{child.id, window, child.command});
+    children_.push_back(BuiltChild{child.id, window, child.command, child.bounds});
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     SetWindowContextHelpId(window, static_cast<DWORD>(child.helpContext));
     if (!lastFocus_ && TakesFocusByTab(child))
@@ -155,6 +201,27 @@ void TForm::ShowCentred() {
     UpdateWindow(Handle());
 }
 
+// The new font is made first: when it can't be, the form stays as it was, whole, at the old dpi.
+void TForm::ChangeDpi(int dpi, const RECT* suggested) {
+    base::win::FontHandle font = CreateFormFont(dpi);
+    dpi_ = dpi;
+    if (suggested)
+        SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    KeepClientSize();
+    for (const BuiltChild& child : children_) {
+        const Rect bounds = ScaleRect(child.bounds, dpi);
+        SendMessageA(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+        SetWindowPos(child.window, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    font_ = std::move(font); // the old font goes once no child draws with it
+    ScaleContents(dpi);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void TForm::ScaleContents(int) {}
+
 LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefaultHandling(message, wParam, lParam);
 }
@@ -174,6 +241,13 @@ LRESULT TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         if (RestoreFocusOnActivate(wParam))
             return 0;
         return HandleMessage(message, wParam, lParam);
+    case WM_DPICHANGED: {
+        // The new dpi (x and y are the same), and the rectangle at which the window keeps its place
+        // under the pointer or on its monitor; a dpi that is no dpi asks the window's own.
+        const int dpi = HIWORD(wParam) > 0 ? HIWORD(wParam) : WindowDpi(Handle());
+        ChangeDpi(dpi, reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    }
     default:
         return HandleMessage(message, wParam, lParam);
     }

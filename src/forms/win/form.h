@@ -17,8 +17,10 @@
 
 namespace forms {
 
-// The system dpi (LOGPIXELSY of the screen), by which the 96-dpi layouts are scaled.
+// The system dpi (LOGPIXELSY of the screen): the dpi of every window on a Windows without per-monitor dpi.
 int SystemDpi();
+// The dpi the window is drawn at: its monitor's (GetDpiForWindow, Windows 10 1607 on), else the system dpi.
+int WindowDpi(HWND window);
 
 // A window class of the program. Registered at the first window of its kind, once per run.
 struct WindowClass {
@@ -64,9 +66,10 @@ protected:
         const char* className;
         DWORD style;
         DWORD exStyle;
-        int clientWidth; // in device pixels
-        int clientHeight;
-        HMENU menu; // the window takes ownership
+        int width; // at 96 dpi: of the client area, or of the whole window with outerSize
+        int height;
+        bool outerSize; // the size is the frame's, and the user may change it; else the client area's, kept
+        HMENU menu;     // the window takes ownership
     };
 
     TForm();
@@ -77,7 +80,8 @@ protected:
     int Dpi() const { return dpi_; }
     HFONT Font() const { return font_.Get(); }
 
-    // Creates the window, hidden, with the client size asked for. Throws when it can't.
+    // Creates the window, hidden, with the size asked for scaled to the dpi of the monitor it is created
+    // on. Throws when it can't.
     void CreateHandle(const FrameStyle& frame);
     // Builds a child at the form's dpi with the form's font and remembers its command. The first child
     // that takes the focus by Tab has it when the form is first activated. Throws when it can't.
@@ -92,6 +96,8 @@ protected:
     // shortcut's id (their ids are their commands), or IDOK and IDCANCEL from Enter and Esc.
     virtual void OnCommand(int command, const Sender& sender);
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
+    // After the children have their font and place at a new dpi: what else the form draws by the dpi.
+    virtual void ScaleContents(int dpi);
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -99,15 +105,20 @@ private:
     void Command(WPARAM wParam, LPARAM lParam);
     bool RestoreFocusOnActivate(WPARAM wParam);
     void DestroyChildren();
+    SIZE FrameSize(int dpi) const;
+    void KeepClientSize();
+    void ChangeDpi(int dpi, const RECT* suggested);
 
     struct BuiltChild {
         int id;
         HWND window;
         int command;
+        Rect bounds; // at 96 dpi
     };
 
+    FrameStyle frame_{};
     // The font outlives the children that draw with it; the children go before the frame.
-    const int dpi_;
+    int dpi_;
     base::win::FontHandle font_;
     std::vector<BuiltChild> children_; // in creation order
     HWND lastFocus_ = nullptr;         // the control that gets the focus back when the form is activated

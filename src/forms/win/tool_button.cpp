@@ -111,4 +111,9 @@ const char* ToolButtonClass() {
     return kToolButtonClass;
 }
 
+void SetToolButtonPictures(HWND button, HIMAGELIST pictures) {
+    SetWindowLongPtrA(button, kPicturesSlot, reinterpret_cast<LONG_PTR>(pictures));
+    InvalidateRect(button, nullptr, FALSE);
+}
+
 } // namespace forms

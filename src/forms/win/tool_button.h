@@ -4,6 +4,7 @@
 // window text is its hint, which the tooltip shows and accessibility tools read. A click, or BM_CLICK,
 // sends the parent WM_COMMAND with the button's id and BN_CLICKED, as a push button does.
 #include <windows.h>
+#include <commctrl.h>
 
 namespace forms {
 
@@ -11,5 +12,9 @@ namespace forms {
 // caption the hint and its create parameter the HIMAGELIST of its pictures: image 0 (normal) and image
 // 1 (disabled), kept alive by the form while the button exists.
 const char* ToolButtonClass();
+
+// Gives the button other pictures (those for a new dpi) and draws it again; the caller keeps them alive
+// while the button exists, and may destroy the previous ones once this has returned.
+void SetToolButtonPictures(HWND button, HIMAGELIST pictures);
 
 } // namespace forms

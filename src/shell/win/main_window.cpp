@@ -85,8 +85,7 @@ void TfrmVantrel::CreateFrame() {
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINMENU));
     if (!menu)
         throw std::runtime_error("Cannot load the main menu");
-    CreateHandle(FrameStyle{kClassName, kFrameStyle, kFrameExStyle, forms::ScaleToDpi(kClientWidth, Dpi()),
-                            forms::ScaleToDpi(kClientHeight, Dpi()), menu});
+    CreateHandle(FrameStyle{kClassName, kFrameStyle, kFrameExStyle, kClientWidth, kClientHeight, false, menu});
 }
 
 void TfrmVantrel::FormCreate() {

@@ -96,9 +96,9 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-protected:
     void OnCommand(int command, const forms::Sender& sender) override;
+    // The list's item height and the tool buttons' pictures at the new dpi.
+    void ScaleContents(int dpi) override;
 
 private:
     // Built in this order, destroyed in reverse; the controls and tool buttons are the form base's
@@ -107,7 +107,7 @@ private:
     bool closing_ = false;        // FormClose ran and the quit request is posted
     int highlightedMenuItem_ = 0; // the menu item F1 asks help for while the menu is open (0: none)
     MenuHelpHook menuHelpHook_;
-    std::vector<base::win::ImageListHandle> pictures_; // one per tool button: normal and disabled image
+    std::vector<base::win::ImageListHandle> pictures_; // per tool button, in order: normal and disabled image
 
 public:
     automation::Variant varHostApp;

@@ -107,6 +107,15 @@ ImageListHandle LoadPicture(int pictureId, int dpi) {
     return pictures;
 }
 
+// The pictures of every tool button, in the order of the tool bar, at the size for that dpi.
+std::vector<ImageListHandle> LoadToolBarPictures(int dpi) {
+    std::vector<ImageListHandle> pictures;
+    pictures.reserve(kToolButtonCount);
+    for (size_t i = 0; i < kToolButtonCount; ++i)
+        pictures.push_back(LoadPicture(kToolButtons[i].pictureId, dpi));
+    return pictures;
+}
+
 // The tool bar's hints. The tooltip is owned by the frame, and destroyed with it.
 HWND CreateTooltip(HWND form) {
     HWND tooltip =
@@ -135,14 +144,23 @@ void TfrmVantrel::CreateControls() {
     for (size_t i = 0; i < kControlCount; ++i)
         SetUpControl(CreateChild(ChildOf(kControls[i])), kControls[i], Dpi());
     HWND tooltip = CreateTooltip(Handle());
-    pictures_.reserve(kToolButtonCount);
+    pictures_ = LoadToolBarPictures(Dpi());
     for (size_t i = 0; i < kToolButtonCount; ++i) {
-        pictures_.push_back(LoadPicture(kToolButtons[i].pictureId, Dpi()));
-        HWND button = CreateChild(ChildOf(kToolButtons[i], pictures_.back().Get()));
+        HWND button = CreateChild(ChildOf(kToolButtons[i], pictures_[i].Get()));
         AddHint(tooltip, Handle(), button, kToolButtons[i].hint);
     }
     // The bevel is the tool bar's background: below the buttons that stand on it.
     SetWindowPos(Control(IDC_BEVEL1), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// A list box takes its item height from a new font; the layout's height is kept. The buttons get their
+// new pictures before the old ones go.
+void TfrmVantrel::ScaleContents(int dpi) {
+    SendMessageA(lbxList(), LB_SETITEMHEIGHT, 0, forms::ScaleToDpi(kListItemHeight, dpi));
+    std::vector<ImageListHandle> pictures = LoadToolBarPictures(dpi);
+    for (size_t i = 0; i < kToolButtonCount; ++i)
+        forms::SetToolButtonPictures(Control(kToolButtons[i].id), pictures[i].Get());
+    pictures_ = std::move(pictures);
 }
 
 } // namespace shell::win
