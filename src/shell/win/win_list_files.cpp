@@ -212,11 +212,13 @@ FileResult WinListFiles::WriteReplacing(base::win::KernelHandle& list, const std
 FileResult WinListFiles::AfterFailedReplace(const std::wstring& path, TemporaryFile& temporary,
                                             std::string_view bytes) {
     const DWORD error = GetLastError();
-    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
-        // The list file is gone already and the new list waits under the temporary name: it is moved
-        // over, or left there as the one copy on disk.
-        temporary.Keep();
-        return Rename(temporary.Path(), path) ? FileResult::Ok : FileResult::WriteFailed;
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+        // The list file may be gone from its name already, the new list still under the temporary one:
+        // it is moved over. Where that fails too and the name is free, it stays as the one copy on disk.
+        const bool moved = Rename(temporary.Path(), path);
+        if (moved || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+            temporary.Keep();
+        return moved ? FileResult::Ok : FileResult::WriteFailed;
     }
     if (!IsRefusal(error))
         return FileResult::WriteFailed;
