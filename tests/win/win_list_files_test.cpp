@@ -287,21 +287,23 @@ template <typename Case> std::string CaseName(const ::testing::TestParamInfo<Cas
     return info.param.name;
 }
 
-// A Save failing after its first part, on each path (a list file with a second name is rewritten in
-// place; one not there yet is made fresh): the list file keeps exactly its previous bytes, or stays
-// absent, and nothing else is left in the folder.
-struct FailedSave {
+// A Save meeting a fault after its first part, on each path (a list file with a second name is
+// rewritten in place; one not there yet is made fresh): the list file keeps exactly its previous bytes,
+// or stays absent, unless the Save gets over the fault; nothing else is left in the folder either way.
+struct FaultySave {
     const char* name;
     const char* previous; // none: no list file yet
     bool linked;
     const char* text;
     Call failAt;
     int nth;
+    bool recovers = false;
+    DWORD error = ERROR_NETNAME_DELETED;
 };
-class FailedSaveTest : public ::testing::TestWithParam<FailedSave> {};
+class FaultySaveTest : public ::testing::TestWithParam<FaultySave> {};
 
-TEST_P(FailedSaveTest, LeavesExactlyThePreviousBytes) {
-    const FailedSave& save = GetParam();
+TEST_P(FaultySaveTest, LeavesThePreviousBytesOrTheNew) {
+    const FaultySave& save = GetParam();
     ScratchFolder folder;
     const std::string path = folder.File("list.txt");
     if (save.previous)
@@ -313,53 +315,35 @@ TEST_P(FailedSaveTest, LeavesExactlyThePreviousBytes) {
     FaultyFiles files;
     files.failAt = save.failAt;
     files.nth = save.nth;
-    EXPECT_EQ(files.WriteWhole(path, save.text), FileResult::WriteFailed);
-    EXPECT_EQ(Contents(path), save.previous ? std::optional<std::string>(save.previous) : std::nullopt);
+    files.error = save.error;
+    EXPECT_EQ(files.WriteWhole(path, save.text), save.recovers ? FileResult::Ok : FileResult::WriteFailed);
+    const char* const expected = save.recovers ? save.text : save.previous;
+    EXPECT_EQ(Contents(path), expected ? std::optional<std::string>(expected) : std::nullopt);
     EXPECT_EQ(folder.Names(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    EachPath, FailedSaveTest,
-    ::testing::Values(FailedSave{"TemporaryWrite", kPrevious, false, kLonger, Call::Write, 1},
-                      FailedSave{"TemporaryFlush", kPrevious, false, kLonger, Call::Flush, 1},
-                      FailedSave{"Replace", kPrevious, false, kShorter, Call::Replace, 1},
-                      FailedSave{"InPlaceGrow", kPrevious, true, kLonger, Call::Write, 1},
-                      FailedSave{"InPlaceFlushAfterGrow", kPrevious, true, kLonger, Call::Flush, 1},
-                      FailedSave{"InPlaceOverwrite", kPrevious, true, kLonger, Call::Write, 2},
-                      FailedSave{"InPlaceOverwriteShorter", kPrevious, true, kShorter, Call::Write, 1},
-                      FailedSave{"InPlaceLastFlush", kPrevious, true, kLonger, Call::Flush, 2},
-                      FailedSave{"InPlaceLastFlushShorter", kPrevious, true, kShorter, Call::Flush, 2},
-                      FailedSave{"FreshWrite", nullptr, false, kShorter, Call::Write, 1},
-                      FailedSave{"FreshRename", nullptr, false, kShorter, Call::Rename, 1}),
-    CaseName<FailedSave>);
-
-// Answers of the platform that a Save gets over: the new list is in place and nothing is left beside it.
-struct RecoveredSave {
-    const char* name;
-    Call failAt;
-    DWORD error;
-};
-class RecoveredSaveTest : public ::testing::TestWithParam<RecoveredSave> {};
-
-TEST_P(RecoveredSaveTest, GivesTheNewList) {
-    ScratchFolder folder;
-    const std::string path = folder.File("list.txt");
-    Put(path, kPrevious);
-    FaultyFiles files;
-    files.failAt = GetParam().failAt;
-    files.error = GetParam().error;
-    EXPECT_EQ(files.WriteWhole(path, kLonger), FileResult::Ok);
-    EXPECT_EQ(Contents(path), kLonger);
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"list.txt"});
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Answers, RecoveredSaveTest,
-    ::testing::Values(RecoveredSave{"FlushNotSupported", Call::Flush, ERROR_NOT_SUPPORTED},
-                      RecoveredSave{"FlushInvalidFunction", Call::Flush, ERROR_INVALID_FUNCTION},
-                      RecoveredSave{"ReplaceRefusedSoWrittenInPlace", Call::Replace, ERROR_ACCESS_DENIED},
-                      RecoveredSave{"ReplacementLeftUnderItsOwnName", Call::Replace, ERROR_UNABLE_TO_MOVE_REPLACEMENT}),
-    CaseName<RecoveredSave>);
+    EachPath, FaultySaveTest,
+    ::testing::Values(
+        FaultySave{"TemporaryWrite", kPrevious, false, kLonger, Call::Write, 1},
+        FaultySave{"TemporaryFlush", kPrevious, false, kLonger, Call::Flush, 1},
+        FaultySave{"Replace", kPrevious, false, kShorter, Call::Replace, 1},
+        FaultySave{"InPlaceGrow", kPrevious, true, kLonger, Call::Write, 1},
+        FaultySave{"InPlaceFlushAfterGrow", kPrevious, true, kLonger, Call::Flush, 1},
+        FaultySave{"InPlaceOverwrite", kPrevious, true, kLonger, Call::Write, 2},
+        FaultySave{"InPlaceOverwriteShorter", kPrevious, true, kShorter, Call::Write, 1},
+        FaultySave{"InPlaceLastFlush", kPrevious, true, kLonger, Call::Flush, 2},
+        FaultySave{"InPlaceLastFlushShorter", kPrevious, true, kShorter, Call::Flush, 2},
+        FaultySave{"FreshWrite", nullptr, false, kShorter, Call::Write, 1},
+        FaultySave{"FreshRename", nullptr, false, kShorter, Call::Rename, 1},
+        // Faults a Save gets over: a redirector with nothing to flush, a replacement refused (written in
+        // place instead), one that took the list file away without moving the new one in.
+        FaultySave{"FlushNotSupported", kPrevious, false, kLonger, Call::Flush, 1, true, ERROR_NOT_SUPPORTED},
+        FaultySave{"FlushInvalidFunction", kPrevious, true, kLonger, Call::Flush, 2, true, ERROR_INVALID_FUNCTION},
+        FaultySave{"ReplaceRefused", kPrevious, false, kLonger, Call::Replace, 1, true, ERROR_ACCESS_DENIED},
+        FaultySave{"ReplacementNotMovedIn", kPrevious, false, kLonger, Call::Replace, 1, true,
+                   ERROR_UNABLE_TO_MOVE_REPLACEMENT}),
+    CaseName<FaultySave>);
 
 // A Save whose process ends at a step, as a killed one ends: this program started again with the
 // switch, the step and the list file's path saves kLonger there and ends itself at that step.
