@@ -11,15 +11,16 @@ enum class FileResult {
     CannotOpen,   // the file could not be opened for reading (gone, or open for writing elsewhere)
     ReadFailed,   // it opened, but its bytes could not all be read
     CannotCreate, // the file could not be created or opened for writing (folder gone, read-only, in use)
-    WriteFailed,  // fewer bytes could be written than the text holds (disk full)
+    WriteFailed,  // the new text could not all be written and flushed (disk full, share gone)
 };
 
 class ListFiles {
 public:
     // Reads all of the file's bytes with one read, sharing the file with other readers only.
     virtual FileResult ReadWhole(const std::string& path, std::string& bytes) = 0;
-    // Makes bytes the file's whole contents, sharing the file with nobody meanwhile. The file stays the
-    // same file, and a disk too full for the new contents leaves the previous ones as they were.
+    // Makes bytes the file's whole contents. A file open elsewhere or read-only is refused before anything
+    // is written; a write that fails (a full disk, a share gone) leaves the previous contents as they
+    // were. The file keeps what makes it the user's (links, permissions, attributes).
     virtual FileResult WriteWhole(const std::string& path, std::string_view bytes) = 0;
 
 protected:

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include "shell/list_commands.h"
 #include "shell/win/win_list_files.h"
 #include "base/win/owners.h"
+#include "base/win/text.h"
 #include "support/caught.h"
 #include "support/win/fixtures.h"
 #include "support/win/text.h"
@@ -88,33 +90,74 @@ private:
     base::win::KernelHandle handle_;
 };
 
-// The platform's files, with the one read or write replaced by the test's.
+// The raw calls of a Save, in the order the default path makes them; Replaced is the moment after a
+// replacement succeeded.
+enum class Call { None, Write, Flush, Replace, Replaced, Rename };
+
+// The platform's files, with the raw calls replaced by the test's: a read or write of its own, or the
+// nth call of one kind failing with an error (a write after its first half is in), or the process ending
+// there as a killed one ends.
 class FaultyFiles : public WinListFiles {
 public:
+    static constexpr UINT kDied = 99;
     std::function<bool(HANDLE, const char*, DWORD, DWORD&)> write;
     std::function<bool(HANDLE, char*, DWORD, DWORD&)> read;
+    Call failAt = Call::None;
+    int nth = 1;
+    DWORD error = ERROR_NETNAME_DELETED;
+    bool die = false;
 
 protected:
     bool WriteBytes(HANDLE file, const char* bytes, DWORD size, DWORD& written) override {
+        if (Strikes(Call::Write)) {
+            WriteFile(file, bytes, size / 2, &written, nullptr);
+            return Fail();
+        }
         return write ? write(file, bytes, size, written) : WinListFiles::WriteBytes(file, bytes, size, written);
     }
     bool ReadBytes(HANDLE file, char* buffer, DWORD size, DWORD& got) override {
         return read ? read(file, buffer, size, got) : WinListFiles::ReadBytes(file, buffer, size, got);
     }
+    bool FlushBytes(HANDLE file) override { return Strikes(Call::Flush) ? Fail() : WinListFiles::FlushBytes(file); }
+    bool Replace(const std::wstring& replaced, const std::wstring& replacement) override {
+        if (!Strikes(Call::Replace)) {
+            const bool done = WinListFiles::Replace(replaced, replacement);
+            return Strikes(Call::Replaced) ? Fail() : done;
+        }
+        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT) // the list file went, the new one stayed where it was
+            DeleteFileW(replaced.c_str());
+        return Fail();
+    }
+    bool Rename(const std::wstring& from, const std::wstring& to) override {
+        return Strikes(Call::Rename) ? Fail() : WinListFiles::Rename(from, to);
+    }
+
+private:
+    bool Strikes(Call call) { return call == failAt && ++calls_ == nth; }
+    bool Fail() {
+        if (die)
+            TerminateProcess(GetCurrentProcess(), kDied);
+        SetLastError(error);
+        return false;
+    }
+    int calls_ = 0;
 };
 
-TEST(WinListFilesTest, AWriteRewritesTheFileItselfLongerOrShorterAndLeavesNothingBeside) {
+TEST(WinListFilesTest, AWriteGivesTheNewBytesLongerOrShorterThroughEveryLinkAndLeavesNothingBeside) {
     ScratchFolder folder;
-    const std::string path = folder.File("list.txt");
-    Put(path, "a much longer previous list\r\nwith two lines\r\n");
-    ASSERT_TRUE(CreateHardLinkA(folder.File("link.txt").c_str(), path.c_str(), nullptr));
+    const std::string plain = folder.File("plain.txt"), linked = folder.File("linked.txt");
+    Put(plain, "a much longer previous list\r\nwith two lines\r\n");
+    Put(linked, "a much longer previous list\r\nwith two lines\r\n");
+    ASSERT_TRUE(CreateHardLinkA(folder.File("link.txt").c_str(), linked.c_str(), nullptr));
     WinListFiles files;
     for (const std::string& text : {"b\r\n\0c\r\n"s, "a list longer than the previous one by far\r\n\r\n"s}) {
-        ASSERT_EQ(files.WriteWhole(path, text), FileResult::Ok);
-        EXPECT_EQ(Contents(path), text);
+        ASSERT_EQ(files.WriteWhole(plain, text), FileResult::Ok);
+        ASSERT_EQ(files.WriteWhole(linked, text), FileResult::Ok);
+        EXPECT_EQ(Contents(plain), text);
+        EXPECT_EQ(Contents(linked), text);
         EXPECT_EQ(Contents(folder.File("link.txt")), text) << "the file stays the one its links name";
     }
-    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"link.txt", "list.txt"}));
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"link.txt", "linked.txt", "plain.txt"}));
 }
 
 TEST(WinListFilesTest, AReadGivesEveryByte) {
@@ -171,9 +214,9 @@ TEST(WinListFilesTest, AReadOnlyFileOrAMissingFolderCannotBeCreated) {
     EXPECT_EQ(files.WriteWhole(folder.File("gone\\list.txt"), "new\r\n"), FileResult::CannotCreate);
 }
 
-TEST(WinListFilesTest, TheFileIsHeldExclusivelyAndAloneWhileItsNewContentsAreWritten) {
+TEST(WinListFilesTest, TheListIsHeldExclusivelyWhileTheNewTextGoesIntoAHiddenFileBeside) {
     ScratchFolder folder;
-    const std::string path = folder.File("list.txt");
+    const std::string path = folder.File("list.txt"), temporary = folder.File("~list.txt.vantrel-tmp");
     Put(path, "old\r\n");
     FaultyFiles files;
     std::vector<DWORD> openErrors;
@@ -183,7 +226,8 @@ TEST(WinListFilesTest, TheFileIsHeldExclusivelyAndAloneWhileItsNewContentsAreWri
         openErrors.push_back(other == INVALID_HANDLE_VALUE ? GetLastError() : 0);
         if (other != INVALID_HANDLE_VALUE)
             CloseHandle(other);
-        EXPECT_EQ(folder.Names(), std::vector<std::string>{"list.txt"});
+        EXPECT_EQ(folder.Names(), (std::vector<std::string>{"list.txt", "~list.txt.vantrel-tmp"}));
+        EXPECT_TRUE(GetFileAttributesA(temporary.c_str()) & FILE_ATTRIBUTE_HIDDEN);
         return WriteFile(file, bytes, size, &written, nullptr) != FALSE;
     };
     EXPECT_EQ(files.WriteWhole(path, "new and longer\r\n"), FileResult::Ok);
@@ -191,6 +235,8 @@ TEST(WinListFilesTest, TheFileIsHeldExclusivelyAndAloneWhileItsNewContentsAreWri
     for (DWORD error : openErrors)
         EXPECT_EQ(error, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
     EXPECT_EQ(Contents(path), "new and longer\r\n");
+    EXPECT_FALSE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"list.txt"});
 }
 
 // A disk with no room beyond what the file already takes: writes within it go in, the rest fails.
@@ -232,6 +278,126 @@ TEST(WinListFilesTest, AShortWriteOfANewFileLeavesNoFile) {
     EXPECT_EQ(files.WriteWhole(folder.File("new.txt"), "a\r\n"), FileResult::WriteFailed);
     EXPECT_TRUE(folder.Names().empty());
 }
+
+const char* const kPrevious = "old-a\r\nold-b\r\nold-c\r\n";
+const char* const kLonger = "new-1\r\nnew-2\r\nnew-3\r\nnew-4\r\nnew-5\r\n";
+const char* const kShorter = "new-1\r\n";
+
+template <typename Case> std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    return info.param.name;
+}
+
+// A Save meeting a fault after its first part, on each path (a list file with a second name is
+// rewritten in place; one not there yet is made fresh): the list file keeps exactly its previous bytes,
+// or stays absent, unless the Save gets over the fault; nothing else is left in the folder either way.
+struct FaultySave {
+    const char* name;
+    const char* previous; // none: no list file yet
+    bool linked;
+    const char* text;
+    Call failAt;
+    int nth;
+    bool recovers = false;
+    DWORD error = ERROR_NETNAME_DELETED;
+};
+class FaultySaveTest : public ::testing::TestWithParam<FaultySave> {};
+
+TEST_P(FaultySaveTest, LeavesThePreviousBytesOrTheNew) {
+    const FaultySave& save = GetParam();
+    ScratchFolder folder;
+    const std::string path = folder.File("list.txt");
+    if (save.previous)
+        Put(path, save.previous);
+    if (save.linked) {
+        ASSERT_TRUE(CreateHardLinkA(folder.File("link.txt").c_str(), path.c_str(), nullptr));
+    }
+    const std::vector<std::string> before = folder.Names();
+    FaultyFiles files;
+    files.failAt = save.failAt;
+    files.nth = save.nth;
+    files.error = save.error;
+    EXPECT_EQ(files.WriteWhole(path, save.text), save.recovers ? FileResult::Ok : FileResult::WriteFailed);
+    const char* const expected = save.recovers ? save.text : save.previous;
+    EXPECT_EQ(Contents(path), expected ? std::optional<std::string>(expected) : std::nullopt);
+    EXPECT_EQ(folder.Names(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachPath, FaultySaveTest,
+    ::testing::Values(
+        FaultySave{"TemporaryWrite", kPrevious, false, kLonger, Call::Write, 1},
+        FaultySave{"TemporaryFlush", kPrevious, false, kLonger, Call::Flush, 1},
+        FaultySave{"Replace", kPrevious, false, kShorter, Call::Replace, 1},
+        FaultySave{"InPlaceGrow", kPrevious, true, kLonger, Call::Write, 1},
+        FaultySave{"InPlaceFlushAfterGrow", kPrevious, true, kLonger, Call::Flush, 1},
+        FaultySave{"InPlaceOverwrite", kPrevious, true, kLonger, Call::Write, 2},
+        FaultySave{"InPlaceOverwriteShorter", kPrevious, true, kShorter, Call::Write, 1},
+        FaultySave{"InPlaceLastFlush", kPrevious, true, kLonger, Call::Flush, 2},
+        FaultySave{"InPlaceLastFlushShorter", kPrevious, true, kShorter, Call::Flush, 2},
+        FaultySave{"FreshWrite", nullptr, false, kShorter, Call::Write, 1},
+        FaultySave{"FreshRename", nullptr, false, kShorter, Call::Rename, 1},
+        // Faults a Save gets over: a redirector with nothing to flush, a replacement refused (written in
+        // place instead), one that took the list file away without moving the new one in.
+        FaultySave{"FlushNotSupported", kPrevious, false, kLonger, Call::Flush, 1, true, ERROR_NOT_SUPPORTED},
+        FaultySave{"FlushInvalidFunction", kPrevious, true, kLonger, Call::Flush, 2, true, ERROR_INVALID_FUNCTION},
+        FaultySave{"ReplaceRefused", kPrevious, false, kLonger, Call::Replace, 1, true, ERROR_ACCESS_DENIED},
+        FaultySave{"ReplacementNotMovedIn", kPrevious, false, kLonger, Call::Replace, 1, true,
+                   ERROR_UNABLE_TO_MOVE_REPLACEMENT}),
+    CaseName<FaultySave>);
+
+// A Save whose process ends at a step, as a killed one ends: this program started again with the
+// switch, the step and the list file's path saves kLonger there and ends itself at that step.
+constexpr wchar_t kDieSwitch[] = L"--vantrel-save-and-die-at";
+
+[[maybe_unused]] const bool kRunAsDyingSave = [] {
+    int count = 0;
+    wchar_t** const arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    const bool dying = arguments && count == 4 && std::wstring(arguments[1]) == kDieSwitch;
+    if (dying) {
+        FaultyFiles files;
+        files.failAt = static_cast<Call>(_wtoi(arguments[2]));
+        files.die = true;
+        files.WriteWhole(base::win::Narrow(arguments[3]), kLonger);
+    }
+    LocalFree(arguments);
+    if (dying)
+        ExitProcess(0); // the step never came
+    return false;
+}();
+
+struct DyingSave {
+    const char* name;
+    const char* previous;
+    Call step;
+    bool arrived; // the new list is under the name
+};
+class DyingSaveTest : public ::testing::TestWithParam<DyingSave> {};
+
+TEST_P(DyingSaveTest, LeavesTheOldListOrTheNewAndTheNextSaveGetsOverIt) {
+    const DyingSave& save = GetParam();
+    ScratchFolder folder;
+    const std::string path = folder.File("list.txt");
+    if (save.previous)
+        Put(path, save.previous);
+    const std::wstring arguments = std::wstring(kDieSwitch) + L" " + std::to_wstring(static_cast<int>(save.step)) +
+                                   L" \"" + support::win::Widen(path) + L"\"";
+    ASSERT_EQ(support::win::RunThisProgram(arguments), FaultyFiles::kDied);
+    const char* const expected = save.arrived ? kLonger : save.previous;
+    EXPECT_EQ(Contents(path), expected ? std::optional<std::string>(expected) : std::nullopt);
+    for (const std::string& name : folder.Names())
+        EXPECT_TRUE(name == "list.txt" || name == "~list.txt.vantrel-tmp") << name;
+    EXPECT_EQ(WinListFiles().WriteWhole(path, kShorter), FileResult::Ok);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"list.txt"});
+}
+
+INSTANTIATE_TEST_SUITE_P(EachStep, DyingSaveTest,
+                         ::testing::Values(DyingSave{"WhileWritingTheTemporary", kPrevious, Call::Write, false},
+                                           DyingSave{"BeforeItsFlush", kPrevious, Call::Flush, false},
+                                           DyingSave{"BeforeTheReplace", kPrevious, Call::Replace, false},
+                                           DyingSave{"AfterTheReplace", kPrevious, Call::Replaced, true},
+                                           DyingSave{"FreshWhileWriting", nullptr, Call::Write, false},
+                                           DyingSave{"FreshBeforeTheRename", nullptr, Call::Rename, false}),
+                         CaseName<DyingSave>);
 
 TEST(WinListFilesTest, AShortReadIsAReadFailure) {
     ScratchFolder folder;

@@ -5,29 +5,75 @@
 #include <utility>
 
 #include "base/win/owners.h"
+#include "base/win/text.h"
 
 namespace shell::win {
-namespace {
 
-// CreateFileA's result as an owner (empty when it failed), and whether the file was there before.
-struct OpenedFile {
-    base::win::KernelHandle handle;
-    bool existed = false;
+// The new contents on their way to the list file's name, created hidden beside it under a name that no
+// one takes for a list ("~list.txt.vantrel-tmp"). It is deleted after its handle is closed unless its
+// contents reached the list file's name.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::wstring& listPath) : path_(NameBeside(listPath)) {
+        handle_.Reset(CreateFileW(path_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_HIDDEN, nullptr));
+        kept_ = !handle_;
+    }
+    ~TemporaryFile() {
+        handle_.Reset();
+        if (!kept_)
+            DeleteFileW(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    bool IsOpen() const { return static_cast<bool>(handle_); }
+    HANDLE Handle() const { return handle_.Get(); }
+    const std::wstring& Path() const { return path_; }
+    void Close() { handle_.Reset(); }
+    // Its contents are where they belong now (or are the one copy left): the file is not deleted.
+    void Keep() { kept_ = true; }
+
+private:
+    static std::wstring NameBeside(const std::wstring& listPath) {
+        const size_t slash = listPath.find_last_of(L"\\/");
+        const size_t name = slash == std::wstring::npos ? 0 : slash + 1;
+        return listPath.substr(0, name) + L"~" + listPath.substr(name) + L".vantrel-tmp";
+    }
+
+    std::wstring path_;
+    base::win::KernelHandle handle_;
+    bool kept_ = true;
 };
 
-OpenedFile OpenFile(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
-    OpenedFile opened;
-    opened.handle.Reset(CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
-    opened.existed = GetLastError() == ERROR_ALREADY_EXISTS;
-    return opened;
+namespace {
+
+// The list file held for this Save: shared with nobody, so a file open in another program, or one that
+// can't be written, is refused before anything is written.
+base::win::KernelHandle OpenExclusively(const std::wstring& path) {
+    return base::win::KernelHandle(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                               FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+BY_HANDLE_FILE_INFORMATION InformationOf(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!GetFileInformationByHandle(file, &information))
+        information.nNumberOfLinks = 1;
+    return information;
 }
 
 // Opening for writing doesn't refuse a read-only file everywhere (not to an administrator under Wine, for
 // one), so the attribute is checked as well.
 bool IsReadOnly(HANDLE file) {
-    BY_HANDLE_FILE_INFORMATION information{};
-    return GetFileInformationByHandle(file, &information) &&
-           (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    return (InformationOf(file).dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+// The temporary file was hidden while it could be left behind; under its new name it is an ordinary file
+// (Windows' ReplaceFileW then gives it the list file's own attributes; Wine's keeps these).
+bool MakeVisible(HANDLE file) {
+    FILE_BASIC_INFO basic{}; // times of 0 stay as they are
+    basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+    return SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic) != FALSE;
 }
 
 bool SeekTo(HANDLE file, uint64_t offset) {
@@ -40,23 +86,9 @@ bool SetEndAt(HANDLE file, uint64_t size) {
     return SeekTo(file, size) && SetEndOfFile(file) != FALSE;
 }
 
-// A file that this write brought into being; it goes again when the write fails, after its handle.
-class CreatedFile {
-public:
-    CreatedFile() = default;
-    CreatedFile(const CreatedFile&) = delete;
-    CreatedFile& operator=(const CreatedFile&) = delete;
-    ~CreatedFile() {
-        if (!path_.empty())
-            DeleteFileA(path_.c_str());
-    }
-
-    void Own(std::string path) { path_ = std::move(path); }
-    void Keep() { path_.clear(); }
-
-private:
-    std::string path_;
-};
+bool IsRefusal(DWORD error) {
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
 
 } // namespace
 
@@ -68,25 +100,42 @@ bool WinListFiles::WriteBytes(HANDLE file, const char* bytes, DWORD size, DWORD&
     return WriteFile(file, bytes, size, &written, nullptr) != FALSE;
 }
 
+bool WinListFiles::FlushBytes(HANDLE file) {
+    return FlushFileBuffers(file) != FALSE;
+}
+
+bool WinListFiles::Replace(const std::wstring& replaced, const std::wstring& replacement) {
+    return ReplaceFileW(replaced.c_str(), replacement.c_str(), nullptr, 0, nullptr, nullptr) != FALSE;
+}
+
+bool WinListFiles::Rename(const std::wstring& from, const std::wstring& to) {
+    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
 FileResult WinListFiles::ReadWhole(const std::string& path, std::string& bytes) {
-    const OpenedFile file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
-    if (!file.handle)
+    const base::win::KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return FileResult::CannotOpen;
+    return ReadAll(file.Get(), bytes) ? FileResult::Ok : FileResult::ReadFailed;
+}
+
+bool WinListFiles::ReadAll(HANDLE file, std::string& bytes) {
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.handle.Get(), &size) || size.QuadPart >= MAXDWORD)
-        return FileResult::ReadFailed;
+    if (!GetFileSizeEx(file, &size) || size.QuadPart >= MAXDWORD || !SeekTo(file, 0))
+        return false;
     std::string buffer;
     try {
         buffer.resize(static_cast<size_t>(size.QuadPart));
     } catch (const std::bad_alloc&) {
-        return FileResult::ReadFailed;
+        return false;
     }
     DWORD read = 0;
     const DWORD wanted = static_cast<DWORD>(size.QuadPart);
-    if (!ReadBytes(file.handle.Get(), buffer.data(), wanted, read) || read != wanted)
-        return FileResult::ReadFailed;
+    if (!ReadBytes(file, buffer.data(), wanted, read) || read != wanted)
+        return false;
     bytes = std::move(buffer);
-    return FileResult::Ok;
+    return true;
 }
 
 bool WinListFiles::WriteAll(HANDLE file, uint64_t offset, std::string_view bytes) {
@@ -95,40 +144,111 @@ bool WinListFiles::WriteAll(HANDLE file, uint64_t offset, std::string_view bytes
     return SeekTo(file, offset) && WriteBytes(file, bytes.data(), size, written) && written == size;
 }
 
-bool WinListFiles::Grow(HANDLE file, std::string_view bytes) {
-    LARGE_INTEGER oldSize{};
-    if (!GetFileSizeEx(file, &oldSize))
-        return false;
-    const uint64_t kept = static_cast<uint64_t>(oldSize.QuadPart);
-    if (bytes.size() <= kept)
+bool WinListFiles::Flush(HANDLE file) {
+    if (FlushBytes(file))
         return true;
-    // The room is taken by writing the text's own tail there: extending the end alone may leave the
-    // new part unallocated (a sparse extension, as Wine's on a Linux file system), to fail only later,
-    // half way through overwriting the old bytes.
-    if (WriteAll(file, kept, bytes.substr(static_cast<size_t>(kept))))
-        return true;
-    SetEndAt(file, kept);
-    return false;
+    // Some network redirectors keep nothing back to flush and say so.
+    const DWORD error = GetLastError();
+    return error == ERROR_INVALID_FUNCTION || error == ERROR_NOT_SUPPORTED;
 }
 
 FileResult WinListFiles::WriteWhole(const std::string& path, std::string_view bytes) {
-    CreatedFile created;
-    // The list file itself, held exclusively until every byte is in: it keeps its identity (links,
-    // streams, owner, permissions), and no other file appears beside it.
-    const OpenedFile target = OpenFile(path, GENERIC_READ | GENERIC_WRITE, 0, OPEN_ALWAYS);
-    if (!target.handle || IsReadOnly(target.handle.Get()))
+    const std::wstring name = base::win::Widen(path);
+    base::win::KernelHandle list = OpenExclusively(name);
+    if (!list)
+        return GetLastError() == ERROR_FILE_NOT_FOUND ? WriteFresh(name, bytes) : FileResult::CannotCreate;
+    if (IsReadOnly(list.Get()))
         return FileResult::CannotCreate;
-    if (!target.existed)
-        created.Own(path);
-    const HANDLE file = target.handle.Get();
-    // Nothing of the previous list changes until the file has room for the whole text; after that the
-    // text overwrites it in place, which needs no more room.
-    if (bytes.size() >= MAXDWORD || !Grow(file, bytes))
+    if (bytes.size() >= MAXDWORD)
         return FileResult::WriteFailed;
-    if (!WriteAll(file, 0, bytes) || !SetEndAt(file, bytes.size()) || !FlushFileBuffers(file))
+    // A replacement would take the file away from its other names, which would keep the previous list.
+    if (InformationOf(list.Get()).nNumberOfLinks > 1)
+        return WriteInPlace(list.Get(), bytes);
+    return WriteReplacing(list, name, bytes);
+}
+
+// A list file that isn't there yet appears under its name only whole, by a rename of the flushed
+// temporary file: a Save that ends half way leaves no partial list under that name.
+FileResult WinListFiles::WriteFresh(const std::wstring& path, std::string_view bytes) {
+    TemporaryFile temporary(path);
+    if (!temporary.IsOpen())
+        return FileResult::CannotCreate;
+    if (bytes.size() >= MAXDWORD || !Fill(temporary, bytes))
         return FileResult::WriteFailed;
-    created.Keep();
+    if (!Rename(temporary.Path(), path)) {
+        const DWORD error = GetLastError();
+        return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? FileResult::CannotCreate
+                                                                           : FileResult::WriteFailed;
+    }
+    temporary.Keep();
     return FileResult::Ok;
+}
+
+bool WinListFiles::Fill(TemporaryFile& temporary, std::string_view bytes) {
+    const HANDLE file = temporary.Handle();
+    if (!WriteAll(file, 0, bytes) || !Flush(file) || !MakeVisible(file))
+        return false;
+    temporary.Close();
+    return true;
+}
+
+FileResult WinListFiles::WriteReplacing(base::win::KernelHandle& list, const std::wstring& path,
+                                        std::string_view bytes) {
+    TemporaryFile temporary(path);
+    if (!temporary.IsOpen())
+        return WriteInPlace(list.Get(), bytes);
+    if (!Fill(temporary, bytes))
+        return FileResult::WriteFailed;
+    // ReplaceFileW opens the list file itself, for reading and deleting, which the exclusive handle would
+    // refuse: the handle goes just before.
+    list.Reset();
+    if (Replace(path, temporary.Path())) {
+        temporary.Keep();
+        return FileResult::Ok;
+    }
+    return AfterFailedReplace(path, temporary, bytes);
+}
+
+FileResult WinListFiles::AfterFailedReplace(const std::wstring& path, TemporaryFile& temporary,
+                                            std::string_view bytes) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+        // The list file may be gone from its name already, the new list still under the temporary one:
+        // it is moved over. Where that fails too and the name is free, it stays as the one copy on disk.
+        const bool moved = Rename(temporary.Path(), path);
+        if (moved || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+            temporary.Keep();
+        return moved ? FileResult::Ok : FileResult::WriteFailed;
+    }
+    if (!IsRefusal(error))
+        return FileResult::WriteFailed;
+    // The list file could not be replaced (no right to delete it, or another program opened it in the
+    // moment between): it is as it was. Rewriting it in place needs neither.
+    const base::win::KernelHandle list = OpenExclusively(path);
+    if (!list || IsReadOnly(list.Get()))
+        return FileResult::CannotCreate;
+    return WriteInPlace(list.Get(), bytes);
+}
+
+// In place, the previous list stays whole until the file has room for the new one and that room is on
+// disk: the new text's tail is written past the old end first (extending the end alone may leave that
+// part unallocated, to fail only half way through overwriting the old bytes). When a later write fails,
+// the previous bytes, read first, are written back.
+FileResult WinListFiles::WriteInPlace(HANDLE file, std::string_view bytes) {
+    std::string previous;
+    if (!ReadAll(file, previous))
+        return FileResult::WriteFailed;
+    const uint64_t kept = previous.size();
+    const bool roomy = bytes.size() <= kept || WriteAll(file, kept, bytes.substr(static_cast<size_t>(kept)));
+    if (!roomy || !Flush(file)) {
+        SetEndAt(file, kept);
+        return FileResult::WriteFailed;
+    }
+    if (WriteAll(file, 0, bytes) && SetEndAt(file, bytes.size()) && Flush(file))
+        return FileResult::Ok;
+    if (WriteAll(file, 0, previous) && SetEndAt(file, kept))
+        Flush(file);
+    return FileResult::WriteFailed;
 }
 
 } // namespace shell::win

@@ -1,14 +1,23 @@
 #pragma once
-// List files through the Win32 file calls. Reading shares the file with readers only; writing holds
-// the file exclusively and rewrites it in place, growing it to its new size before the first old byte
-// is overwritten, so a full disk leaves the previous list as it was.
+// List files through the Win32 file calls. Reading shares the file with readers only. Writing leaves the
+// previous list or the new one under the list file's name, never a mix: the new text goes into a
+// temporary file beside it, is flushed, and then takes the list file's place with ReplaceFileW, which on
+// Windows keeps the list file's ACL, attributes, creation time, named streams and encryption. A list
+// file with more hard links, or in a folder where no file can be created, is rewritten in place instead.
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "shell/list_files.h"
 
+namespace base::win {
+class KernelHandle;
+}
+
 namespace shell::win {
+
+class TemporaryFile;
 
 class WinListFiles : public ListFiles {
 public:
@@ -18,15 +27,24 @@ public:
     FileResult WriteWhole(const std::string& path, std::string_view bytes) override;
 
 protected:
-    // The one read and the one write. Tests override them to make a read or a write come up short.
+    // The raw calls, one each: ReadFile, WriteFile, FlushFileBuffers, ReplaceFileW and MoveFileExW (which
+    // never replaces). Tests override them to make one fail, or to end the process there.
     virtual bool ReadBytes(HANDLE file, char* buffer, DWORD size, DWORD& read);
     virtual bool WriteBytes(HANDLE file, const char* bytes, DWORD size, DWORD& written);
+    virtual bool FlushBytes(HANDLE file);
+    virtual bool Replace(const std::wstring& replaced, const std::wstring& replacement);
+    virtual bool Rename(const std::wstring& from, const std::wstring& to);
 
 private:
-    // Writes all of bytes at offset with one write.
+    FileResult WriteFresh(const std::wstring& path, std::string_view bytes);
+    FileResult WriteReplacing(base::win::KernelHandle& list, const std::wstring& path, std::string_view bytes);
+    FileResult AfterFailedReplace(const std::wstring& path, TemporaryFile& temporary, std::string_view bytes);
+    FileResult WriteInPlace(HANDLE file, std::string_view bytes);
+    // Fills the temporary file, flushes it and makes it an ordinary visible file, then closes it.
+    bool Fill(TemporaryFile& temporary, std::string_view bytes);
+    bool ReadAll(HANDLE file, std::string& bytes);
     bool WriteAll(HANDLE file, uint64_t offset, std::string_view bytes);
-    // Makes the file at least as long as bytes; when it can't, the file is left as it was.
-    bool Grow(HANDLE file, std::string_view bytes);
+    bool Flush(HANDLE file);
 };
 
 } // namespace shell::win

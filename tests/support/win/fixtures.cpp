@@ -21,6 +21,24 @@ bool PutFile(const std::wstring& path, std::string_view bytes) {
     return static_cast<bool>(file);
 }
 
+DWORD RunThisProgram(const std::wstring& arguments) {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring commandLine = L"\"" + std::wstring(self) + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return ~0u;
+    const base::win::KernelHandle thread(process.hThread), child(process.hProcess);
+    DWORD code = ~0u;
+    if (WaitForSingleObject(child.Get(), 60000) != WAIT_OBJECT_0)
+        TerminateProcess(child.Get(), ~0u); // a test that hangs fails rather than stalls the suite
+    else
+        GetExitCodeProcess(child.Get(), &code);
+    return code;
+}
+
 TitledWindow::TitledWindow(const std::wstring& title, DWORD style, int width, int height) {
     constexpr wchar_t kClassName[] = L"VantrelTestTitledWindow";
     WNDCLASSW windowClass{};

@@ -15,6 +15,10 @@ std::optional<std::string> FileBytes(const std::wstring& path);
 // Creates or replaces the file with these bytes; false when it can't be created.
 bool PutFile(const std::wstring& path, std::string_view bytes);
 
+// Runs this test program again with these arguments (after its own name), waits for it and gives its
+// exit code; ~0u when it could not be started or did not end within a minute.
+DWORD RunThisProgram(const std::wstring& arguments);
+
 // A top-level window of a private class with that title, destroyed with the test.
 class TitledWindow {
 public:
