@@ -129,21 +129,40 @@ int32_t ClassifyDocument(const std::string& lowerPath, int32_t heldCode) {
 }
 
 void RunPrintBatch(PrintRunView& view, Variant& hostApp, Variant& activeDoc) {
+    struct : RunProgress {
+        void RunStarted(int) noexcept override {}
+        void DocumentStarted(int, int) noexcept override {}
+        void RunEnded(bool) noexcept override {}
+    } unshown;
+    RunPrintBatch(view, hostApp, activeDoc, unshown);
+}
+
+void RunPrintBatch(PrintRunView& view, Variant& hostApp, Variant& activeDoc, RunProgress& progress) {
+    bool started = false;
     // One guarded region for the whole run: the first failure ends it, and nothing is tidied up.
     try {
-        if (view.EntryCount() == 0)
+        int count = view.EntryCount();
+        if (count == 0)
             return;
+        started = true;
+        progress.RunStarted(count);
         view.SetStatus("Connecting to SolidWorks...");
         hostApp = Variant(automation::CreateAutomationObject(host::kProgId));
         automation::CallAutomationMethod(hostApp, host::kUserControl.name, true);
         automation::CallAutomationMethod(hostApp, host::kVisible.name, false);
         Session session{view, hostApp, activeDoc};
         int32_t heldTypeCode = 0;
-        for (int i = 0; i < view.EntryCount(); ++i)
+        for (int i = 0; i < (count = view.EntryCount()); ++i) {
+            progress.DocumentStarted(i + 1, count);
             session.Process(i, heldTypeCode);
+        }
     } catch (...) {
         view.SetStatus(automation::OleFailureStatusText(std::current_exception()));
+        if (started)
+            progress.RunEnded(false);
+        return;
     }
+    progress.RunEnded(true);
 }
 
 } // namespace batch

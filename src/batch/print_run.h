@@ -28,6 +28,22 @@ protected:
     ~PrintRunView() = default;
 };
 
+// Whoever shows a run's progress outside the status line (the taskbar button). An empty list is no run
+// and tells it nothing. It is called on the run's thread between the run's own steps, so it must return
+// at once and cannot fail: nothing it does may change the run's calls, texts or timing.
+class RunProgress {
+public:
+    // The run begins, over the list's documents as counted when it checked the list.
+    virtual void RunStarted(int documentCount) noexcept = 0;
+    // Document number (from 1) of documentCount is about to be opened.
+    virtual void DocumentStarted(int number, int documentCount) noexcept = 0;
+    // After the last document's Close, or at the run's first failure, after its text is shown.
+    virtual void RunEnded(bool succeeded) noexcept = 0;
+
+protected:
+    ~RunProgress() = default;
+};
+
 // The document type code for a lower-case path: 1 part, 2 assembly, 3 drawing, by substrings anywhere
 // in the path, tested in that order so the last match wins. A path with none keeps the held code.
 int32_t ClassifyDocument(const std::string& lowerPath, int32_t heldCode);
@@ -37,5 +53,7 @@ constexpr uint32_t kPausePerDocumentMs = 5000;
 // btnPrintClick's algorithm. Returns normally in every case; a failure ends the run with its text in
 // the status line.
 void RunPrintBatch(PrintRunView& view, automation::Variant& hostApp, automation::Variant& activeDoc);
+void RunPrintBatch(PrintRunView& view, automation::Variant& hostApp, automation::Variant& activeDoc,
+                   RunProgress& progress);
 
 } // namespace batch

@@ -44,6 +44,24 @@ private:
     std::shared_ptr<fakes::CallLog> log_;
 };
 
+// What the run tells the taskbar, in the same timeline.
+class RecordingProgress : public batch::RunProgress {
+public:
+    explicit RecordingProgress(std::shared_ptr<fakes::CallLog> log) : log_(std::move(log)) {}
+    void RunStarted(int count) noexcept override {
+        log_->timeline.push_back("progress:start " + std::to_string(count));
+    }
+    void DocumentStarted(int number, int count) noexcept override {
+        log_->timeline.push_back("progress:" + std::to_string(number) + "/" + std::to_string(count));
+    }
+    void RunEnded(bool succeeded) noexcept override {
+        log_->timeline.push_back(succeeded ? "progress:ok" : "progress:failed");
+    }
+
+private:
+    std::shared_ptr<fakes::CallLog> log_;
+};
+
 struct PrintRunTest : ::testing::Test {
     std::shared_ptr<fakes::CallLog> log = std::make_shared<fakes::CallLog>();
     FakeObject doc{"doc", log}; // first, so it outlives the scripted answers of the hosts that return it
@@ -303,6 +321,38 @@ TEST_F(PrintRunTest, HostThatCannotBeCreatedLeavesTheEarlierOneInPlace) {
     EXPECT_EQ(hostApp.Object(), &app2);
     EXPECT_EQ(log->timeline,
               Timeline({"status:Connecting to SolidWorks...", "status:OLE Error:  OLE error 80080005(-2146959355)"}));
+}
+
+TEST_F(PrintRunTest, ProgressHearsTheStartEachDocumentBeforeItsOpenAndTheEndAfterTheLastClose) {
+    RecordingProgress progress(log);
+    batch::RunPrintBatch(view, hostApp, activeDoc, progress);
+    EXPECT_TRUE(log->timeline.empty()) << "an empty list is no run";
+
+    view.entries = {"a.slddrw", "b.slddrw"};
+    batch::RunPrintBatch(view, hostApp, activeDoc, progress);
+    EXPECT_EQ(log->timeline, Join({{"progress:start 2"},
+                                   Start(),
+                                   {"progress:1/2"},
+                                   Document("a.slddrw", 3, {}),
+                                   {"progress:2/2"},
+                                   Document("b.slddrw", 3, {}),
+                                   {"progress:ok"}}));
+}
+
+TEST_F(PrintRunTest, ProgressHearsOfAFailureAfterItsTextWhereverTheRunStops) {
+    RecordingProgress progress(log);
+    view.entries = {"a.prt", "b.prt"};
+    factory.createStatus = Hr(0x80080005);
+    batch::RunPrintBatch(view, hostApp, activeDoc, progress);
+    EXPECT_EQ(log->timeline, Timeline({"progress:start 2", "status:Connecting to SolidWorks...",
+                                       "status:OLE Error:  OLE error 80080005(-2146959355)", "progress:failed"}));
+
+    log->timeline.clear();
+    factory.createStatus = 0;
+    view.failEntry = 1;
+    batch::RunPrintBatch(view, hostApp, activeDoc, progress);
+    EXPECT_EQ(std::vector<std::string>(log->timeline.end() - 3, log->timeline.end()),
+              Timeline({"progress:2/2", "status:OLE Error:  unknown error", "progress:failed"}));
 }
 
 } // namespace

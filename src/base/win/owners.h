@@ -76,6 +76,11 @@ struct DestroyDetachedWindow {
     }
 };
 
+// One reference to a COM interface, given back with Release.
+struct ReleaseInterface {
+    void operator()(IUnknown* object) const { object->Release(); }
+};
+
 using FontHandle = OwnedHandle<HFONT, DeleteGdiObject>;
 using BitmapHandle = OwnedHandle<HBITMAP, DeleteGdiObject>;
 using BrushHandle = OwnedHandle<HBRUSH, DeleteGdiObject>;
@@ -83,6 +88,7 @@ using IconHandle = OwnedHandle<HICON, DestroyIconObject>; // loaded without LR_S
 using ImageListHandle = OwnedHandle<HIMAGELIST, DestroyImageList>;
 using PrinterHandle = OwnedHandle<HANDLE, ClosePrinterObject>;
 using WindowHandle = OwnedHandle<HWND, DestroyDetachedWindow>;
+template <typename Interface> using ComInterface = OwnedHandle<Interface*, ReleaseInterface>;
 
 // A process, thread or file handle. CreateFile's INVALID_HANDLE_VALUE counts as none, so its result can
 // be taken as it comes.

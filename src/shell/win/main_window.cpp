@@ -112,6 +112,11 @@ std::string TfrmVantrel::StatusText() const {
 }
 
 LRESULT TfrmVantrel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A registered message has no fixed number to be a case of the switch.
+    if (message != 0 && message == TaskbarProgress::ButtonCreatedMessage()) {
+        taskbarProgress_.OnButtonCreated();
+        return 0;
+    }
     switch (message) {
     case WM_CLOSE:
         OnClose();

@@ -6,7 +6,7 @@
 //   main_window_controls.cpp  the controls and tool buttons, built from the layout tables
 //   main_window_commands.cpp  the command table (a command's id to its handler) and mnuExitClick
 //   file_list_commands.cpp    btnAddClick, btnRemoveClick, mnuOpenClick, mnuSaveClick, mnuSaveAsClick
-//   print_command.cpp         btnPrintClick
+//   print_command.cpp         btnPrintClick, with the run's progress on the taskbar button
 //   printer_commands.cpp      mnuSelPrintClick, mnuPrintSetupClick
 //   help_commands.cpp         mnuContentsClick, mnuAboutClick
 //   host_lifecycle.cpp        hostWasRunning, ScanForHostWindows, ExitHostAtClose
@@ -23,6 +23,7 @@
 #include "res/resource.h"
 #include "shell/list_commands.h"
 #include "shell/win/printer_dialogs.h"
+#include "shell/win/taskbar_progress.h"
 
 namespace shell::win {
 
@@ -108,6 +109,7 @@ private:
     int highlightedMenuItem_ = 0; // the menu item F1 asks help for while the menu is open (0: none)
     MenuHelpHook menuHelpHook_;
     std::vector<base::win::ImageListHandle> pictures_; // per tool button, in order: normal and disabled image
+    TaskbarProgress taskbarProgress_{*this};
 
 public:
     automation::Variant varHostApp;

@@ -52,7 +52,7 @@ private:
 
 void TfrmVantrel::btnPrintClick(const forms::Sender&) {
     WindowPrintRunView view(*this);
-    batch::RunPrintBatch(view, varHostApp, varActiveDoc);
+    batch::RunPrintBatch(view, varHostApp, varActiveDoc, taskbarProgress_);
 }
 
 } // namespace shell::win

@@ -1,8 +1,9 @@
 #pragma once
-// The journal of the HTML Help stand-ins: one line per call, appended to the file that the environment
-// variable VANTREL_HTMLHELP_JOURNAL names (the test sets it; Vantrel and the viewers it starts inherit it).
-// Each line starts with the full path of the stand-in that wrote it, so a test sees which copy ran. Lines
-// are UTF-8: the paths they carry may hold any character a Windows file name can.
+// The journal of the recording stand-ins for system components: one line per call, appended to the file
+// that an environment variable names (VANTREL_HTMLHELP_JOURNAL for the HTML Help ones; the test sets it,
+// and Vantrel and the viewers it starts inherit it). Each line starts with the full path of the stand-in
+// that wrote it, so a test sees which copy ran. Lines are UTF-8: the paths they carry may hold any
+// character a Windows file name can.
 #include <windows.h>
 
 #include <string>
@@ -17,9 +18,9 @@ inline std::wstring OwnPath(HMODULE module) {
     return std::wstring(path, length);
 }
 
-inline std::wstring JournalPath() {
+inline std::wstring JournalPath(const wchar_t* variable = L"VANTREL_HTMLHELP_JOURNAL") {
     wchar_t journal[MAX_PATH] = {};
-    const DWORD length = GetEnvironmentVariableW(L"VANTREL_HTMLHELP_JOURNAL", journal, MAX_PATH);
+    const DWORD length = GetEnvironmentVariableW(variable, journal, MAX_PATH);
     return length == 0 || length >= MAX_PATH ? std::wstring() : std::wstring(journal, length);
 }
 
@@ -29,8 +30,9 @@ inline bool JournalExists() {
 }
 
 // Appends "<own path>|<fields>" and a line end in one write, so lines of several processes never mix.
-inline void AppendJournalLine(HMODULE module, const std::wstring& fields) {
-    const std::wstring journal = JournalPath();
+inline void AppendJournalLine(HMODULE module, const std::wstring& fields,
+                              const wchar_t* variable = L"VANTREL_HTMLHELP_JOURNAL") {
+    const std::wstring journal = JournalPath(variable);
     if (journal.empty())
         return;
     HANDLE file = CreateFileW(journal.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

@@ -1,0 +1,144 @@
+// The run's progress on the taskbar button, against a recording stand-in for the shell's taskbar object
+// (taskbar-standin/), which each test registers for the object's class in the prefix and takes out again.
+#include <windows.h>
+
+#include <fstream>
+
+#include "host_run.h"
+
+namespace gui {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+constexpr wchar_t kTaskbarServerKey[] = L"CLSID\\{56FDF344-FD6D-11d0-958A-006097C9A090}\\InprocServer32";
+
+// Gives the taskbar object's class to the stand-in while it lives, then the prefix's own server back.
+class PlantedTaskbar {
+public:
+    PlantedTaskbar() {
+        DWORD size = sizeof previous_;
+        saved_ = RegGetValueW(HKEY_CLASSES_ROOT, kTaskbarServerKey, nullptr, RRF_RT_REG_SZ, nullptr, previous_,
+                              &size) == ERROR_SUCCESS;
+        Set(TestProgramFolder() + L"\\taskbar-standin\\taskbar-standin.dll");
+    }
+    ~PlantedTaskbar() {
+        if (saved_)
+            Set(previous_);
+    }
+    PlantedTaskbar(const PlantedTaskbar&) = delete;
+    PlantedTaskbar& operator=(const PlantedTaskbar&) = delete;
+    bool Saved() const { return saved_; }
+
+private:
+    static void Set(const std::wstring& server) {
+        RegSetKeyValueW(HKEY_CLASSES_ROOT, kTaskbarServerKey, nullptr, REG_SZ, server.c_str(),
+                        static_cast<DWORD>((server.size() + 1) * sizeof(wchar_t)));
+    }
+
+    wchar_t previous_[MAX_PATH] = L"";
+    bool saved_ = false;
+};
+
+class TaskbarGuiTest : public HostRunTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(planted_.Saved()) << "the prefix has no taskbar object to stand in for";
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        journal_ = std::string(temp) + "vantrel-taskbar-" + std::to_string(GetCurrentProcessId()) + ".log";
+        DeleteFileA(journal_.c_str());
+        SetEnvironmentVariableA("VANTREL_TASKBAR_JOURNAL", journal_.c_str()); // Vantrel inherits it
+        HostRunTest::SetUp();
+        // Wine keeps no taskbar buttons and never says one was created: the test says it, as the shell would.
+        PostMessageW(Main(), RegisterWindowMessageW(L"TaskbarButtonCreated"), 0, 0);
+    }
+    void TearDown() override {
+        HostRunTest::TearDown();
+        SetEnvironmentVariableW(L"VANTREL_TASKBAR_JOURNAL", nullptr);
+        SetEnvironmentVariableW(L"VANTREL_TASKBAR_REFUSE", nullptr);
+        DeleteFileA(journal_.c_str());
+    }
+
+    // The journal's lines without the stand-in's path: "<call>|<window class>|<arguments>".
+    Lines TaskbarCalls() const {
+        Lines calls;
+        std::ifstream journal(journal_);
+        for (std::string line; std::getline(journal, line);)
+            calls.push_back(line.substr(line.find('|') + 1, line.find_last_not_of('\r') - line.find('|')));
+        return calls;
+    }
+
+    PlantedTaskbar planted_;
+    std::string journal_;
+};
+
+const Lines kCreated = {"GetClassObject||", "HrInit||"};
+const std::string kState = "SetProgressState|TfrmVantrel|";
+
+Lines With(Lines lines, const Lines& more) {
+    lines.insert(lines.end(), more.begin(), more.end());
+    return lines;
+}
+
+TEST_F(TaskbarGuiTest, RunShowsItsProgressAndClearsTheButtonWithoutFlashingWhileInFront) {
+    AddEntries({L"c:\\a.slddrw", L"c:\\b.slddrw", L"c:\\c.slddrw"});
+    ASSERT_TRUE(BringToFront(Main()));
+    PrintAndWaitFor(L"Closing c:\\c.slddrw", 3);
+    ASSERT_TRUE(WaitFor([&] { return TaskbarCalls().size() >= 6; }, kRunMillisecondsPerDocument));
+    EXPECT_TRUE(app().WaitUntilIdle());
+    EXPECT_EQ(TaskbarCalls(), With(kCreated, {kState + "1", "SetProgressValue|TfrmVantrel|1/3",
+                                              "SetProgressValue|TfrmVantrel|2/3", kState + "0"}));
+}
+
+TEST_F(TaskbarGuiTest, FailedRunTurnsTheButtonRedAndFlashesItWhileTheUserIsAway) {
+    Scenario("raise PrintDirect 2 0x80040001 Printer jammed.\\r\\n\n");
+    AddEntries({L"c:\\a.slddrw", L"c:\\b.slddrw"});
+    PostClick(Button(L"&Print"));
+    base::win::WindowHandle away(CreateWindowExW(0, L"Static", L"elsewhere", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                                 200, 100, nullptr, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(BringToFront(away.Get()));
+    EXPECT_EQ(WaitForStatus(L"OLE Error:  Printer jammed(-2147221503)", 3 * kRunMillisecondsPerDocument),
+              L"OLE Error:  Printer jammed(-2147221503)");
+    EXPECT_TRUE(app().WaitUntilIdle());
+    EXPECT_EQ(TaskbarCalls(), With(kCreated, {kState + "1", "SetProgressValue|TfrmVantrel|1/2", kState + "4",
+                                              "FlashWindowEx|TfrmVantrel|15"}));
+}
+
+// A taskbar object that can't be made, can't start, or refuses every call.
+struct Refusal {
+    const char* mode;
+    Lines journal;
+};
+
+class RefusingTaskbarGuiTest : public TaskbarGuiTest, public ::testing::WithParamInterface<Refusal> {
+protected:
+    void SetUp() override {
+        SetEnvironmentVariableA("VANTREL_TASKBAR_REFUSE", GetParam().mode);
+        TaskbarGuiTest::SetUp();
+    }
+};
+
+TEST_P(RefusingTaskbarGuiTest, LeavesTheRunsCallsAndStatusLineAsTheyAreWithoutIt) {
+    AddEntries({L"c:\\a.sldprt"});
+    PrintOneAndWaitForQuitDoc(L"c:\\a.sldprt", "c:\\a.sldprt");
+    EXPECT_TRUE(app().WaitUntilIdle());
+    EXPECT_EQ(Status(), L"Closing c:\\a.sldprt");
+    const std::string part = "8:c:\\a.sldprt";
+    EXPECT_EQ(Calls(), (std::vector<standin::CallLine>{{"app1", "UserControl", "1", "11:-1"},
+                                                       {"app1", "Visible", "1", "11:0"},
+                                                       {"app1", "OpenDocSilent", "1", part + ";3:1;16387:0"},
+                                                       {"app1", "ActivateDoc", "1", part},
+                                                       {"doc1", "ViewDisplayWireframe", "3", ""},
+                                                       {"doc1", "PrintDirect", "3", ""},
+                                                       {"app1", "QuitDoc", "1", part}}));
+    EXPECT_EQ(TaskbarCalls(), GetParam().journal) << "the refusals were met";
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, RefusingTaskbarGuiTest,
+                         ::testing::Values(Refusal{"create", {"GetClassObject||"}}, Refusal{"init", kCreated},
+                                           Refusal{"calls", With(kCreated, {kState + "1", kState + "0"})}),
+                         [](const auto& info) { return std::string(info.param.mode); });
+
+} // namespace
+} // namespace gui
