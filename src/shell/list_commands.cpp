@@ -32,7 +32,11 @@ void FileListCommands::btnAddClick(const forms::Sender&) {
 
 void FileListCommands::AddDropped(const std::vector<ShellName>& dropped, DropFileSystem& files) {
     const DroppedDocuments found = GatherDroppedDocuments(dropped, files);
-    AddPaths(found.paths);
+    {
+        // A drop may bring thousands: the list is drawn once when they are in, not after each.
+        RedrawSuspension suspended(list_);
+        AddPaths(found.paths);
+    }
     const std::string leftOut = LeftOutMessage(found.leftOut);
     if (!leftOut.empty())
         throw base::Exception(leftOut);

@@ -34,8 +34,9 @@ public:
     void mnuOpenClick(const forms::Sender& sender);
     void mnuSaveClick(const forms::Sender& sender);
     void mnuSaveAsClick(const forms::Sender& sender);
-    // Files and folders dropped on the window: added as Add adds the paths chosen in its dialog. What
-    // was left out (see GatherDroppedDocuments) is named in the failure after the rest went in.
+    // Files and folders dropped on the window: added as Add adds the paths chosen in its dialog, but with
+    // the list drawn once when all are in (a drop may bring thousands). What was left out (see
+    // GatherDroppedDocuments) is named in the failure after the rest went in.
     void AddDropped(const std::vector<ShellName>& dropped, DropFileSystem& files);
 
 private:

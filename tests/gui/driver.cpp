@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstring>
@@ -413,6 +414,22 @@ void RemoteMemory::Write(const void* data, size_t size, size_t offset) {
 
 void RemoteMemory::Read(void* data, size_t size, size_t offset) const {
     ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, nullptr);
+}
+
+std::unique_ptr<RemoteMemory> PostDrop(const App& app, const std::vector<std::wstring>& paths) {
+    std::wstring names;
+    for (const std::wstring& path : paths)
+        names += path + L'\0';
+    names += L'\0';
+    DROPFILES header{};
+    header.pFiles = sizeof header;
+    header.fWide = TRUE;
+    const size_t namesSize = names.size() * sizeof(wchar_t);
+    auto block = std::make_unique<RemoteMemory>(app.Process(), sizeof header + namesSize);
+    block->Write(&header, sizeof header);
+    block->Write(names.data(), namesSize, sizeof header);
+    PostMessageW(app.MainWindow(), WM_DROPFILES, reinterpret_cast<WPARAM>(block->Address()), 0);
+    return block;
 }
 
 // --- dialogs ---------------------------------------------------------------------------------------------------

@@ -98,6 +98,9 @@ TEST(DroppedDocumentsTest, ADropAddsLikeAddAndNamesWhatItLeftOutAfterwards) {
     EXPECT_EQ(support::MessageOf([&] { commands.AddDropped(dropped, tree); }),
               "These dropped items were not added:\n\nC:\\gone: not a file or folder");
     EXPECT_EQ(list.entries, (Strings{"C:\\a.prt", "C:\\m.prt", "C:\\z.prt"}));
+    EXPECT_EQ(list.events,
+              (Strings{"suspend", "insert C:\\z.prt (suspended)", "insert C:\\a.prt (suspended)", "resume"}))
+        << "drawn once, when all are in";
     EXPECT_EQ(dialogs.dlgOpen.FileName(), "") << "a drop is not a choice in the Add dialog";
 
     list.capacity = 4;
