@@ -27,8 +27,24 @@ void ThrowUnlessOk(FileResult result, const std::string& path) {
 } // namespace
 
 void FileListCommands::btnAddClick(const forms::Sender&) {
+    AddPaths(dialogs_.dlgOpen.Execute(dialogHost_));
+}
+
+void FileListCommands::AddDropped(const std::vector<ShellName>& dropped, DropFileSystem& files) {
+    const DroppedDocuments found = GatherDroppedDocuments(dropped, files);
+    {
+        // A drop may bring thousands: the list is drawn once when they are in, not after each.
+        RedrawSuspension suspended(list_);
+        AddPaths(found.paths);
+    }
+    const std::string leftOut = LeftOutMessage(found.leftOut);
+    if (!leftOut.empty())
+        throw base::Exception(leftOut);
+}
+
+void FileListCommands::AddPaths(const std::vector<std::string>& paths) {
     // Each path is inserted and shown on its own; the ones before a refused path stay.
-    for (const std::string& path : dialogs_.dlgOpen.Execute(dialogHost_)) {
+    for (const std::string& path : paths) {
         if (!list_.Insert(path))
             throw base::Exception(kInsertFailedMessage);
     }

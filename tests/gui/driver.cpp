@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <winternl.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstring>
@@ -472,6 +473,22 @@ DWORD GdiObjectCount(HANDLE process) {
     if (const DWORD count = GetGuiResources(process, GR_GDIOBJECTS))
         return count;
     return GdiHandleTableCount(process);
+}
+
+std::unique_ptr<RemoteMemory> PostDrop(const App& app, const std::vector<std::wstring>& paths) {
+    std::wstring names;
+    for (const std::wstring& path : paths)
+        names += path + L'\0';
+    names += L'\0';
+    DROPFILES header{};
+    header.pFiles = sizeof header;
+    header.fWide = TRUE;
+    const size_t namesSize = names.size() * sizeof(wchar_t);
+    auto block = std::make_unique<RemoteMemory>(app.Process(), sizeof header + namesSize);
+    block->Write(&header, sizeof header);
+    block->Write(names.data(), namesSize, sizeof header);
+    PostMessageW(app.MainWindow(), WM_DROPFILES, reinterpret_cast<WPARAM>(block->Address()), 0);
+    return block;
 }
 
 // --- dialogs ---------------------------------------------------------------------------------------------------

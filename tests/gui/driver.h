@@ -17,6 +17,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -134,6 +135,13 @@ private:
     HANDLE process_;
     void* address_;
 };
+
+// Drops files on a window as the shell does: WM_DROPFILES posted with a DROPFILES block (UTF-16 paths, each
+// ended by a NUL, the list by one more). The block is made in the program's memory, where DragQueryFileW
+// reads it through GlobalLock, which takes a fixed block's address as its handle; DragFinish's GlobalFree
+// refuses it as none of the program's heap's (Wine warns "invalid handle"), so the block is freed with
+// the owner returned, once the program has handled the drop.
+std::unique_ptr<RemoteMemory> PostDrop(const App& app, const std::vector<std::wstring>& paths);
 
 // --- dialogs ---------------------------------------------------------------------------------------------
 // The innermost box of a common file dialog's file name (ComboBoxEx32 > ComboBox > Edit, all id 1148).

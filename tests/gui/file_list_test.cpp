@@ -14,47 +14,12 @@
 
 using namespace gui;
 using support::win::FileBytes;
+using support::win::ScratchFolder;
 
 namespace {
 
 using Entries = std::vector<std::wstring>;
 using namespace std::string_literals;
-
-// A folder of documents and list files for one test, removed afterwards.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        wchar_t base[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, base);
-        path_ = std::wstring(base) + L"vantrel-gui-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                std::to_wstring(GetTickCount());
-        CreateDirectoryW(path_.c_str(), nullptr);
-    }
-    ~ScratchFolder() {
-        WIN32_FIND_DATAW found{};
-        const HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                DeleteFileW((path_ + L"\\" + found.cFileName).c_str());
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(path_.c_str());
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::wstring& Path() const { return path_; }
-    std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
-    std::wstring Put(const std::wstring& name, const std::string& bytes = "") const {
-        const std::wstring file = File(name);
-        support::win::PutFile(file, bytes);
-        return file;
-    }
-
-private:
-    std::wstring path_;
-};
 
 class FileListTest : public VantrelTest {
 protected:
@@ -263,6 +228,33 @@ TEST_F(FileListTest, RemoveDropsTheSelectedEntriesAndLeavesNoSelection) {
     EXPECT_EQ(SendMessageW(List(), LB_GETSELCOUNT, 0, 0), 0);
     Click(Button(L"Rem&ove"));
     EXPECT_EQ(Items(), (Entries{L"a", L"c"})) << "with nothing selected, nothing goes";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FileListTest, DroppedFilesAndFolderDocumentsJoinTheListAndWhatCantIsNamedInTheErrorBox) {
+    Fill({L"C:\\m.prt"});
+    const std::wstring docs = folder.Folder(L"docs");
+    folder.Folder(L"docs\\deeper");
+    folder.Folder(L"empty");
+    const std::wstring file = folder.Put(L"notes.txt");
+    folder.Put(L"docs\\B.SLDASM");
+    folder.Put(L"docs\\readme.txt");
+    folder.Put(L"docs\\deeper\\a.drw");
+    folder.Put(L"docs\\\u4e2d.sldprt"); // outside the ANSI code page (1252)
+    const auto drop = PostDrop(app(), {file, docs, folder.File(L"empty")});
+
+    HWND box = app().WaitForDialog(10000, kMainCaption);
+    ASSERT_NE(box, nullptr) << "no error box";
+    EXPECT_EQ(ReadMessageBox(box).text,
+              L"These dropped items were not added:\n\n" + docs +
+                  L"\\?.sldprt: the name has characters that the system's ANSI code page can't hold\n" +
+                  folder.File(L"empty") + L": no parts, assemblies or drawings in the folder or its subfolders.");
+    PressDialogButton(box, IDOK);
+    WaitClosed(box);
+    EXPECT_EQ(Items(), (Entries{L"C:\\m.prt", docs + L"\\B.SLDASM", docs + L"\\deeper\\a.drw", file}));
 }
 
 } // namespace

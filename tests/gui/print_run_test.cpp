@@ -5,6 +5,7 @@
 #include "automation/automation.h"
 #include "automation/win/com_platform.h"
 #include "host_run.h"
+#include "support/win/fixtures.h"
 #include "support/win/text.h"
 
 namespace gui {
@@ -109,6 +110,26 @@ TEST_F(PrintRunGuiTest, AListFileLineOf5000CharactersOpensAndPrintsWhole) {
     const auto calls = Calls();
     ASSERT_GE(calls.size(), 3u);
     EXPECT_EQ(calls[2], (CallLine{"app1", "OpenDocSilent", "1", "8:" + lowered + ";3:1;16387:0"}));
+}
+
+TEST_F(PrintRunGuiTest, ADropDuringTheRunWaitsInTheQueueUntilTheRunEnds) {
+    Scenario("delay OpenDocSilent 1500\n");
+    const support::win::ScratchFolder folder;
+    const std::wstring dropped = folder.Put(L"a.sldprt"); // sorts before the listed one
+    AddEntries({L"z:\\b.sldprt"});
+    PostClick(Button(L"&Print"));
+    ASSERT_EQ(WaitForStatus(L"Opening z:\\b.sldprt", kRunMillisecondsPerDocument), L"Opening z:\\b.sldprt");
+    const auto drop = PostDrop(app(), {dropped});
+    const auto opened = [&] {
+        const auto calls = Calls();
+        return std::count_if(calls.begin(), calls.end(),
+                             [](const CallLine& call) { return call.member == "OpenDocSilent"; });
+    };
+    EXPECT_TRUE(WaitForCall({"app1", "QuitDoc", "1", "8:z:\\b.sldprt"}));
+    // Had the drop come in during the run, the run would go on to the entry after the first: b again.
+    EXPECT_FALSE(WaitFor([&] { return opened() > 1; }, 3000));
+    EXPECT_TRUE(app().WaitUntilIdle());
+    EXPECT_EQ(ListBoxItems(List()), (std::vector<std::wstring>{dropped, L"z:\\b.sldprt"}));
 }
 
 // Takes the ProgID's registration away for the test and puts it back afterwards.

@@ -2,8 +2,9 @@
 // The system DLLs that Windows doesn't protect by its KnownDLLs list, loaded on first use from the system
 // folder. For such a DLL imported at load time, Windows looks in the program's own folder first, so a DLL
 // of that name dropped beside a portable Vantrel.exe (in a Downloads folder, say) would run in it before
-// the first window. Vantrel imports at load time only kernel32, user32, gdi32, ole32, oleaut32 and msvcrt,
-// all known DLLs; the common controls, the common dialogs and the spooler are called through here.
+// the first window. Vantrel imports at load time only kernel32, user32, gdi32, ole32, oleaut32, shell32 and
+// msvcrt, all known DLLs (shell32 since Windows XP), whose own imports the loader takes from the system too;
+// the common controls, the common dialogs and the spooler are called through here.
 #include <windows.h>
 #include <commctrl.h>
 #include <commdlg.h>

@@ -73,6 +73,8 @@ TfrmVantrel::TfrmVantrel() : menuHelpHook_(*this) {
         Application.SetMainWindow(Handle(),
                                   LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_SHORTCUTS)));
     forms::RunGuarded([this] { FormCreate(); });
+    // Files dropped anywhere on the window come to the frame, the one window that accepts them.
+    DragAcceptFiles(Handle(), TRUE);
     ShowCentred();
 }
 
@@ -126,6 +128,10 @@ LRESULT TfrmVantrel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_MENUSELECT:
         OnMenuSelect(wParam, lParam);
+        return 0;
+    case WM_DROPFILES:
+        // Posted, so a drop made while a run holds the thread waits in the queue until the run is over.
+        FormDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
     case DM_GETDEFID:
         // There is no default button; Enter presses a push button only while it has the focus.

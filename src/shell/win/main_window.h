@@ -5,12 +5,14 @@
 //   main_window.cpp           creation, FormCreate, close, F1, the window's own messages
 //   main_window_controls.cpp  the controls and tool buttons, built from the layout tables
 //   main_window_commands.cpp  the command table (a command's id to its handler) and mnuExitClick
-//   file_list_commands.cpp    btnAddClick, btnRemoveClick, mnuOpenClick, mnuSaveClick, mnuSaveAsClick
+//   file_list_commands.cpp    btnAddClick, btnRemoveClick, mnuOpenClick, mnuSaveClick, mnuSaveAsClick,
+//                             FormDropFiles
 //   print_command.cpp         btnPrintClick, with the run's progress on the taskbar button
 //   printer_commands.cpp      mnuSelPrintClick, mnuPrintSetupClick
 //   help_commands.cpp         mnuContentsClick, mnuAboutClick
 //   host_lifecycle.cpp        hostWasRunning, ScanForHostWindows, ExitHostAtClose
 #include <windows.h>
+#include <shellapi.h>
 
 #include <functional>
 #include <string>
@@ -84,6 +86,8 @@ public:
     void mnuOpenClick(const forms::Sender& sender);
     void mnuSaveClick(const forms::Sender& sender);
     void mnuSaveAsClick(const forms::Sender& sender);
+    // Files and folders dropped from the shell (WM_DROPFILES); takes the drop and gives it back.
+    void FormDropFiles(HDROP drop);
     void btnPrintClick(const forms::Sender& sender);
     void mnuSelPrintClick(const forms::Sender& sender);
     void mnuPrintSetupClick(const forms::Sender& sender);

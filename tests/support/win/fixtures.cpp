@@ -39,6 +39,52 @@ DWORD RunThisProgram(const std::wstring& arguments) {
     return code;
 }
 
+namespace {
+
+void RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(folder + L"\\" + name);
+            else
+                DeleteFileW((folder + L"\\" + name).c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+} // namespace
+
+ScratchFolder::ScratchFolder() {
+    wchar_t base[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, base);
+    path_ = std::wstring(base) + L"vantrel-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+            std::to_wstring(GetTickCount());
+    CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() {
+    RemoveTree(path_);
+}
+
+std::wstring ScratchFolder::Put(const std::wstring& name, const std::string& bytes) const {
+    const std::wstring file = File(name);
+    PutFile(file, bytes);
+    return file;
+}
+
+std::wstring ScratchFolder::Folder(const std::wstring& name) const {
+    const std::wstring folder = File(name);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder;
+}
+
 TitledWindow::TitledWindow(const std::wstring& title, DWORD style, int width, int height) {
     constexpr wchar_t kClassName[] = L"VantrelTestTitledWindow";
     WNDCLASSW windowClass{};

@@ -19,6 +19,25 @@ bool PutFile(const std::wstring& path, std::string_view bytes);
 // exit code; ~0u when it could not be started or did not end within a minute.
 DWORD RunThisProgram(const std::wstring& arguments);
 
+// A folder of files for one test under the temporary folder, removed with everything in it afterwards.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::wstring& Path() const { return path_; }
+    std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
+    // Creates the file (a relative name may go into a subfolder made with Folder) and returns its path.
+    std::wstring Put(const std::wstring& name, const std::string& bytes = "") const;
+    // Creates a subfolder and returns its path.
+    std::wstring Folder(const std::wstring& name) const;
+
+private:
+    std::wstring path_;
+};
+
 // A top-level window of a private class with that title, destroyed with the test.
 class TitledWindow {
 public:
