@@ -240,7 +240,8 @@ TEST_F(Installed, ProgramEmbedsCommonControls6AsInvokerAndTheSupportedSystemsFro
         "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
         "level=\"asInvoker\"",
         std::string("version=\"") + VANTREL_VERSION_QUAD_STRING + "\"",
-        ">true</dpiAware>",
+        ">true/pm</dpiAware>",
+        ">PerMonitorV2, PerMonitor</dpiAwareness>",
         "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", // 7
         "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", // 8
         "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", // 8.1
