@@ -25,7 +25,8 @@ public:
 UnresolvedFactory gUnresolved;
 ObjectFactory* gFactory = nullptr;
 
-// Step 1: the arguments in order up to the first empty one.
+// The arguments a call passes: those given, in order, up to the first empty one; an empty argument ends
+// the list, so nothing after it is passed.
 std::vector<const Variant*> ArgumentList(const std::array<const Variant*, kMaxArguments>& places) {
     std::vector<const Variant*> list;
     for (const Variant* place : places) {
@@ -66,7 +67,8 @@ WireArg ToWire(const Variant& arg) {
     return wire;
 }
 
-// Step 4: COM order, the last argument first.
+// IDispatch::Invoke reads its arguments in reverse (rgvarg[0] is the last one), so the block holds them
+// last first.
 std::vector<WireArg> ParameterBlock(const std::vector<const Variant*>& list) {
     std::vector<WireArg> block;
     block.reserve(list.size());

@@ -5,10 +5,9 @@
 
 namespace shell {
 
-// The entries that stay when the selected ones go. entries is the copy of the whole list in list
-// order; selected holds the selected indexes, ascending. Walking the indexes i with the count r of
-// entries removed so far, the entry at i - r of the copy goes for every selected i; the kept entries
-// close up in place, in their order.
+// The entries that stay when the selected ones go: entries is the whole list in its order, selected the
+// selected indexes, ascending (an index given twice or outside the list removes nothing more). The kept
+// entries keep their order; they are moved, not copied, as they close up.
 std::vector<std::string> EntriesAfterRemove(std::vector<std::string> entries, const std::vector<int>& selected);
 
 } // namespace shell

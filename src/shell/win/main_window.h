@@ -1,16 +1,8 @@
 #pragma once
 // TfrmVantrel, the main window: the frame, the controls of the layout table, the tool bar, the menu and
-// shortcuts, the status line, F1 help, and the members the commands share. Its event handlers live in
-// one file per subject:
-//   main_window.cpp           creation, FormCreate, close, F1, the window's own messages
-//   main_window_controls.cpp  the controls and tool buttons, built from the layout tables
-//   main_window_commands.cpp  the command table (a command's id to its handler) and mnuExitClick
-//   file_list_commands.cpp    btnAddClick, btnRemoveClick, mnuOpenClick, mnuSaveClick, mnuSaveAsClick,
-//                             FormDropFiles
-//   print_command.cpp         btnPrintClick, with the run's progress on the taskbar button
-//   printer_commands.cpp      mnuSelPrintClick, mnuPrintSetupClick
-//   help_commands.cpp         mnuContentsClick, mnuAboutClick
-//   host_lifecycle.cpp        hostWasRunning, ScanForHostWindows, ExitHostAtClose
+// shortcuts, the status line, F1 help, and the members the commands share. The command table maps each
+// command id to one of the event handlers declared here; a handler reports a failure by throwing, and
+// the form base's exception wall shows it in the error box.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -119,8 +111,8 @@ public:
     automation::Variant varHostApp;
     automation::Variant varActiveDoc;
     std::string listFileName;
-    // The dialogs' remembered state, kept from one use to the next; their commands own these types
-    // (list_commands.h, printer_dialogs.h).
+    // The dialogs' remembered state, kept from one use to the next; the commands that show the dialogs
+    // own these types.
     FileListDialogs fileDialogs;
     PrinterDialogs printerDialogs;
     // What Help > About shows the About box with; the program's entry sets it. Empty: About does nothing.
