@@ -109,6 +109,9 @@ private:
     int highlightedMenuItem_ = 0; // the menu item F1 asks help for while the menu is open (0: none)
     MenuHelpHook menuHelpHook_;
     std::vector<base::win::ImageListHandle> pictures_; // per tool button, in order: normal and disabled image
+    // In the tool bar's order. Found here, not by id: a tool button shares its id with the push button of
+    // the same command.
+    std::vector<HWND> toolButtons_;
     TaskbarProgress taskbarProgress_{*this};
 
 public:

@@ -54,21 +54,19 @@ WindowKind KindOf(const ControlSpec& layout) {
 forms::ChildWindow ChildOf(const ControlSpec& layout) {
     const WindowKind kind = KindOf(layout);
     return {NameInErrors(layout), layout.id,     kind.className, kind.style | WS_CLIPSIBLINGS,
-            kind.exStyle,         layout.bounds, layout.caption, layout.helpContext,
-            layout.command};
+            kind.exStyle,         layout.bounds, layout.caption, layout.helpContext};
 }
 
 // A tool button that can't be built is named by its hint.
 forms::ChildWindow ChildOf(const ToolButtonSpec& layout, HIMAGELIST pictures) {
     return {layout.hint,
-            layout.id,
+            layout.command,
             forms::ToolButtonClass(),
             WS_CLIPSIBLINGS,
             0,
             forms::Rect{layout.left, kToolButtonTop, kToolButtonSize, kToolButtonSize},
             layout.hint,
             0,
-            layout.command,
             0,
             pictures};
 }
@@ -145,8 +143,10 @@ void TfrmVantrel::CreateControls() {
         SetUpControl(CreateChild(ChildOf(kControls[i])), kControls[i], Dpi());
     HWND tooltip = CreateTooltip(Handle());
     pictures_ = LoadToolBarPictures(Dpi());
+    toolButtons_.reserve(kToolButtonCount);
     for (size_t i = 0; i < kToolButtonCount; ++i) {
         HWND button = CreateChild(ChildOf(kToolButtons[i], pictures_[i].Get()));
+        toolButtons_.push_back(button);
         AddHint(tooltip, Handle(), button, kToolButtons[i].hint);
     }
     // The bevel is the tool bar's background: below the buttons that stand on it.
@@ -159,7 +159,7 @@ void TfrmVantrel::ScaleContents(int dpi) {
     SendMessageA(lbxList(), LB_SETITEMHEIGHT, 0, forms::ScaleToDpi(kListItemHeight, dpi));
     std::vector<ImageListHandle> pictures = LoadToolBarPictures(dpi);
     for (size_t i = 0; i < kToolButtonCount; ++i)
-        forms::SetToolButtonPictures(Control(kToolButtons[i].id), pictures[i].Get());
+        forms::SetToolButtonPictures(toolButtons_[i], pictures[i].Get());
     pictures_ = std::move(pictures);
 }
 
