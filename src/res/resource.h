@@ -8,49 +8,14 @@
 #define IDR_MAINMENU 100
 #define IDR_SHORTCUTS 101
 
-// Tool-button pictures: each holds the normal and the disabled image side by side. One bitmap per
-// button and picture size: the base id plus the size's index in kPictureSizes (16, 20, 24, 32 pixels).
+// The tool buttons' pictures: one strip per picture size (the sizes of kPictureSizes: 16, 20, 24, 32 pixels),
+// the strip of a size at IDB_TOOLBAR_16 plus the size's index. A strip holds each button's normal and disabled
+// image side by side, the buttons in the tool bar's order.
 #define IDB_PICTURE_SIZE_COUNT 4
-#define IDB_SBTNADD 200
-#define IDB_SBTNADD_16 200
-#define IDB_SBTNADD_20 201
-#define IDB_SBTNADD_24 202
-#define IDB_SBTNADD_32 203
-#define IDB_SBTNREMOVE 210
-#define IDB_SBTNREMOVE_16 210
-#define IDB_SBTNREMOVE_20 211
-#define IDB_SBTNREMOVE_24 212
-#define IDB_SBTNREMOVE_32 213
-#define IDB_SBTNSAVE 220
-#define IDB_SBTNSAVE_16 220
-#define IDB_SBTNSAVE_20 221
-#define IDB_SBTNSAVE_24 222
-#define IDB_SBTNSAVE_32 223
-#define IDB_SBTNOPEN 230
-#define IDB_SBTNOPEN_16 230
-#define IDB_SBTNOPEN_20 231
-#define IDB_SBTNOPEN_24 232
-#define IDB_SBTNOPEN_32 233
-#define IDB_SBTNSELPRINT 240
-#define IDB_SBTNSELPRINT_16 240
-#define IDB_SBTNSELPRINT_20 241
-#define IDB_SBTNSELPRINT_24 242
-#define IDB_SBTNSELPRINT_32 243
-#define IDB_SBTNPRINTSETUP 250
-#define IDB_SBTNPRINTSETUP_16 250
-#define IDB_SBTNPRINTSETUP_20 251
-#define IDB_SBTNPRINTSETUP_24 252
-#define IDB_SBTNPRINTSETUP_32 253
-#define IDB_SBTNPRINT 260
-#define IDB_SBTNPRINT_16 260
-#define IDB_SBTNPRINT_20 261
-#define IDB_SBTNPRINT_24 262
-#define IDB_SBTNPRINT_32 263
-#define IDB_SBTNEXIT 270
-#define IDB_SBTNEXIT_16 270
-#define IDB_SBTNEXIT_20 271
-#define IDB_SBTNEXIT_24 272
-#define IDB_SBTNEXIT_32 273
+#define IDB_TOOLBAR_16 200
+#define IDB_TOOLBAR_20 201
+#define IDB_TOOLBAR_24 202
+#define IDB_TOOLBAR_32 203
 
 // Commands, one id per command: the id of the menu item, the shortcut (which sends its item's id), the
 // push button and the tool button that raise it. A control's click raises its window id, so a button's

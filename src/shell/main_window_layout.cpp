@@ -23,16 +23,17 @@ const ControlSpec kControls[] = {
     {"stbVantrel",       IDC_STBVANTREL,       ControlKind::StatusBar,   {0, 424, 742, 19},   kWelcomeText,            0,                  true,  false},
 };
 
-// The gaps after the 2nd, 4th and 7th button group the commands; Save stands before Open here.
+// The gaps after the 2nd, 4th and 7th button group the commands; Save stands before Open here. The
+// picture strips hold the buttons' images in this order.
 const ToolButtonSpec kToolButtons[] = {
-    {"sbtnAdd",        CMD_ADD,        8,   "Add Files",      IDB_SBTNADD},
-    {"sbtnRemove",     CMD_REMOVE,     32,  "Remove Files",   IDB_SBTNREMOVE},
-    {"sbtnSave",       CMD_SAVE,       72,  "Save File",      IDB_SBTNSAVE},
-    {"sbtnOpen",       CMD_OPEN,       96,  "Open File",      IDB_SBTNOPEN},
-    {"sbtnSelPrint",   CMD_SELPRINT,   136, "Select Printer", IDB_SBTNSELPRINT},
-    {"sbtnPrintSetup", CMD_PRINTSETUP, 160, "Setup Printer",  IDB_SBTNPRINTSETUP},
-    {"sbtnPrint",      CMD_PRINT,      184, "Print",          IDB_SBTNPRINT},
-    {"sbtnExit",       CMD_EXIT,       224, "Exit",           IDB_SBTNEXIT},
+    {"sbtnAdd",        CMD_ADD,        8,   "Add Files"},
+    {"sbtnRemove",     CMD_REMOVE,     32,  "Remove Files"},
+    {"sbtnSave",       CMD_SAVE,       72,  "Save File"},
+    {"sbtnOpen",       CMD_OPEN,       96,  "Open File"},
+    {"sbtnSelPrint",   CMD_SELPRINT,   136, "Select Printer"},
+    {"sbtnPrintSetup", CMD_PRINTSETUP, 160, "Setup Printer"},
+    {"sbtnPrint",      CMD_PRINT,      184, "Print"},
+    {"sbtnExit",       CMD_EXIT,       224, "Exit"},
 };
 
 const MenuHelpEntry kMenuHelp[] = {

@@ -45,13 +45,12 @@ struct ToolButtonSpec {
     int command; // its window id, which its click raises
     int left;
     const char* hint;
-    int pictureId; // the base id of its pictures; see forms::PictureSizeIndex
 };
 
 inline constexpr int kToolButtonTop = 4;
 inline constexpr int kToolButtonSize = 25;
 
-// Left to right along the tool bar.
+// Left to right along the tool bar, the order of their images in the picture strips (IDB_TOOLBAR_*).
 extern const ToolButtonSpec kToolButtons[];
 extern const size_t kToolButtonCount;
 
