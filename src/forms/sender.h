@@ -3,9 +3,10 @@
 
 namespace forms {
 
-// The id of the control, tool button, menu item or shortcut that raised it (a shortcut sends its menu
-// item's id), and the control's window (an HWND), null for a menu item or shortcut. The program's
-// handlers receive it, as event handlers do, and ignore it.
+// The command's id, which its menu item, shortcut, button and tool button all send, and the window (an
+// HWND) of the control that raised it, null for a menu item or shortcut: only the window tells a push
+// button from the tool button that shares its id. The program's handlers receive it, as event handlers
+// do, and ignore it.
 struct Sender {
     int id = 0;
     void* control = nullptr;

@@ -6,8 +6,10 @@ polygons in the 16 standard colours, and rendered at every size the program pick
 Rectangle edges snap to whole pixels and outlines stay one pixel wide (two at twice the size), so a picture
 drawn at 20 or 24 pixels is as sharp as the 16-pixel one instead of being a stretched copy.
 
-Each tool-button bitmap holds two images side by side: the normal one and the embossed grey one for the
-disabled state. Magenta (not one of the colours used) marks the transparent pixels.
+The tool-button pictures of one size make one strip, pictures/toolbar_<size>.bmp: for each button, in
+the tool bar's order (kToolButtons in src/shell/main_window_layout.cpp), its normal image and then the
+embossed grey one for the disabled state, side by side. Magenta (not one of the colours used) marks the
+transparent pixels.
 
 Run it from this folder after changing a picture: python3 make_pictures.py
 """
@@ -152,15 +154,16 @@ def draw_exit(c):
     c.polygon([(12, 4), (16, 8), (12, 12)], RED)
 
 
+# In the tool bar's order, which is the order of the images in a strip.
 BUTTONS = [
-    ("sbtn_add", draw_add),
-    ("sbtn_remove", draw_remove),
-    ("sbtn_save", draw_save),
-    ("sbtn_open", draw_open),
-    ("sbtn_select_printer", draw_select_printer),
-    ("sbtn_setup_printer", draw_setup_printer),
-    ("sbtn_print", draw_print),
-    ("sbtn_exit", draw_exit),
+    draw_add,
+    draw_remove,
+    draw_save,
+    draw_open,
+    draw_select_printer,
+    draw_setup_printer,
+    draw_print,
+    draw_exit,
 ]
 
 
@@ -260,14 +263,16 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     folder = os.path.join(here, "pictures")
     os.makedirs(folder, exist_ok=True)
-    for name, draw in BUTTONS:
-        for size in BUTTON_SIZES:
+    for size in BUTTON_SIZES:
+        rows = [[] for _ in range(size)]
+        for draw in BUTTONS:
             c = Canvas(size, 16)
             draw(c)
             grey = disabled(c.pixels)
-            rows = [c.pixels[y] + grey[y] for y in range(size)]
-            with open(os.path.join(folder, "%s_%d.bmp" % (name, size)), "wb") as f:
-                f.write(bmp24(rows))
+            for y in range(size):
+                rows[y] += c.pixels[y] + grey[y]
+        with open(os.path.join(folder, "toolbar_%d.bmp" % size), "wb") as f:
+            f.write(bmp24(rows))
     images = []
     for size in ICON_SIZES:
         c = Canvas(size, 32)

@@ -21,14 +21,13 @@ enum class ControlKind { Bevel, ListBox, PushButton, Label, RadioButton, CheckBo
 
 struct ControlSpec {
     const char* name;
-    int id;
+    int id; // a push button's is the command its click raises (CMD_*)
     ControlKind kind;
     forms::Rect bounds;
     const char* caption;
     int helpContext;  // 0: none
     bool startsGroup; // WS_GROUP: all but the radio buttons after the first stand alone
     bool checked;     // radio buttons and check boxes: the state at start
-    int command;      // what a click raises (a CMD_ or IDM_ id); 0: none
 };
 
 // In tab order: the window creates them in this order, so Tab visits them so.
@@ -43,17 +42,15 @@ extern const size_t kControlCount;
 
 struct ToolButtonSpec {
     const char* name;
-    int id;
+    int command; // its window id, which its click raises
     int left;
     const char* hint;
-    int pictureId; // the base id of its pictures; see forms::PictureSizeIndex
-    int command;   // what a click raises (a CMD_ or IDM_ id)
 };
 
 inline constexpr int kToolButtonTop = 4;
 inline constexpr int kToolButtonSize = 25;
 
-// Left to right along the tool bar.
+// Left to right along the tool bar, the order of their images in the picture strips (IDB_TOOLBAR_*).
 extern const ToolButtonSpec kToolButtons[];
 extern const size_t kToolButtonCount;
 

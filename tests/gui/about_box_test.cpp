@@ -53,7 +53,7 @@ protected:
 
     // Chooses Help > About and returns the box once it shows.
     HWND ShowAbout() {
-        PostCommand(Main(), IDM_ABOUT);
+        PostCommand(Main(), CMD_ABOUT);
         HWND box = app().WaitForWindow(kAboutClass, nullptr, 5000);
         EXPECT_TRUE(app().WaitUntilIdle());
         return box;

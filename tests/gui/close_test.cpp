@@ -47,7 +47,7 @@ TEST_P(CloseTest, EndsTheProgramWithCodeZeroAfterClosingTheHelpWindows) {
 
 INSTANTIATE_TEST_SUITE_P(Routes, CloseTest,
                          ::testing::Values(CloseRoute{"FileExit",
-                                                      [](VantrelTest&, HWND main) { PostCommand(main, IDM_EXIT); }},
+                                                      [](VantrelTest&, HWND main) { PostCommand(main, CMD_EXIT); }},
                                            CloseRoute{"ExitToolButton",
                                                       [](VantrelTest&, HWND main) {
                                                           PostClick(FindChild(main, kToolButtonClass, L"Exit"));

@@ -175,31 +175,31 @@ TEST_F(CommandBindingTest, RemoveButtonAndToolButtonRunOneHandler) {
 }
 
 TEST_F(CommandBindingTest, OpenMenuItemToolButtonAndCtrlORunOneHandler) {
-    ExpectOneHandler({MenuChosen(IDM_OPEN), ToolButtonPressed(L"Open File"), Shortcut('O')});
+    ExpectOneHandler({MenuChosen(CMD_OPEN), ToolButtonPressed(L"Open File"), Shortcut('O')});
 }
 
 TEST_F(CommandBindingTest, SaveMenuItemToolButtonAndCtrlSRunOneHandler) {
-    ExpectOneHandler({MenuChosen(IDM_SAVE), ToolButtonPressed(L"Save File"), Shortcut('S')});
+    ExpectOneHandler({MenuChosen(CMD_SAVE), ToolButtonPressed(L"Save File"), Shortcut('S')});
 }
 
 TEST_F(CommandBindingTest, PrintButtonToolButtonMenuItemAndCtrlPRunOneHandler) {
     entries_ = {L"c:\\parts\\bracket.sldprt"}; // one document: one 5-second pause per run
-    ExpectOneHandler({Pushed(L"&Print"), ToolButtonPressed(L"Print"), MenuChosen(IDM_PRINT), Shortcut('P')});
+    ExpectOneHandler({Pushed(L"&Print"), ToolButtonPressed(L"Print"), MenuChosen(CMD_PRINT), Shortcut('P')});
 }
 
 TEST_F(CommandBindingTest, SelectPrinterMenuItemAndToolButtonRunOneHandler) {
-    ExpectOneHandler({MenuChosen(IDM_SELPRINT), ToolButtonPressed(L"Select Printer")});
+    ExpectOneHandler({MenuChosen(CMD_SELPRINT), ToolButtonPressed(L"Select Printer")});
 }
 
 TEST_F(CommandBindingTest, PrintSetupMenuItemAndToolButtonRunOneHandler) {
-    ExpectOneHandler({MenuChosen(IDM_PRINTSETUP), ToolButtonPressed(L"Setup Printer")});
+    ExpectOneHandler({MenuChosen(CMD_PRINTSETUP), ToolButtonPressed(L"Setup Printer")});
 }
 
 // Distinct commands must not share a handler: the same comparison tells Add from Open and Open from Save.
 TEST_F(CommandBindingTest, AddOpenAndSaveAreThreeHandlers) {
     const Effect add = Observe(Pushed(L"&Add..."));
-    const Effect open = Observe(MenuChosen(IDM_OPEN));
-    const Effect save = Observe(MenuChosen(IDM_SAVE));
+    const Effect open = Observe(MenuChosen(CMD_OPEN));
+    const Effect save = Observe(MenuChosen(CMD_SAVE));
     EXPECT_FALSE(add.windows.empty() || open.windows.empty() || save.windows.empty()) << "a command showed no dialog";
     EXPECT_FALSE(add == open);
     EXPECT_FALSE(open == save);

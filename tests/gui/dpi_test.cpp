@@ -171,7 +171,7 @@ TEST_F(DpiTest, MovingBetweenDpisLeavesNoGdiObjectBehind) {
 
 // The About box stands on its own monitor and gets its own message.
 TEST_F(DpiTest, TheAboutBoxLaysItselfOutAtItsNewDpiAndTheMainWindowStaysAsItWas) {
-    PostCommand(Main(), IDM_ABOUT);
+    PostCommand(Main(), CMD_ABOUT);
     HWND about = app().WaitForWindow(L"TfrmAbout", nullptr, 5000);
     ASSERT_NE(about, nullptr);
     SendDpiChanged(app(), about, 144, SuggestedRect(about, 96, 144));

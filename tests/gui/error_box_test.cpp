@@ -46,7 +46,7 @@ private:
 TEST_F(VantrelTest, FailedOpenShowsTheErrorBoxWithTheTitleAndAFullStopAndTheProgramGoesOn) {
     LockedListFile locked;
     ASSERT_TRUE(locked.IsOpen());
-    PostCommand(Main(), IDM_OPEN);
+    PostCommand(Main(), CMD_OPEN);
     HWND dialog = app().WaitForDialog(5000, L"Open");
     ASSERT_NE(dialog, nullptr) << "Open shows no dialog";
     ASSERT_TRUE(SetFileName(dialog, locked.Path()));

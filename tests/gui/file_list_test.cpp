@@ -58,8 +58,8 @@ protected:
         for (const std::wstring& entry : entries)
             AddListBoxItem(List(), entry);
     }
-    void SaveAs(const std::wstring& path) { ChooseAndWait(OpenDialog(IDM_SAVEAS), path); }
-    void OpenList(const std::wstring& path) { ChooseAndWait(OpenDialog(IDM_OPEN), path); }
+    void SaveAs(const std::wstring& path) { ChooseAndWait(OpenDialog(CMD_SAVEAS), path); }
+    void OpenList(const std::wstring& path) { ChooseAndWait(OpenDialog(CMD_OPEN), path); }
 
     ScratchFolder folder;
 };
@@ -107,7 +107,7 @@ TEST_F(FileListTest, SaveAsWritesTheSortedListAndSaveWritesItAgainWithoutADialog
 
 TEST_F(FileListTest, SaveWithoutAListFileRunsSaveAsAndAnEmptyListWritesNothing) {
     const std::wstring existing = folder.Put(L"keep.txt", "kept\r\n");
-    HWND dialog = OpenDialog(IDM_SAVE);
+    HWND dialog = OpenDialog(CMD_SAVE);
     Choose(dialog, existing);
     // Replacing an existing file asks first; confirming it still writes nothing for an empty list.
     HWND confirm = nullptr;
@@ -124,7 +124,7 @@ TEST_F(FileListTest, SaveWithoutAListFileRunsSaveAsAndAnEmptyListWritesNothing) 
     EXPECT_EQ(FileBytes(existing), "kept\r\n");
 
     Fill({L"x"});
-    PostCommand(Main(), IDM_SAVE);
+    PostCommand(Main(), CMD_SAVE);
     EXPECT_TRUE(app().WaitUntilIdle());
     EXPECT_EQ(FileBytes(existing), "x\r\n"s) << "the name chosen with the empty list is the current list file";
 }
@@ -137,7 +137,7 @@ TEST_F(FileListTest, OpenTakesCrLfLoneCrLoneLfAndStopsAtANul) {
     EXPECT_EQ(Items(), (Entries{L"", L"", L"C:\\a.prt", L"C:\\b.prt", L"C:\\c.prt", L"C:\\D.prt", L"last"}));
 
     // Saved again, it comes out sorted, every line ended by CR LF, nothing after the NUL.
-    PostCommand(Main(), IDM_SAVE);
+    PostCommand(Main(), CMD_SAVE);
     EXPECT_TRUE(app().WaitUntilIdle());
     EXPECT_EQ(FileBytes(list), "\r\n\r\nC:\\a.prt\r\nC:\\b.prt\r\nC:\\c.prt\r\nC:\\D.prt\r\nlast\r\n"s);
 }
@@ -154,7 +154,7 @@ TEST_F(FileListTest, OpenOfAFileOpenForWritingElsewhereShowsTheErrorBoxAndKeepsT
     const HANDLE writer = CreateFileW(list.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(writer, INVALID_HANDLE_VALUE);
-    HWND dialog = OpenDialog(IDM_OPEN);
+    HWND dialog = OpenDialog(CMD_OPEN);
     Choose(dialog, list);
     HWND box = app().WaitForDialog(10000, kMainCaption);
     ASSERT_NE(box, nullptr) << "no error box";
@@ -168,7 +168,7 @@ TEST_F(FileListTest, OpenOfAFileOpenForWritingElsewhereShowsTheErrorBoxAndKeepsT
     EXPECT_EQ(Items(), Entries{L"kept"});
 
     // The failed file is the current list file now: Save writes the unchanged list there.
-    PostCommand(Main(), IDM_SAVE);
+    PostCommand(Main(), CMD_SAVE);
     EXPECT_TRUE(app().WaitUntilIdle());
     EXPECT_EQ(FileBytes(list), "kept\r\n"s);
 }
@@ -179,20 +179,20 @@ TEST_F(FileListTest, CancellingAnyDialogChangesNothing) {
     SaveAs(list);
     ASSERT_EQ(FileBytes(list), "a\r\nb\r\n"s);
 
-    Cancel(OpenDialog(IDM_OPEN));
+    Cancel(OpenDialog(CMD_OPEN));
     PostClick(Button(L"&Add..."));
     Cancel(WaitDialog());
-    HWND saveAs = OpenDialog(IDM_SAVEAS);
+    HWND saveAs = OpenDialog(CMD_SAVEAS);
     EXPECT_EQ(WindowText(FileNameBox(saveAs)), L"first.txt") << "Save As proposes its own last choice";
     Cancel(saveAs);
     EXPECT_EQ(Items(), (Entries{L"a", L"b"}));
 
     // The current list file is still the first one, and Save As still proposes it.
     Fill({L"c"});
-    PostCommand(Main(), IDM_SAVE);
+    PostCommand(Main(), CMD_SAVE);
     EXPECT_TRUE(app().WaitUntilIdle());
     EXPECT_EQ(FileBytes(list), "a\r\nb\r\nc\r\n"s);
-    saveAs = OpenDialog(IDM_SAVEAS);
+    saveAs = OpenDialog(CMD_SAVEAS);
     EXPECT_EQ(WindowText(FileNameBox(saveAs)), L"first.txt");
     Cancel(saveAs);
 }

@@ -21,7 +21,7 @@ protected:
     }
 
     void ExitAndExpectCodeZero(DWORD timeoutMilliseconds = 15000) {
-        PostCommand(Main(), IDM_EXIT);
+        PostCommand(Main(), CMD_EXIT);
         EXPECT_EQ(app().WaitForExit(timeoutMilliseconds), std::optional<DWORD>(0));
     }
 

@@ -85,13 +85,13 @@ protected:
 
 // Help > Contents needs no hhctrl.ocx, and a program end that follows it has no help window to close.
 TEST_F(HtmlHelpTest, ContentsChosenTwiceStartsTwoViewersWithoutWaitingForThemAndExitClosesNothing) {
-    PostCommand(Main(), IDM_CONTENTS);
-    PostCommand(Main(), IDM_CONTENTS);
+    PostCommand(Main(), CMD_CONTENTS);
+    PostCommand(Main(), CMD_CONTENTS);
     ASSERT_TRUE(HelpJournal().WaitForCalls(2));
     // Both viewers still run (they stay until the journal goes): the window answers all the same.
     EXPECT_TRUE(app().WaitUntilIdle(2000));
     EXPECT_EQ(Status(), L"Welcome to Vantrel");
-    PostCommand(Main(), IDM_EXIT);
+    PostCommand(Main(), CMD_EXIT);
     EXPECT_EQ(app().WaitForExit(10000), std::optional<DWORD>(0));
     const HtmlHelpJournal::Call started = HtmlHelpJournal::StartViewer(HelpFile());
     EXPECT_EQ(HelpCalls(), (Calls{started, started}));
@@ -100,7 +100,7 @@ TEST_F(HtmlHelpTest, ContentsChosenTwiceStartsTwoViewersWithoutWaitingForThemAnd
 TEST_F(HtmlHelpPlantedTest, F1AndContentsUseTheSystemsCopiesNotOnesBesideTheProgramOrInTheCurrentFolder) {
     F1OnShaded();
     ASSERT_TRUE(HelpJournal().WaitForCalls(1));
-    PostCommand(Main(), IDM_CONTENTS);
+    PostCommand(Main(), CMD_CONTENTS);
     ASSERT_TRUE(HelpJournal().WaitForCalls(2));
     EXPECT_EQ(HelpCalls(), (Calls{HelpTopicShown(L"shaded.html"), HtmlHelpJournal::StartViewer(HelpFile())}));
 }
@@ -108,9 +108,9 @@ TEST_F(HtmlHelpPlantedTest, F1AndContentsUseTheSystemsCopiesNotOnesBesideTheProg
 TEST_F(HtmlHelpForeignFolderTest, F1ContentsAndTheCloseNameTheHelpFileInAFolderOutsideTheAnsiCodePage) {
     F1OnShaded();
     ASSERT_TRUE(HelpJournal().WaitForCalls(1));
-    PostCommand(Main(), IDM_CONTENTS);
+    PostCommand(Main(), CMD_CONTENTS);
     ASSERT_TRUE(HelpJournal().WaitForCalls(2));
-    PostCommand(Main(), IDM_EXIT);
+    PostCommand(Main(), CMD_EXIT);
     EXPECT_EQ(app().WaitForExit(10000), std::optional<DWORD>(0));
     EXPECT_EQ(HelpCalls(), (Calls{HelpTopicShown(L"shaded.html"), HtmlHelpJournal::StartViewer(HelpFile()),
                                   HtmlHelpJournal::CloseAll()}));

@@ -121,6 +121,31 @@ TEST_F(VantrelTest, ToolButtonsStandOnTheBevelAt25By25InTheirOrder) {
     }
 }
 
+// Each button draws its own two images of the shared picture strip: a colour picture while enabled, and
+// the grey one, all in shades of grey, while disabled. A button that took a neighbour's image would show
+// colour where grey belongs, or the wrong picture (which the screenshots compare).
+TEST_F(VantrelTest, EachToolButtonShowsItsColourPictureAndWhenDisabledItsGreyOne) {
+    ASSERT_TRUE(BringToFront(Main()));
+    const auto coloured = [](HWND button) {
+        const std::vector<DWORD> pixels = ClientPixels(button);
+        return std::count_if(pixels.begin(), pixels.end(), [](DWORD pixel) {
+            return GetRValue(pixel) != GetGValue(pixel) || GetGValue(pixel) != GetBValue(pixel);
+        });
+    };
+    for (const ExpectedToolButton& expected : kToolBar) {
+        HWND button = ToolButton(expected.hint);
+        ASSERT_NE(button, nullptr) << expected.hint;
+        EXPECT_TRUE(WaitFor([&] { return coloured(button) > 0; }, 2000)) << expected.hint;
+        EnableWindow(button, FALSE);
+        EXPECT_TRUE(WaitFor([&] { return coloured(button) == 0; }, 2000)) << expected.hint;
+        const std::vector<DWORD> shown = ClientPixels(button);
+        EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](DWORD pixel) { return (pixel & 0xFFFFFF) == 0x808080; }))
+            << expected.hint << ": no grey picture";
+        EnableWindow(button, TRUE);
+        EXPECT_TRUE(WaitFor([&] { return coloured(button) > 0; }, 2000)) << expected.hint;
+    }
+}
+
 TEST_F(VantrelTest, StatusBarHasOnePartAndNoSizeGrip) {
     EXPECT_EQ(SendMessageW(StatusBar(), SB_GETPARTS, 0, 0), 1);
     EXPECT_EQ(GetWindowLongW(StatusBar(), GWL_STYLE) & SBARS_SIZEGRIP, 0);

@@ -45,12 +45,12 @@ void OpenAndCancel(const App& app, int command, const wchar_t* caption) {
 // Starts the program, opens and cancels the file and printer dialogs, shows the About box and exits.
 void StartAndOpenEveryDialog(const std::wstring& exe) {
     App app = App::Launch(exe, kMainCaption);
-    OpenAndCancel(app, IDM_OPEN, L"Open");
-    OpenAndCancel(app, IDM_SELPRINT, L"Print");
-    OpenAndCancel(app, IDM_PRINTSETUP, L"Print Setup");
-    PostCommand(app.MainWindow(), IDM_ABOUT);
+    OpenAndCancel(app, CMD_OPEN, L"Open");
+    OpenAndCancel(app, CMD_SELPRINT, L"Print");
+    OpenAndCancel(app, CMD_PRINTSETUP, L"Print Setup");
+    PostCommand(app.MainWindow(), CMD_ABOUT);
     ASSERT_NE(app.WaitForWindow(L"TfrmAbout", nullptr, 5000), nullptr);
-    PostCommand(app.MainWindow(), IDM_EXIT);
+    PostCommand(app.MainWindow(), CMD_EXIT);
     ASSERT_EQ(app.WaitForExit(10000), std::optional<DWORD>(0));
 }
 

@@ -80,7 +80,7 @@ TEST_F(PrintRunGuiTest, HostDyingInACallEndsTheRunAndLeavesTheProgramUsable) {
     Scenario("die PrintDirect 1\n");
     AddEntries({L"c:\\a.sldprt", L"c:\\b.sldprt"});
     PrintAndWaitFor(SysErrorStatus(static_cast<int32_t>(0x800706BE)), 1);
-    PostCommand(Main(), IDM_EXIT);
+    PostCommand(Main(), CMD_EXIT);
     EXPECT_EQ(app().WaitForExit(15000), std::optional<DWORD>(0));
 }
 
@@ -96,7 +96,7 @@ TEST_F(PrintRunGuiTest, AListFileLineOf5000CharactersOpensAndPrintsWhole) {
     WriteFile(file, (line + "\r\n").data(), static_cast<DWORD>(line.size() + 2), &written, nullptr);
     CloseHandle(file);
 
-    PostCommand(Main(), IDM_OPEN);
+    PostCommand(Main(), CMD_OPEN);
     HWND dialog = app().WaitForDialog(10000);
     ASSERT_NE(dialog, nullptr);
     app().WaitUntilIdle();

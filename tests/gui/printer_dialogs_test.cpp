@@ -114,12 +114,12 @@ protected:
 
 TEST_F(PrinterDialogsNoPrinter, SelectPrinterShowsTheNoDefaultPrinterErrorAndNoDialogEveryTime) {
     ExpectNoDefaultPrinterErrorEveryTime(
-        {[&] { PostCommand(Main(), IDM_SELPRINT); }, [&] { PostClick(ToolButton(L"Select Printer")); }});
+        {[&] { PostCommand(Main(), CMD_SELPRINT); }, [&] { PostClick(ToolButton(L"Select Printer")); }});
 }
 
 TEST_F(PrinterDialogsNoPrinter, PrintSetupShowsTheNoDefaultPrinterErrorAndNoDialogEveryTime) {
     ExpectNoDefaultPrinterErrorEveryTime(
-        {[&] { PostCommand(Main(), IDM_PRINTSETUP); }, [&] { PostClick(ToolButton(L"Setup Printer")); }});
+        {[&] { PostCommand(Main(), CMD_PRINTSETUP); }, [&] { PostClick(ToolButton(L"Setup Printer")); }});
 }
 
 // --- with the test printers ------------------------------------------------------------------------------
@@ -147,11 +147,11 @@ protected:
     }
 
     HWND OpenSelectPrinter() {
-        PostCommand(Main(), IDM_SELPRINT);
+        PostCommand(Main(), CMD_SELPRINT);
         return app().WaitForDialog(10000, L"Print");
     }
     HWND OpenPrintSetup() {
-        PostCommand(Main(), IDM_PRINTSETUP);
+        PostCommand(Main(), CMD_PRINTSETUP);
         return app().WaitForDialog(10000, L"Print Setup");
     }
     void Close(HWND dialog, int button) {
@@ -270,7 +270,7 @@ TEST_F(PrinterDialogsWithPrinter, CancelKeepsThePrinterAndSettingsChosenBefore) 
 }
 
 TEST_F(PrinterDialogsWithPrinter, DialogKeepsEveryWindowOfTheProgramDisabledAboutBoxIncluded) {
-    PostCommand(Main(), IDM_ABOUT);
+    PostCommand(Main(), CMD_ABOUT);
     HWND about = app().WaitForWindow(L"TfrmAbout", nullptr, 5000);
     ASSERT_NE(about, nullptr);
     ASSERT_TRUE(app().WaitUntilIdle());
@@ -306,14 +306,14 @@ protected:
 };
 
 TEST_F(PrintRunWithPrinterChosen, PassesNothingAboutThePrinterOrItsSettingsToTheHost) {
-    PostCommand(Main(), IDM_SELPRINT);
+    PostCommand(Main(), CMD_SELPRINT);
     HWND dialog = app().WaitForDialog(10000, L"Print");
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(ChooseInCombo(dialog, cmb4, kOtherQueue));
     SendMessageW(GetDlgItem(dialog, edt3), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"2"));
     PressDialogButton(dialog, IDOK);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5000));
-    PostCommand(Main(), IDM_PRINTSETUP);
+    PostCommand(Main(), CMD_PRINTSETUP);
     dialog = app().WaitForDialog(10000, L"Print Setup");
     ASSERT_NE(dialog, nullptr);
     Click(GetDlgItem(dialog, rad2)); // landscape

@@ -65,7 +65,7 @@ int main() {
         {
             gui::App app = gui::App::Launch(gui::VantrelPath(), L"Vantrel v2.2");
             saved = SaveWindow(app, app.MainWindow(), L"main-window.bmp");
-            gui::PostCommand(app.MainWindow(), IDM_ABOUT);
+            gui::PostCommand(app.MainWindow(), CMD_ABOUT);
             saved = SaveWindow(app, app.WaitForWindow(L"TfrmAbout", nullptr, 5000), L"about-box.bmp") && saved;
         }
         saved = SaveStartedAt(144, L"main-window-144dpi.bmp") && saved;

@@ -58,7 +58,7 @@ TEST(ControlNameInErrors, CaptionAsShownOrTheNameWhereThereIsNone) {
     const struct {
         int id;
         const char* shown;
-    } cases[] = {{IDC_LBLPRTASSY, "Part/Assembly"}, {IDC_BTNADD, "Add..."},   {IDC_BTNREMOVE, "Remove"},
+    } cases[] = {{IDC_LBLPRTASSY, "Part/Assembly"}, {CMD_ADD, "Add..."},      {CMD_REMOVE, "Remove"},
                  {IDC_RDOSHADED, "shaded"},         {IDC_LBXLIST, "lbxList"}, {IDC_BEVEL1, "Bevel1"}};
     for (const auto& c : cases) {
         const ControlSpec* control =
@@ -102,13 +102,13 @@ TEST(ControlHelpContext, NoContextOnTheWholeChainMeansNoHelp) {
 }
 
 TEST(MenuItemHelpContext, FileMenuItemsHaveTheirOwnContexts) {
-    EXPECT_EQ(MenuItemHelpContext(kMenuHelp, kMenuHelpCount, IDM_OPEN), 500);
-    EXPECT_EQ(MenuItemHelpContext(kMenuHelp, kMenuHelpCount, IDM_EXIT), 560);
+    EXPECT_EQ(MenuItemHelpContext(kMenuHelp, kMenuHelpCount, CMD_OPEN), 500);
+    EXPECT_EQ(MenuItemHelpContext(kMenuHelp, kMenuHelpCount, CMD_EXIT), 560);
 }
 
 TEST(MenuItemHelpContext, ItemsWithoutContextUnderAMenuWithoutOneAskForZero) {
-    EXPECT_EQ(MenuItemHelpContext(kMenuHelp, kMenuHelpCount, IDM_ABOUT), 0);
-    EXPECT_EQ(MenuItemHelpContext(kMenuHelp, kMenuHelpCount, IDM_CONTENTS), 0);
+    EXPECT_EQ(MenuItemHelpContext(kMenuHelp, kMenuHelpCount, CMD_ABOUT), 0);
+    EXPECT_EQ(MenuItemHelpContext(kMenuHelp, kMenuHelpCount, CMD_CONTENTS), 0);
     EXPECT_EQ(MenuItemHelpContext(kMenuHelp, kMenuHelpCount, IDM_FILE), 0);
 }
 
@@ -142,12 +142,14 @@ TEST(Layout, NoTwoControlsOrTopLevelMenusShareAnAccessKey) {
     }
 }
 
-// A push button or tool button whose row names no command would be drawn and clickable but do nothing.
+// A click raises the control's id. A push button or tool button whose id is no command would be drawn and
+// clickable but do nothing; any other control with a command's id would run it when clicked.
 TEST(Layout, EveryPushButtonAndToolButtonRaisesACommandAndNothingElseDoes) {
+    const auto isCommand = [](int id) { return id >= CMD_FIRST && id <= CMD_LAST; };
     for (size_t i = 0; i < kControlCount; ++i)
-        EXPECT_EQ(kControls[i].command != 0, kControls[i].kind == ControlKind::PushButton) << kControls[i].name;
+        EXPECT_EQ(isCommand(kControls[i].id), kControls[i].kind == ControlKind::PushButton) << kControls[i].name;
     for (size_t i = 0; i < kToolButtonCount; ++i)
-        EXPECT_NE(kToolButtons[i].command, 0) << kToolButtons[i].name;
+        EXPECT_TRUE(isCommand(kToolButtons[i].command)) << kToolButtons[i].name;
 }
 
 // --- dpi scaling --------------------------------------------------------------------------------------------
@@ -169,7 +171,7 @@ TEST(DpiScaling, ControlsFlushAt96DpiStayFlushAtEveryDpi) {
         return std::find_if(kControls, kControls + kControlCount, [&](const ControlSpec& c) { return c.id == id; });
     };
     const ControlSpec* list = control(IDC_LBXLIST);
-    const ControlSpec* print = control(IDC_BTNPRINT);
+    const ControlSpec* print = control(CMD_PRINT);
     ASSERT_NE(list, kControls + kControlCount);
     ASSERT_NE(print, kControls + kControlCount);
     for (int dpi : {96, 120, 144, 168, 192}) {

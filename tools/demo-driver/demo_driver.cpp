@@ -33,7 +33,7 @@ bool FileExists(const std::wstring& path) {
 }
 
 bool OpenList(const gui::App& app, const std::wstring& listFile) {
-    gui::PostCommand(app.MainWindow(), IDM_OPEN);
+    gui::PostCommand(app.MainWindow(), CMD_OPEN);
     HWND dialog = app.WaitForDialog(10000);
     if (!dialog || !gui::SetFileName(dialog, listFile))
         return false;
@@ -83,13 +83,13 @@ int main(int argc, char** argv) {
         Say(L"File > Open... " + listFile + L": " + std::to_wstring(entries.size()) + L" documents in the list");
         gui::Click(gui::FindChildById(app.MainWindow(), IDC_CHKZOOMFIT));
         Say(L"options: hidden lines visible, zoom to fit; pressing Print");
-        gui::PostClick(gui::FindChildById(app.MainWindow(), IDC_BTNPRINT));
+        gui::PostClick(gui::FindChildById(app.MainWindow(), CMD_PRINT));
         const std::wstring final = FollowRun(app, Lower(entries.back()), entries.size());
         Say(L"final status line: " + final);
 
         CloseHandle(CreateFileW(readyFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         gui::WaitFor([&] { return FileExists(goOnFile); }, 60000);
-        gui::PostCommand(app.MainWindow(), IDM_EXIT);
+        gui::PostCommand(app.MainWindow(), CMD_EXIT);
         const auto code = app.WaitForExit(20000);
         Say(code ? L"File > Exit: Vantrel ended with exit code " + std::to_wstring(*code)
                  : std::wstring(L"File > Exit: Vantrel did not end"));

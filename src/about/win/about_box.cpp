@@ -40,19 +40,19 @@ enum ControlId {
 
 // In tab order: created in this order, so Tab visits them so. OKButton is the default and the cancel
 // button: Enter and Esc reach it as IDOK and IDCANCEL. Rows: name, id, class, style, extended style, bounds
-// (at 96 dpi, in the frame's client area or in Panel1's), text, help context, command, parent.
+// (at 96 dpi, in the frame's client area or in Panel1's), text, help context, parent.
 // clang-format off
 const forms::ChildWindow kControls[] = {
-    {"OKButton",         kOKButton,      "BUTTON",        WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON,           0,                   {146, 332, 75, 25}, "OK",               0, IDOK},
-    {"Panel1",           kPanel1,        kPanelClassName, WS_GROUP | WS_CLIPCHILDREN,                         WS_EX_CONTROLPARENT, {11, 8, 345, 305},  "",                 0, 0},
-    {"ProgramIcon",      kProgramIcon,   "STATIC",        SS_OWNERDRAW,                                       0,                   {10, 24, 49, 41},   "",                 0, 0, kPanel1},
-    {"lblProductName",   kProductName,   "STATIC",        SS_LEFT | SS_NOPREFIX,                              0,                   {88, 24, 249, 13},  kProductNamePrefix, 0, 0, kPanel1},
-    {"lblNoticeCaption", kNoticeCaption, "STATIC",        SS_LEFT,                                            0,                   {88, 52, 73, 13},   "Copyright:",       0, 0, kPanel1},
-    {"lblNoticeName",    kNoticeName,    "STATIC",        SS_LEFT,                                            0,                   {168, 52, 169, 13}, "Vantrel Software", 0, 0, kPanel1},
-    {"Comments",         kComments,      "STATIC",        SS_LEFT,                                            0,                   {10, 88, 73, 13},   "Comments:",        0, 0, kPanel1},
+    {"OKButton",         kOKButton,      "BUTTON",        WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON,           0,                   {146, 332, 75, 25}, "OK",               0},
+    {"Panel1",           kPanel1,        kPanelClassName, WS_GROUP | WS_CLIPCHILDREN,                         WS_EX_CONTROLPARENT, {11, 8, 345, 305},  "",                 0},
+    {"ProgramIcon",      kProgramIcon,   "STATIC",        SS_OWNERDRAW,                                       0,                   {10, 24, 49, 41},   "",                 0, kPanel1},
+    {"lblProductName",   kProductName,   "STATIC",        SS_LEFT | SS_NOPREFIX,                              0,                   {88, 24, 249, 13},  kProductNamePrefix, 0, kPanel1},
+    {"lblNoticeCaption", kNoticeCaption, "STATIC",        SS_LEFT,                                            0,                   {88, 52, 73, 13},   "Copyright:",       0, kPanel1},
+    {"lblNoticeName",    kNoticeName,    "STATIC",        SS_LEFT,                                            0,                   {168, 52, 169, 13}, "Vantrel Software", 0, kPanel1},
+    {"Comments",         kComments,      "STATIC",        SS_LEFT,                                            0,                   {10, 88, 73, 13},   "Comments:",        0, kPanel1},
     // Read-only, but it takes the focus, so its text can be selected and copied. A read-only edit is
     // drawn in the colours of a static control: the button face, as the panel it stands on.
-    {"memComments",      kMemComments,   "EDIT",          WS_TABSTOP | WS_GROUP | ES_MULTILINE | ES_READONLY, 0,                   {88, 88, 249, 200}, "",                 0, 0, kPanel1},
+    {"memComments",      kMemComments,   "EDIT",          WS_TABSTOP | WS_GROUP | ES_MULTILINE | ES_READONLY, 0,                   {88, 88, 249, 200}, "",                 0, kPanel1},
 };
 // clang-format on
 

@@ -84,6 +84,7 @@ VANTREL_SYSTEM_FUNCTION(library, ImageList_AddMasked)
 VANTREL_SYSTEM_FUNCTION(library, ImageList_Destroy)
 VANTREL_SYSTEM_FUNCTION(library, ImageList_Draw)
 VANTREL_SYSTEM_FUNCTION(library, ImageList_GetIconSize)
+VANTREL_SYSTEM_FUNCTION(library, ImageList_GetImageCount)
 } // namespace comctl32
 
 namespace comdlg32 {

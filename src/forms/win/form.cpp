@@ -172,7 +172,7 @@ HWND TForm::CreateChild(const ChildWindow& child) {
                                   child.createParam);
     if (!window)
         throw std::runtime_error("Cannot create the control " + ShownCaption(child.name));
-    children_.push_back(BuiltChild{child.id, window, child.command, child.bounds});
+    children_.push_back(BuiltChild{child.id, window, child.bounds});
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     SetWindowContextHelpId(window, static_cast<DWORD>(child.helpContext));
     if (!lastFocus_ && TakesFocusByTab(child))
@@ -256,22 +256,11 @@ LRESULT TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 void TForm::Command(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     HWND control = reinterpret_cast<HWND>(lParam);
-    const Sender sender{id, control};
-    // Menu items (code 0) and shortcuts (code 1) come without a control, their id their command.
-    if (!control) {
-        OnCommand(id, sender);
+    // Menu items (code 0) and shortcuts (code 1) come without a control. A control raises its id by
+    // BN_CLICKED; its other notifications are not commands.
+    if (control && HIWORD(wParam) != BN_CLICKED)
         return;
-    }
-    // Controls raise their command by BN_CLICKED; their other notifications are not commands.
-    if (HIWORD(wParam) != BN_CLICKED)
-        return;
-    for (const BuiltChild& child : children_) {
-        if (child.window == control) {
-            if (child.command)
-                OnCommand(child.command, sender);
-            return;
-        }
-    }
+    OnCommand(id, Sender{id, control});
 }
 
 bool TForm::RestoreFocusOnActivate(WPARAM wParam) {

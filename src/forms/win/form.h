@@ -41,14 +41,13 @@ HICON ProgramIcon(int size);
 // One child window of a form, as its table describes it.
 struct ChildWindow {
     const char* name; // in the error when it can't be built: "Cannot create the control <name>", '&'s as shown
-    int id;
+    int id;           // a button's is the command its click raises
     const char* className;
     DWORD style; // WS_CHILD and WS_VISIBLE are added
     DWORD exStyle;
     Rect bounds; // at 96 dpi, in the parent's client area
     const char* caption;
     int helpContext = 0; // F1's topic; 0: none
-    int command = 0;     // the command a click (BN_CLICKED) raises; 0: none
     int parentId = 0;    // inside the form's child of this id; 0: the form itself
     void* createParam = nullptr;
 };
@@ -58,7 +57,7 @@ public:
     HWND Handle() const { return window_.Get(); }
     std::string Caption() const;
     void SetCaption(const std::string& caption);
-    // A child by its id; null for an id the form doesn't have.
+    // A child by its id, the first built where two share one; null for an id the form doesn't have.
     HWND Child(int id) const;
 
 protected:
@@ -83,7 +82,7 @@ protected:
     // Creates the window, hidden, with the size asked for scaled to the dpi of the monitor it is created
     // on. Throws when it can't.
     void CreateHandle(const FrameStyle& frame);
-    // Builds a child at the form's dpi with the form's font and remembers its command. The first child
+    // Builds a child at the form's dpi with the form's font. The first child
     // that takes the focus by Tab has it when the form is first activated. Throws when it can't.
     HWND CreateChild(const ChildWindow& child);
     // Centres the window on the screen (never above or left of its edge) and shows it.
@@ -92,8 +91,9 @@ protected:
     // One message. Messages arrive from WM_NCCREATE on, so while the derived object's own members are
     // still being built: a handler must not rely on them before CreateHandle has returned.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // One command: a control's click (the command its description names), a menu item's or a
-    // shortcut's id (their ids are their commands), or IDOK and IDCANCEL from Enter and Esc.
+    // One command, by its id: a menu item's or a shortcut's id, the
+    // id of a control that was clicked (BN_CLICKED), or IDOK and IDCANCEL from Enter and Esc. An id that
+    // names no command of the form (a check box's click, say) is ignored there.
     virtual void OnCommand(int command, const Sender& sender);
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
     // After the children have their font and place at a new dpi: what else the form draws by the dpi.
@@ -112,7 +112,6 @@ private:
     struct BuiltChild {
         int id;
         HWND window;
-        int command;
         Rect bounds; // at 96 dpi
     };
 

@@ -12,6 +12,8 @@ namespace {
 // Per-button state, kept in the window's extra bytes.
 constexpr int kPicturesSlot = 0;
 constexpr int kStateSlot = static_cast<int>(sizeof(LONG_PTR));
+constexpr int kNormalImageSlot = 2 * static_cast<int>(sizeof(LONG_PTR));
+constexpr int kExtraBytes = 3 * static_cast<int>(sizeof(LONG_PTR));
 constexpr LONG_PTR kPressed = 1;  // the left button went down on it and is still down
 constexpr LONG_PTR kTracking = 2; // the mouse is captured for a press
 
@@ -45,7 +47,8 @@ void Paint(HWND button) {
         const int shift = pressed ? 1 : 0; // the picture moves with the pressed face
         const int x = (bounds.right - width) / 2 + shift;
         const int y = (bounds.bottom - height) / 2 + shift;
-        comctl32::ImageList_Draw(pictures, IsWindowEnabled(button) ? 0 : 1, dc, x, y, ILD_TRANSPARENT);
+        const int normal = static_cast<int>(GetWindowLongPtrA(button, kNormalImageSlot));
+        comctl32::ImageList_Draw(pictures, normal + (IsWindowEnabled(button) ? 0 : 1), dc, x, y, ILD_TRANSPARENT);
     }
 }
 
@@ -60,8 +63,11 @@ bool PointInside(HWND button, LPARAM lParam) {
 LRESULT CALLBACK ToolButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
     case WM_NCCREATE: {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(button, kPicturesSlot, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        if (const auto* pictures = static_cast<const ToolButtonPictures*>(create->lpCreateParams)) {
+            SetWindowLongPtrA(button, kPicturesSlot, reinterpret_cast<LONG_PTR>(pictures->list));
+            SetWindowLongPtrA(button, kNormalImageSlot, pictures->normalImage);
+        }
         break;
     }
     case WM_PAINT:
@@ -106,8 +112,7 @@ constexpr char kToolButtonClass[] = "VantrelToolButton";
 } // namespace
 
 const char* ToolButtonClass() {
-    RegisterWindowClass(
-        WindowClass{kToolButtonClass, &ToolButtonProcedure, 0, 2 * static_cast<int>(sizeof(LONG_PTR)), false});
+    RegisterWindowClass(WindowClass{kToolButtonClass, &ToolButtonProcedure, 0, kExtraBytes, false});
     return kToolButtonClass;
 }
 

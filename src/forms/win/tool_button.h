@@ -8,13 +8,21 @@
 
 namespace forms {
 
+// Where a button finds its pictures: an image list that may hold other buttons' too, and the index of its
+// normal image, which its disabled image follows.
+struct ToolButtonPictures {
+    HIMAGELIST list;
+    int normalImage;
+};
+
 // The class, registered at its first use. A tool button is built as a form's child of this class, its
-// caption the hint and its create parameter the HIMAGELIST of its pictures: image 0 (normal) and image
-// 1 (disabled), kept alive by the form while the button exists.
+// caption the hint and its create parameter a ToolButtonPictures* (read while the button is created);
+// the form keeps the image list alive while the button exists.
 const char* ToolButtonClass();
 
-// Gives the button other pictures (those for a new dpi) and draws it again; the caller keeps them alive
-// while the button exists, and may destroy the previous ones once this has returned.
+// Gives the button another image list (the pictures for a new dpi, at the same indexes) and draws it
+// again; the caller keeps the list alive while the button exists, and may destroy the previous one once
+// this has returned.
 void SetToolButtonPictures(HWND button, HIMAGELIST pictures);
 
 } // namespace forms

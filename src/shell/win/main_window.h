@@ -104,7 +104,10 @@ private:
     bool closing_ = false;        // FormClose ran and the quit request is posted
     int highlightedMenuItem_ = 0; // the menu item F1 asks help for while the menu is open (0: none)
     MenuHelpHook menuHelpHook_;
-    std::vector<base::win::ImageListHandle> pictures_; // per tool button, in order: normal and disabled image
+    base::win::ImageListHandle pictures_; // per tool button, in order: its normal and its disabled image
+    // In the tool bar's order. Found here, not by id: a tool button shares its id with the push button of
+    // the same command.
+    std::vector<HWND> toolButtons_;
     TaskbarProgress taskbarProgress_{*this};
 
 public:

@@ -1,6 +1,6 @@
-// The command table: each of the main window's commands, by its id, bound to its handler. What raises a
-// command names its id: the menu items and shortcuts in vantrel.rc, the buttons and tool buttons in the
-// layout tables (main_window_layout.cpp).
+// The command table: each of the main window's commands, by its id, bound to its handler. The menu
+// items, the shortcuts and the push and tool buttons all send a command's id (resource.h), so each reaches
+// its one handler whichever of them raised it.
 #include "shell/win/main_window.h"
 
 namespace shell::win {
@@ -17,17 +17,20 @@ struct CommandBinding {
 const CommandBinding kCommands[] = {
     {CMD_ADD,        &TfrmVantrel::btnAddClick},
     {CMD_REMOVE,     &TfrmVantrel::btnRemoveClick},
-    {IDM_OPEN,       &TfrmVantrel::mnuOpenClick},
-    {IDM_SAVE,       &TfrmVantrel::mnuSaveClick},
-    {IDM_SAVEAS,     &TfrmVantrel::mnuSaveAsClick},
-    {IDM_PRINT,      &TfrmVantrel::btnPrintClick},
-    {IDM_SELPRINT,   &TfrmVantrel::mnuSelPrintClick},
-    {IDM_PRINTSETUP, &TfrmVantrel::mnuPrintSetupClick},
-    {IDM_CONTENTS,   &TfrmVantrel::mnuContentsClick},
-    {IDM_ABOUT,      &TfrmVantrel::mnuAboutClick},
-    {IDM_EXIT,       &TfrmVantrel::mnuExitClick},
+    {CMD_OPEN,       &TfrmVantrel::mnuOpenClick},
+    {CMD_SAVE,       &TfrmVantrel::mnuSaveClick},
+    {CMD_SAVEAS,     &TfrmVantrel::mnuSaveAsClick},
+    {CMD_SELPRINT,   &TfrmVantrel::mnuSelPrintClick},
+    {CMD_PRINTSETUP, &TfrmVantrel::mnuPrintSetupClick},
+    {CMD_PRINT,      &TfrmVantrel::btnPrintClick},
+    {CMD_EXIT,       &TfrmVantrel::mnuExitClick},
+    {CMD_CONTENTS,   &TfrmVantrel::mnuContentsClick},
+    {CMD_ABOUT,      &TfrmVantrel::mnuAboutClick},
 };
 // clang-format on
+
+// Every id of the command range has its row; a command added to resource.h without one fails here.
+static_assert(sizeof kCommands / sizeof kCommands[0] == CMD_LAST - CMD_FIRST + 1, "one row per command id");
 
 } // namespace
 
@@ -38,7 +41,8 @@ void TfrmVantrel::OnCommand(int command, const forms::Sender& sender) {
             return;
         }
     }
-    // Anything else (IDOK from Enter, IDCANCEL from Esc) is bound to nothing.
+    // Anything else (a check box's or radio button's click, IDOK from Enter, IDCANCEL from Esc) is bound to
+    // nothing.
 }
 
 // Closes the window the way the title bar's close button and Alt+F4 do: through WM_CLOSE, and so

@@ -54,23 +54,21 @@ WindowKind KindOf(const ControlSpec& layout) {
 forms::ChildWindow ChildOf(const ControlSpec& layout) {
     const WindowKind kind = KindOf(layout);
     return {NameInErrors(layout), layout.id,     kind.className, kind.style | WS_CLIPSIBLINGS,
-            kind.exStyle,         layout.bounds, layout.caption, layout.helpContext,
-            layout.command};
+            kind.exStyle,         layout.bounds, layout.caption, layout.helpContext};
 }
 
 // A tool button that can't be built is named by its hint.
-forms::ChildWindow ChildOf(const ToolButtonSpec& layout, HIMAGELIST pictures) {
+forms::ChildWindow ChildOf(const ToolButtonSpec& layout, forms::ToolButtonPictures& pictures) {
     return {layout.hint,
-            layout.id,
+            layout.command,
             forms::ToolButtonClass(),
             WS_CLIPSIBLINGS,
             0,
             forms::Rect{layout.left, kToolButtonTop, kToolButtonSize, kToolButtonSize},
             layout.hint,
             0,
-            layout.command,
             0,
-            pictures};
+            &pictures};
 }
 
 // What a control of the kind needs beyond its font and help context.
@@ -94,25 +92,23 @@ void SetUpControl(HWND window, const ControlSpec& layout, int dpi) {
     }
 }
 
-ImageListHandle LoadPicture(int pictureId, int dpi) {
+// Two images per tool button: its normal one, then its disabled one.
+constexpr int kImagesPerButton = 2;
+
+// The pictures of every tool button at the size for that dpi, from that size's strip: the strip's images
+// side by side become the list's images in order. A strip that doesn't hold two images for each button
+// of the table fails here rather than drawing the wrong pictures.
+ImageListHandle LoadToolBarPictures(int dpi) {
     const int index = forms::PictureSizeIndex(dpi);
     const int size = forms::kPictureSizes[index];
-    BitmapHandle bitmap(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(pictureId + index),
-                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    ImageListHandle pictures(comctl32::ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 0));
-    // The stored picture holds the normal and the disabled image side by side: two images of the list.
-    if (!bitmap || !pictures ||
-        comctl32::ImageList_AddMasked(pictures.Get(), bitmap.Get(), kTransparentPicturePixel) < 0)
+    const int count = kImagesPerButton * static_cast<int>(kToolButtonCount);
+    BitmapHandle strip(static_cast<HBITMAP>(LoadImageA(
+        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_TOOLBAR_16 + index), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    ImageListHandle pictures(comctl32::ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0));
+    if (!strip || !pictures ||
+        comctl32::ImageList_AddMasked(pictures.Get(), strip.Get(), kTransparentPicturePixel) < 0 ||
+        comctl32::ImageList_GetImageCount(pictures.Get()) != count)
         throw std::runtime_error("Cannot load the tool bar's pictures");
-    return pictures;
-}
-
-// The pictures of every tool button, in the order of the tool bar, at the size for that dpi.
-std::vector<ImageListHandle> LoadToolBarPictures(int dpi) {
-    std::vector<ImageListHandle> pictures;
-    pictures.reserve(kToolButtonCount);
-    for (size_t i = 0; i < kToolButtonCount; ++i)
-        pictures.push_back(LoadPicture(kToolButtons[i].pictureId, dpi));
     return pictures;
 }
 
@@ -140,13 +136,16 @@ void AddHint(HWND tooltip, HWND form, HWND button, const char* hint) {
 
 void TfrmVantrel::CreateControls() {
     static_assert(sizeof forms::kPictureSizes / sizeof forms::kPictureSizes[0] == IDB_PICTURE_SIZE_COUNT,
-                  "one bitmap per picture size");
+                  "one strip per picture size");
     for (size_t i = 0; i < kControlCount; ++i)
         SetUpControl(CreateChild(ChildOf(kControls[i])), kControls[i], Dpi());
     HWND tooltip = CreateTooltip(Handle());
     pictures_ = LoadToolBarPictures(Dpi());
+    toolButtons_.reserve(kToolButtonCount);
     for (size_t i = 0; i < kToolButtonCount; ++i) {
-        HWND button = CreateChild(ChildOf(kToolButtons[i], pictures_[i].Get()));
+        forms::ToolButtonPictures pictures{pictures_.Get(), kImagesPerButton * static_cast<int>(i)};
+        HWND button = CreateChild(ChildOf(kToolButtons[i], pictures));
+        toolButtons_.push_back(button);
         AddHint(tooltip, Handle(), button, kToolButtons[i].hint);
     }
     // The bevel is the tool bar's background: below the buttons that stand on it.
@@ -157,9 +156,9 @@ void TfrmVantrel::CreateControls() {
 // new pictures before the old ones go.
 void TfrmVantrel::ScaleContents(int dpi) {
     SendMessageA(lbxList(), LB_SETITEMHEIGHT, 0, forms::ScaleToDpi(kListItemHeight, dpi));
-    std::vector<ImageListHandle> pictures = LoadToolBarPictures(dpi);
-    for (size_t i = 0; i < kToolButtonCount; ++i)
-        forms::SetToolButtonPictures(Control(kToolButtons[i].id), pictures[i].Get());
+    ImageListHandle pictures = LoadToolBarPictures(dpi);
+    for (HWND button : toolButtons_)
+        forms::SetToolButtonPictures(button, pictures.Get());
     pictures_ = std::move(pictures);
 }
 
