@@ -18,6 +18,7 @@
 #include "shell/list_commands.h"
 #include "shell/list_file.h"
 #include "shell/win/win_list_files.h"
+#include "support/win/main_window_list_box.h"
 
 namespace {
 
@@ -26,27 +27,6 @@ using Clock = std::chrono::steady_clock;
 double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
-
-// A visible list box styled as the main window's, so drawing costs what it costs there.
-class BenchListBox {
-public:
-    BenchListBox() {
-        frame_ = CreateWindowExA(0, "STATIC", "list_bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 400, nullptr,
-                                 nullptr, nullptr, nullptr);
-        box_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
-                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_SORT | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT,
-                               16, 16, 537, 313, frame_, nullptr, nullptr, nullptr);
-        SendMessageA(box_, LB_SETITEMHEIGHT, 0, 13);
-    }
-    ~BenchListBox() { DestroyWindow(frame_); }
-    BenchListBox(const BenchListBox&) = delete;
-    BenchListBox& operator=(const BenchListBox&) = delete;
-    HWND Get() const { return box_; }
-
-private:
-    HWND frame_ = nullptr;
-    HWND box_ = nullptr;
-};
 
 void Pump() {
     MSG message;
@@ -112,7 +92,7 @@ struct AnswerWith : shell::FileDialogHost {
 };
 
 struct Session {
-    BenchListBox box;
+    support::win::MainWindowListBox box{true};
     shell::win::ListBoxFileList list{box.Get()};
     std::string listFileName;
     shell::FileListDialogs dialogs;
@@ -146,7 +126,7 @@ double TimeRemoveEverySecond(Session& session) {
 }
 
 double TimeAddStringOneByOne(const std::string& path) {
-    BenchListBox box;
+    support::win::MainWindowListBox box{true};
     shell::win::WinListFiles files;
     std::string bytes;
     files.ReadWhole(path, bytes);

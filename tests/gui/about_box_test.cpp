@@ -8,27 +8,18 @@
 #include <vector>
 
 #include "base/win/owners.h"
+#include "support/win/rects.h"
 #include "vantrel_app.h"
 
 using namespace gui;
+using support::win::At;
+using support::win::Describe;
+using support::win::SameRect;
 
 namespace {
 
 constexpr wchar_t kAboutClass[] = L"TfrmAbout";
 constexpr wchar_t kProductName[] = L"Product Name:   Vantrel v2.2";
-
-RECT At(int left, int top, int width, int height) {
-    return RECT{left, top, left + width, top + height};
-}
-
-bool SameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-std::wstring Describe(const RECT& r) {
-    return L"(" + std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L")-(" + std::to_wstring(r.right) + L"," +
-           std::to_wstring(r.bottom) + L")";
-}
 
 std::vector<std::wstring> Lines(const std::wstring& text) {
     std::vector<std::wstring> lines;

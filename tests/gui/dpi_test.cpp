@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <vector>
 
+#include "support/win/rects.h"
 #include "vantrel_app.h"
 
 using namespace gui;
+using support::win::SameRect;
 
 namespace {
 
@@ -51,10 +53,6 @@ std::vector<RECT> PlacesOfAllChildren(HWND parent) {
         places.insert(places.end(), inner.begin(), inner.end());
     }
     return places;
-}
-
-bool SameRect(const RECT& a, const RECT& b) {
-    return EqualRect(&a, &b) != FALSE;
 }
 
 bool SamePlaces(const std::vector<RECT>& a, const std::vector<RECT>& b) {

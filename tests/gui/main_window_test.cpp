@@ -9,9 +9,13 @@
 #include <iterator>
 #include <set>
 
+#include "support/win/rects.h"
 #include "vantrel_app.h"
 
 using namespace gui;
+using support::win::At;
+using support::win::Describe;
+using support::win::SameRect;
 
 namespace {
 
@@ -20,10 +24,6 @@ struct ExpectedControl {
     const wchar_t* caption;
     RECT rect; // left, top, right, bottom in the main window's client area
 };
-
-RECT At(int left, int top, int width, int height) {
-    return RECT{left, top, left + width, top + height};
-}
 
 // The layout, written out here on its own so that a slip in the program's table shows.
 const ExpectedControl kLayout[] = {
@@ -52,15 +52,6 @@ const ExpectedToolButton kToolBar[] = {
     {L"Add Files", 8},        {L"Remove Files", 32},   {L"Save File", 72}, {L"Open File", 96},
     {L"Select Printer", 136}, {L"Setup Printer", 160}, {L"Print", 184},    {L"Exit", 224},
 };
-
-std::wstring Describe(const RECT& r) {
-    return L"(" + std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L")-(" + std::to_wstring(r.right) + L"," +
-           std::to_wstring(r.bottom) + L")";
-}
-
-bool SameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
 
 } // namespace
 

@@ -10,7 +10,7 @@
 #include <exception>
 #include <string>
 
-#include "driver.h"
+#include "support/win/driver.h"
 #include "res/resource.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "driver.h"
+#include "support/win/driver.h"
 #include "res/resource.h"
 
 namespace gui {

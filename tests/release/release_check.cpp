@@ -22,7 +22,7 @@
 
 #include "automation/win/com_platform.h"
 #include "base/win/owners.h"
-#include "driver.h"
+#include "support/win/driver.h"
 #include "vantrel_version.h"
 
 using Microsoft::WRL::ComPtr;

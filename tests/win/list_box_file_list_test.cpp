@@ -10,6 +10,7 @@
 
 #include "base/win/text.h"
 #include "shell/win/list_box_file_list.h"
+#include "support/win/main_window_list_box.h"
 
 using base::win::Widen;
 using shell::win::CompareAsListBox;
@@ -20,26 +21,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-// A list box styled as the main window's, on a hidden parent of its own.
-class ListBoxWindow {
-public:
-    ListBoxWindow() {
-        parent_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr, nullptr, nullptr);
-        listBox_ = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_SORT | LBS_EXTENDEDSEL, 0,
-                                   0, 537, 313, parent_, nullptr, nullptr, nullptr);
-        SendMessageA(listBox_, LB_SETITEMHEIGHT, 0, 13);
-    }
-    ~ListBoxWindow() { DestroyWindow(parent_); }
-    ListBoxWindow(const ListBoxWindow&) = delete;
-    ListBoxWindow& operator=(const ListBoxWindow&) = delete;
-
-    HWND Get() const { return listBox_; }
-
-private:
-    HWND parent_ = nullptr;
-    HWND listBox_ = nullptr;
-};
-
 Strings Entries(const ListBoxFileList& list) {
     Strings entries;
     for (int i = 0; i < list.Count(); ++i)
@@ -49,7 +30,7 @@ Strings Entries(const ListBoxFileList& list) {
 
 // The entries as the control itself sorts them when each arrives through LB_ADDSTRING.
 Strings SortedByTheControl(const Strings& arrivals) {
-    ListBoxWindow box;
+    support::win::MainWindowListBox box;
     for (const std::string& entry : arrivals)
         SendMessageA(box.Get(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
     return Entries(ListBoxFileList(box.Get()));
@@ -78,7 +59,7 @@ Strings DistinctPaths(size_t count, unsigned seed) {
 }
 
 TEST(ListBoxFileListTest, EntriesSortWithoutCaseEqualOnesSideBySideAndTheEmptyOneFirst) {
-    ListBoxWindow box;
+    support::win::MainWindowListBox box;
     ListBoxFileList list(box.Get());
     for (const char* entry : {"b.prt", "A.prt", "a.prt", "", "B.prt", "a.prt", "c"})
         ASSERT_TRUE(list.Insert(entry));
@@ -92,7 +73,7 @@ TEST(ListBoxFileListTest, TheOnePassFillGivesTheOrderOfInsertingOneByOne) {
         arrivals.push_back(variant);
     std::shuffle(arrivals.begin(), arrivals.end(), std::mt19937(11));
 
-    ListBoxWindow one, all;
+    support::win::MainWindowListBox one, all;
     ListBoxFileList oneByOne(one.Get()), onePass(all.Get());
     for (const std::string& entry : arrivals)
         ASSERT_TRUE(oneByOne.Insert(entry));
@@ -102,7 +83,7 @@ TEST(ListBoxFileListTest, TheOnePassFillGivesTheOrderOfInsertingOneByOne) {
 
 TEST(ListBoxFileListTest, TheOrderIsTheControlsOwnSortingOrder) {
     Strings arrivals = DistinctPaths(400, 3);
-    ListBoxWindow box;
+    support::win::MainWindowListBox box;
     ListBoxFileList list(box.Get());
     ASSERT_EQ(list.InsertAll(Views(arrivals)), arrivals.size());
     EXPECT_EQ(Entries(list), SortedByTheControl(arrivals))
@@ -115,7 +96,7 @@ TEST(ListBoxFileListTest, EntriesEqualButForCaseAreTheOnlyOnesWhoseOrderMayDiffe
         arrivals[i] = "C:\\Parts\\Same.PRT";
     for (size_t i = 1; i < 60; i += 3)
         arrivals[i] = "c:\\parts\\same.prt";
-    ListBoxWindow box;
+    support::win::MainWindowListBox box;
     ListBoxFileList list(box.Get());
     ASSERT_EQ(list.InsertAll(Views(arrivals)), arrivals.size());
     const Strings ours = Entries(list);
@@ -144,7 +125,7 @@ TEST(ListBoxFileListTest, SortKeysOrderPathsAsTheControlsComparisonDoes) {
 }
 
 TEST(ListBoxFileListTest, EntriesLongerThanAFixedBufferComeBackWhole) {
-    ListBoxWindow box;
+    support::win::MainWindowListBox box;
     ListBoxFileList list(box.Get());
     const std::string longest(10000, 'x'), limit(4095, 'w'), over(4096, 'y');
     for (const std::string* entry : {&longest, &limit, &over})
@@ -153,14 +134,14 @@ TEST(ListBoxFileListTest, EntriesLongerThanAFixedBufferComeBackWhole) {
 }
 
 TEST(ListBoxFileListTest, HighBytesComeBackAsTheyWentIn) {
-    ListBoxWindow box;
+    support::win::MainWindowListBox box;
     ListBoxFileList list(box.Get());
     ASSERT_TRUE(list.Insert("C:\\\xE9t\xE9\\\xC0 b.prt"));
     EXPECT_EQ(list.Entry(0), "C:\\\xE9t\xE9\\\xC0 b.prt");
 }
 
 TEST(ListBoxFileListTest, SelectionListsTheSelectedIndexesAndClearEmptiesIt) {
-    ListBoxWindow box;
+    support::win::MainWindowListBox box;
     ListBoxFileList list(box.Get());
     for (const char* entry : {"a", "b", "c", "d"})
         ASSERT_TRUE(list.Insert(entry));

@@ -17,7 +17,7 @@
 #include "automation/win/com_platform.h"
 #include "automation/host_members.h"
 #include "base/win/owners.h"
-#include "standin_session.h"
+#include "standin_fixture.h"
 #include "automation/status_codes.h"
 
 using namespace automation;
@@ -76,49 +76,24 @@ uint64_t LastReleaseSeq(const std::vector<JournalEntry>& journal, const std::str
     return seq;
 }
 
-class StandinLink : public ::testing::Test {
+class StandinLink : public standin::StandinFixture {
 protected:
     static void SetUpTestSuite() { win::InstallComPlatform(); }
 
-    void SetUp() override {
-        ASSERT_TRUE(session_.RemoveScenario());
-        ASSERT_TRUE(session_.RemoveJournal());
-    }
-
-    void TearDown() override {
+    void ReleaseReferences() override {
         doc_.Clear();
         app_.Clear();
-        if (started_ && !exitChecked_)
-            ExpectServerExit("live=0");
-        session_.RemoveScenario();
     }
 
     // Writes the scenario (none when empty) and reaches the host as the print run does.
     void Start(const std::string& scenario) {
-        if (!scenario.empty()) {
-            ASSERT_TRUE(session_.WriteScenario(scenario));
-        }
+        ASSERT_NO_FATAL_FAILURE(BeginServer(scenario));
         app_ = Variant(CreateAutomationObject(host::kProgId));
-        started_ = true;
-        exitChecked_ = false;
         ASSERT_EQ(app_.Type(), kVtDispatch);
     }
 
-    // The server journals its end with that many live objects, and its process goes.
-    void ExpectServerExit(const std::string& live) {
-        exitChecked_ = true;
-        std::optional<JournalEntry> exit = session_.WaitForServerExit();
-        ASSERT_TRUE(exit) << "no server-exit in:\n" << session_.JournalText();
-        EXPECT_EQ(exit->args, live);
-        EXPECT_TRUE(StandinSession::WaitForProcessEnd(session_.LastServerPid()));
-    }
-
-    base::win::ComApartment apartment_; // first member: the references below go before CoUninitialize
-    StandinSession session_;
     Variant app_; // varHostApp
     Variant doc_; // varActiveDoc
-    bool started_ = false;
-    bool exitChecked_ = false;
 };
 
 TEST_F(StandinLink, EveryArgumentKindArrivesTypedAndValuedAndTheHostsIntegerWriteComesBack) {

@@ -20,6 +20,7 @@
 #include "base/win/text.h"
 #include "support/caught.h"
 #include "support/win/fixtures.h"
+#include "support/win/main_window_list_box.h"
 #include "support/win/text.h"
 
 using shell::FileResult;
@@ -457,16 +458,13 @@ struct FileCommandsOnDiskTest : ::testing::Test {
         }
     };
     ScratchFolder folder;
-    HWND box = CreateWindowExA(0, "LISTBOX", "", WS_POPUP | LBS_SORT | LBS_EXTENDEDSEL, 0, 0, 300, 300, nullptr,
-                               nullptr, nullptr, nullptr);
-    shell::win::ListBoxFileList list{box};
+    support::win::MainWindowListBox box;
+    shell::win::ListBoxFileList list{box.Get()};
     std::string listFileName;
     shell::FileListDialogs dialogs;
     OneAnswer host;
     WinListFiles files;
     shell::FileListCommands commands{list, listFileName, dialogs, host, files};
-
-    ~FileCommandsOnDiskTest() override { DestroyWindow(box); }
 
     std::string Message(void (shell::FileListCommands::*command)(const forms::Sender&)) {
         return support::MessageOf([&] { (commands.*command)(forms::Sender{}); });
@@ -498,14 +496,14 @@ TEST_F(FileCommandsOnDiskTest, SaveWhileAnotherHandleHasItOpenSaysCannotCreate) 
 TEST_F(FileCommandsOnDiskTest, RemoveLeavesTheUnselectedEntriesAndNoSelection) {
     for (const char* entry : {"d", "b", "a", "c", "e"})
         list.Insert(entry);
-    SendMessageA(box, LB_SETSEL, TRUE, 0);
-    SendMessageA(box, LB_SETSEL, TRUE, 2);
-    SendMessageA(box, LB_SETSEL, TRUE, 4);
+    SendMessageA(box.Get(), LB_SETSEL, TRUE, 0);
+    SendMessageA(box.Get(), LB_SETSEL, TRUE, 2);
+    SendMessageA(box.Get(), LB_SETSEL, TRUE, 4);
     EXPECT_EQ(Message(&shell::FileListCommands::btnRemoveClick), "");
     ASSERT_EQ(list.Count(), 2);
     EXPECT_EQ(list.Entry(0), "b");
     EXPECT_EQ(list.Entry(1), "d");
-    EXPECT_EQ(SendMessageA(box, LB_GETSELCOUNT, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(box.Get(), LB_GETSELCOUNT, 0, 0), 0);
 }
 
 TEST_F(FileCommandsOnDiskTest, SaveAndOpenCarryALongEntryWhole) {

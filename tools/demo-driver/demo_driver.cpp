@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "driver.h"
+#include "support/win/driver.h"
 #include "res/resource.h"
 #include "support/win/text.h"
 

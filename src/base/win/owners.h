@@ -61,6 +61,10 @@ struct DestroyImageList {
 struct ClosePrinterObject {
     void operator()(HANDLE printer) const { winspool::ClosePrinter(printer); }
 };
+// The service control manager and its services (advapi32, one of the KnownDLLs).
+struct CloseServiceObject {
+    void operator()(SC_HANDLE service) const { CloseServiceHandle(service); }
+};
 struct FreeGlobalMemory {
     void operator()(HGLOBAL memory) const { GlobalFree(memory); }
 };
@@ -88,6 +92,7 @@ using IconHandle = OwnedHandle<HICON, DestroyIconObject>; // loaded without LR_S
 using ImageListHandle = OwnedHandle<HIMAGELIST, DestroyImageList>;
 using PrinterHandle = OwnedHandle<HANDLE, ClosePrinterObject>;
 using WindowHandle = OwnedHandle<HWND, DestroyDetachedWindow>;
+using ServiceHandle = OwnedHandle<SC_HANDLE, CloseServiceObject>;
 template <typename Interface> using ComInterface = OwnedHandle<Interface*, ReleaseInterface>;
 
 // A process, thread or file handle. CreateFile's INVALID_HANDLE_VALUE counts as none, so its result can

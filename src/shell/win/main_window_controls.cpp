@@ -18,11 +18,7 @@ using base::win::ImageListHandle;
 
 constexpr COLORREF kTransparentPicturePixel = RGB(255, 0, 255);
 
-struct WindowKind {
-    const char* className;
-    DWORD style;
-    DWORD exStyle;
-};
+} // namespace
 
 WindowKind KindOf(const ControlSpec& layout) {
     const DWORD group = layout.startsGroup ? WS_GROUP : 0u;
@@ -50,6 +46,8 @@ WindowKind KindOf(const ControlSpec& layout) {
     }
     return {"STATIC", 0, 0};
 }
+
+namespace {
 
 forms::ChildWindow ChildOf(const ControlSpec& layout) {
     const WindowKind kind = KindOf(layout);

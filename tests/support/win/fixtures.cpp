@@ -1,24 +1,15 @@
 #include "support/win/fixtures.h"
 
+#include "win_util.h"
+
 namespace support::win {
 
 std::optional<std::string> FileBytes(const std::wstring& path) {
-    const base::win::KernelHandle file(
-        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file)
-        return std::nullopt;
-    std::string bytes(static_cast<size_t>(GetFileSize(file.Get(), nullptr)), '\0');
-    DWORD read = 0;
-    ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    return bytes;
+    return standin::ReadWholeFile(path);
 }
 
 bool PutFile(const std::wstring& path, std::string_view bytes) {
-    const base::win::KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    DWORD written = 0;
-    if (file)
-        WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    return static_cast<bool>(file);
+    return standin::WriteWholeFile(path, bytes);
 }
 
 DWORD RunThisProgram(const std::wstring& arguments) {

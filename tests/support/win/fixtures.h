@@ -10,7 +10,8 @@
 
 namespace support::win {
 
-// The whole file, or nothing when it can't be opened for reading.
+// The whole file, or nothing when it can't be opened for reading. These two are the stand-in host's own
+// file helpers, so that the tests, the stand-in and its session read and write files one way.
 std::optional<std::string> FileBytes(const std::wstring& path);
 // Creates or replaces the file with these bytes; false when it can't be created.
 bool PutFile(const std::wstring& path, std::string_view bytes);

@@ -1,5 +1,7 @@
 #include "support/win/planted.h"
 
+#include "win_util.h"
+
 #include <windows.h>
 
 namespace support::win {
@@ -62,10 +64,9 @@ std::wstring PlantedFolder::LoadOrderKey() const {
 }
 
 std::wstring TestProgramFolder() {
-    wchar_t path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, length);
-    return folder.substr(0, folder.find_last_of(L'\\'));
+    std::wstring folder = standin::ExeDirectory();
+    folder.pop_back(); // the trailing backslash
+    return folder;
 }
 
 } // namespace support::win

@@ -14,22 +14,6 @@ constexpr DWORD kPollMilliseconds = 20;
 constexpr char kPidPrefix[] = "pid=";
 constexpr DWORD kServiceStopMilliseconds = 10000;
 
-class UniqueServiceHandle {
-public:
-    explicit UniqueServiceHandle(SC_HANDLE handle) : handle_(handle) {}
-    UniqueServiceHandle(const UniqueServiceHandle&) = delete;
-    UniqueServiceHandle& operator=(const UniqueServiceHandle&) = delete;
-    ~UniqueServiceHandle() {
-        if (handle_)
-            CloseServiceHandle(handle_);
-    }
-    SC_HANDLE Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-
-private:
-    SC_HANDLE handle_;
-};
-
 bool RunningUnderWine() {
     HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
     return ntdll && GetProcAddress(ntdll, "wine_get_version");
@@ -39,10 +23,10 @@ bool RunningUnderWine() {
 // every later activation the dead server's class object (0x800706BA at once). Windows drops such a
 // registration itself. Stopping rpcss drops it under Wine too; COM starts rpcss again on its next use.
 bool ForgetDeadClassRegistrations() {
-    UniqueServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
+    base::win::ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
     if (!manager)
         return false;
-    UniqueServiceHandle rpcss(OpenServiceW(manager.Get(), L"RpcSs", SERVICE_STOP | SERVICE_QUERY_STATUS));
+    base::win::ServiceHandle rpcss(OpenServiceW(manager.Get(), L"RpcSs", SERVICE_STOP | SERVICE_QUERY_STATUS));
     if (!rpcss)
         return false;
     SERVICE_STATUS status = {};
@@ -112,7 +96,7 @@ bool StandinSession::RemoveJournal() const {
 }
 
 std::string StandinSession::JournalText() const {
-    return ReadWholeFile(journalPath_);
+    return ReadWholeFile(journalPath_).value_or("");
 }
 
 std::vector<JournalEntry> StandinSession::Journal() const {

@@ -15,7 +15,7 @@
 
 #include "base/win/owners.h"
 #include "journal.h"
-#include "standin_session.h"
+#include "standin_fixture.h"
 #include "automation/status_codes.h"
 #include "win_util.h"
 
@@ -94,32 +94,24 @@ private:
     base::win::OwnedExcepInfo error_;
 };
 
-class StandinHost : public ::testing::Test {
+class StandinHost : public StandinFixture {
 protected:
     void SetUp() override {
         ASSERT_EQ(apartment_.Status(), S_OK);
-        ASSERT_TRUE(session_.RemoveScenario());
-        ASSERT_TRUE(session_.RemoveJournal());
+        StandinFixture::SetUp();
     }
 
-    void TearDown() override {
+    void ReleaseReferences() override {
         documents_.clear();
         app_.Reset();
-        if (started_ && !exitChecked_)
-            ExpectServerExit("live=0");
-        session_.RemoveScenario();
     }
 
     // Writes the scenario (none when empty) and creates the host application object.
     void StartServer(const std::string& scenario) {
-        if (!scenario.empty()) {
-            ASSERT_TRUE(session_.WriteScenario(scenario));
-        }
+        ASSERT_NO_FATAL_FAILURE(BeginServer(scenario));
         CLSID classId = {};
         ASSERT_EQ(CLSIDFromProgID(L"SldWorks.Application", &classId), S_OK) << "is the stand-in registered?";
         ASSERT_TRUE(IsEqualCLSID(classId, kStandinHostClsid));
-        started_ = true;
-        exitChecked_ = false;
         ASSERT_EQ(CoCreateInstance(classId, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch, &app_), S_OK);
     }
 
@@ -138,26 +130,8 @@ protected:
         return StandinSession::LastServerPid(journal);
     }
 
-    // The latest server journals its end with that many live objects, and its process goes.
-    void ExpectServerExit(const std::string& live) {
-        exitChecked_ = true;
-        std::optional<JournalEntry> exit = session_.WaitForServerExit();
-        ASSERT_TRUE(exit) << "no server-exit in:\n" << JournalText();
-        EXPECT_EQ(exit->args, live);
-        WaitForProcessEnd(session_.LastServerPid());
-    }
-
-    static void WaitForProcessEnd(DWORD pid) {
-        ASSERT_NE(pid, 0u);
-        EXPECT_TRUE(StandinSession::WaitForProcessEnd(pid));
-    }
-
-    base::win::ComApartment apartment_; // first member: every COM pointer below goes before CoUninitialize
-    StandinSession session_;
     ComPtr<IDispatch> app_;
     std::vector<ComPtr<IDispatch>> documents_;
-    bool started_ = false;
-    bool exitChecked_ = false;
 };
 
 TEST_F(StandinHost, EveryMemberJournalsItsArgumentsTypedInCallerOrder) {
@@ -413,7 +387,7 @@ TEST_F(StandinHost, JournalLineMovesTheJournalAndBadLinesAreReported) {
     EXPECT_EQ(journal[0].event, "server-start");
     EXPECT_EQ(journal[1].event, "scenario-error");
     EXPECT_EQ(journal[1].args, "line=2;unknown keyword 'fial'");
-    EXPECT_EQ(ReadWholeFile(session_.Directory() + kDefaultJournalFileName), "");
+    EXPECT_EQ(ReadWholeFile(session_.Directory() + kDefaultJournalFileName).value_or(""), "");
     app_.Reset();
     ASSERT_NO_FATAL_FAILURE(ExpectServerExit("live=0"));
     DeleteFileW(custom.c_str());

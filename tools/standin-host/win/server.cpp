@@ -142,7 +142,7 @@ HRESULT STDMETHODCALLTYPE Server::ClassFactory::LockServer(BOOL lock) {
 }
 
 Scenario LoadScenario() {
-    return ParseScenario(ReadWholeFile(ExeDirectory() + kScenarioFileName));
+    return ParseScenario(ReadWholeFile(ExeDirectory() + kScenarioFileName).value_or(""));
 }
 
 std::wstring JournalPathFor(const Scenario& scenario) {

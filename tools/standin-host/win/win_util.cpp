@@ -27,13 +27,13 @@ std::wstring ExeDirectory() {
     }
 }
 
-std::string ReadWholeFile(const std::wstring& path) {
+std::optional<std::string> ReadWholeFile(const std::wstring& path) {
     base::win::KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ,
                                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    std::string content;
     if (!file)
-        return content;
+        return std::nullopt;
+    std::string content;
     char chunk[4096];
     DWORD read = 0;
     while (ReadFile(file.Get(), chunk, sizeof chunk, &read, nullptr) && read > 0)

@@ -2,6 +2,7 @@
 // The names, conversions and file helpers the stand-in host and its tests share.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,8 +21,9 @@ std::string WideToUtf8(std::wstring_view text);
 // The folder of this process's exe, with a trailing backslash.
 std::wstring ExeDirectory();
 
-// The whole content of a file, empty when it does not exist or cannot be read.
-std::string ReadWholeFile(const std::wstring& path);
+// The whole content of a file, read while others may still write it; nothing when it can't be opened.
+// The tests' own file helpers (tests/support/win/fixtures.h) are these too.
+std::optional<std::string> ReadWholeFile(const std::wstring& path);
 // Replaces the file's content; false when it cannot be created or written.
 bool WriteWholeFile(const std::wstring& path, std::string_view content);
 

@@ -1,4 +1,4 @@
-#include "driver.h"
+#include "support/win/driver.h"
 
 #include <commctrl.h>
 #include <winternl.h>
@@ -11,6 +11,7 @@
 
 #include "base/win/owners.h"
 #include "res/resource.h"
+#include "support/win/fixtures.h"
 #include "support/win/text.h"
 
 namespace gui {
@@ -748,15 +749,7 @@ HtmlHelpJournal::~HtmlHelpJournal() {
 
 std::vector<HtmlHelpJournal::Call> HtmlHelpJournal::Calls() const {
     std::vector<Call> calls;
-    const base::win::KernelHandle file(CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return calls;
-    std::string text;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
-        text.append(buffer, read);
+    const std::string text = support::win::FileBytes(path_).value_or("");
     size_t start = 0;
     for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
         Call fields;
