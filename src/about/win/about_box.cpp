@@ -107,17 +107,17 @@ LRESULT CALLBACK PanelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
 
 // The program's icon at its natural size for the dpi. Not shared: a shared icon is cached at the size it
 // was first loaded at, and this one changes size with the dpi.
-base::win::IconHandle LoadIconForDpi(int dpi) {
+base::win::IconHandle LoadIconForDpi(int iconId, int dpi) {
     const int size = forms::ScaleToDpi(kIconSize, dpi);
-    return base::win::IconHandle(static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(Application.IconId()), IMAGE_ICON, size, size, 0)));
+    return base::win::IconHandle(
+        static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON, size, size, 0)));
 }
 
 } // namespace
 
-TfrmAbout::TfrmAbout() {
+TfrmAbout::TfrmAbout(int iconId) : iconId_(iconId) {
     forms::RegisterWindowClass(forms::WindowClass{kPanelClassName, &PanelProcedure, CS_HREDRAW | CS_VREDRAW});
-    CreateHandle(FrameStyle{kClassName, kFrameStyle, kFrameExStyle, kOuterWidth, kOuterHeight, true, nullptr});
+    CreateHandle(FrameStyle{kClassName, kFrameStyle, kFrameExStyle, kOuterWidth, kOuterHeight, true, nullptr, iconId_});
     CreateControls();
     forms::RunGuarded([this] { FormCreate(); });
 }
@@ -140,7 +140,7 @@ void TfrmAbout::CreateControls() {
 
 // The picture draws the icon kept in its user data; it is given the new one before the old one goes.
 void TfrmAbout::ScaleContents(int dpi) {
-    base::win::IconHandle icon = LoadIconForDpi(dpi);
+    base::win::IconHandle icon = LoadIconForDpi(iconId_, dpi);
     HWND picture = Child(kProgramIcon);
     SetWindowLongPtrA(picture, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(icon.Get()));
     InvalidateRect(picture, nullptr, TRUE);

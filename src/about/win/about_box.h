@@ -18,8 +18,9 @@ inline constexpr char kProductNamePrefix[] = "Product Name:   ";
 
 class TfrmAbout final : public forms::TForm {
 public:
-    // Builds the frame and its controls, hidden, and runs FormCreate. Throws when a window can't be built.
-    TfrmAbout();
+    // Builds the frame and its controls, hidden, and runs FormCreate. iconId is the program's icon
+    // resource, shown in the title bar and the panel. Throws when a window can't be built.
+    explicit TfrmAbout(int iconId);
 
     // Captions the box and lblProductName with the application title, shows the box and brings it to the
     // front: centred on the screen the first time, afterwards where it was when last hidden.
@@ -38,6 +39,7 @@ protected:
 private:
     void CreateControls();
 
+    const int iconId_; // set before the frame is created: its dpi changes reload the icon
     bool shownBefore_ = false;
     base::win::IconHandle icon_; // drawn by ProgramIcon; goes before the children, which no longer draw then
 };

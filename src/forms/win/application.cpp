@@ -37,17 +37,4 @@ void TApplication::Terminate() {
     PostQuitMessage(0);
 }
 
-void TApplication::ShowHelpTopic(const std::string& page) {
-    htmlHelp_.ShowTopic(mainWindow_, CompiledHelpPath(helpFile_), page);
-}
-
-void TApplication::StartHelpViewer() const {
-    StartHtmlHelpViewer(CompiledHelpPath(helpFile_));
-}
-
-void TApplication::HelpQuit() {
-    if (!helpFile_.empty())
-        htmlHelp_.CloseAll();
-}
-
 } // namespace forms

@@ -4,7 +4,6 @@
 
 #include "base/win/system_library.h"
 #include "forms/error_text.h"
-#include "forms/win/application.h"
 #include "forms/win/error_box.h"
 
 namespace forms {
@@ -58,6 +57,12 @@ bool TakesFocusByTab(const ChildWindow& child) {
     return (child.style & WS_TABSTOP) != 0;
 }
 
+// An icon resource of the program at size x size pixels; shared, never destroyed.
+HICON SharedIcon(int iconId, int size) {
+    return static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON, size, size, LR_SHARED));
+}
+
 } // namespace
 
 void RegisterWindowClass(const WindowClass& windowClass) {
@@ -77,11 +82,6 @@ void RegisterWindowClass(const WindowClass& windowClass) {
     record.lpszClassName = windowClass.name;
     if (!RegisterClassExA(&record))
         throw std::runtime_error(std::string("Cannot register the window class ") + windowClass.name);
-}
-
-HICON ProgramIcon(int size) {
-    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(Application.IconId()), IMAGE_ICON,
-                                         size, size, LR_SHARED));
 }
 
 TForm::TForm() : dpi_(SystemDpi()), font_(CreateFormFont(dpi_)) {}
@@ -112,8 +112,8 @@ HWND TForm::Child(int id) const {
 
 void TForm::CreateHandle(const FrameStyle& frame) {
     RegisterWindowClass(WindowClass{frame.className, &WindowProcedure, 0, 0, true,
-                                    ProgramIcon(GetSystemMetrics(SM_CXICON)),
-                                    ProgramIcon(GetSystemMetrics(SM_CXSMICON))});
+                                    SharedIcon(frame.iconId, GetSystemMetrics(SM_CXICON)),
+                                    SharedIcon(frame.iconId, GetSystemMetrics(SM_CXSMICON))});
     frame_ = frame;
     const SIZE size = FrameSize(dpi_);
     HWND window = CreateWindowExA(frame.exStyle, frame.className, "", frame.style, CW_USEDEFAULT, CW_USEDEFAULT,

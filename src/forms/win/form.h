@@ -2,7 +2,7 @@
 // The base of the program's top-level windows (forms). It owns what every form needs: the window class
 // (registered once), `this` kept with the window from WM_NCCREATE on, the exception wall (an exception
 // that escapes a handler is caught in the window procedure and shown in the error box, so none crosses
-// the callback; the message then counts as handled), the program's icon, the children built from their
+// the callback; the message then counts as handled), the title bar's icon, the children built from their
 // descriptions, WM_COMMAND unpacked into the command and its Sender, the focus given back on activation,
 // and the dpi and font the children are scaled and drawn with. A derived form handles its own messages
 // and commands only.
@@ -35,9 +35,6 @@ struct WindowClass {
 // Throws when the class can't be registered.
 void RegisterWindowClass(const WindowClass& windowClass);
 
-// The program's icon (the application's icon resource) at size x size pixels; shared, never destroyed.
-HICON ProgramIcon(int size);
-
 // One child window of a form, as its table describes it.
 struct ChildWindow {
     const char* name; // in the error when it can't be built: "Cannot create the control <name>", '&'s as shown
@@ -69,6 +66,7 @@ protected:
         int height;
         bool outerSize; // the size is the frame's, and the user may change it; else the client area's, kept
         HMENU menu;     // the window takes ownership
+        int iconId;     // the icon resource of the title bar and the task bar, set with the class's first window
     };
 
     TForm();

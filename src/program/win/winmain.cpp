@@ -2,17 +2,19 @@
 // main window shows the About box through the callback set here; neither includes the other), the message
 // loop, and the orderly end. The objects are declared in the order they must be built, so they are destroyed in the
 // reverse order: the windows (with the main window's automation references) before the help viewer is
-// told to quit, and COM last of all.
+// told to close its windows, and COM last of all.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <memory>
+#include <utility>
 
 #include "about/win/about_box.h"
 #include "automation/win/com_platform.h"
 #include "base/win/owners.h"
 #include "forms/win/application.h"
 #include "forms/win/error_box.h"
+#include "forms/win/help_viewer.h"
 #include "res/resource.h"
 #include "shell/main_window_layout.h"
 #include "shell/win/main_window.h"
@@ -29,7 +31,10 @@ using shell::win::TfrmVantrel;
 // Owns one of the run's windows and publishes it through its global pointer while it exists.
 template <typename Form> class GlobalForm {
 public:
-    explicit GlobalForm(Form*& global) : global_(global), form_(new Form()) { global_ = form_.get(); }
+    template <typename... Args>
+    explicit GlobalForm(Form*& global, Args&&... args) : global_(global), form_(new Form(std::forward<Args>(args)...)) {
+        global_ = form_.get();
+    }
     ~GlobalForm() {
         global_ = nullptr;
         form_.reset();
@@ -47,13 +52,11 @@ void InitialiseControls() {
     comctl32::InitCommonControlsEx(&controls);
 }
 
-void RunProgram() {
+void RunProgram(forms::HelpViewer& help) {
     InitialiseControls();
     Application.SetTitle(shell::kStartTitle);
-    Application.SetHelpFile(shell::kHelpFile);
-    Application.SetIconId(IDI_VANTREL);
-    GlobalForm<TfrmVantrel> mainWindow(frmVantrel);
-    GlobalForm<TfrmAbout> aboutBox(frmAbout);
+    GlobalForm<TfrmVantrel> mainWindow(frmVantrel, IDI_VANTREL, help);
+    GlobalForm<TfrmAbout> aboutBox(frmAbout, IDI_VANTREL);
     frmVantrel->showAboutBox = [] {
         if (frmAbout)
             frmAbout->ShowInFront();
@@ -74,7 +77,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     base::win::ComApartment com;
     automation::win::InstallComPlatform();
     // The catch of last resort: a window that can't be built ends the program after the error box.
-    forms::RunGuarded(RunProgram);
-    Application.HelpQuit();
+    forms::HelpViewer help(shell::kHelpFile);
+    forms::RunGuarded([&help] { RunProgram(help); });
+    help.CloseAll();
     return 0;
 }

@@ -63,8 +63,8 @@ LRESULT CALLBACK MenuHelpHook::Filter(int code, WPARAM wParam, LPARAM lParam) no
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-TfrmVantrel::TfrmVantrel() : menuHelpHook_(*this) {
-    CreateFrame();
+TfrmVantrel::TfrmVantrel(int iconId, forms::HelpViewer& help) : help_(help), menuHelpHook_(*this) {
+    CreateFrame(iconId);
     CreateControls();
     // Created first, this window is the application's main window (closing it ends the program), but only
     // once it is built whole: a window whose controls failed is destroyed again while the error travels to
@@ -83,11 +83,11 @@ TfrmVantrel::~TfrmVantrel() {
         Application.ForgetMainWindow();
 }
 
-void TfrmVantrel::CreateFrame() {
+void TfrmVantrel::CreateFrame(int iconId) {
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINMENU));
     if (!menu)
         throw std::runtime_error("Cannot load the main menu");
-    CreateHandle(FrameStyle{kClassName, kFrameStyle, kFrameExStyle, kClientWidth, kClientHeight, false, menu});
+    CreateHandle(FrameStyle{kClassName, kFrameStyle, kFrameExStyle, kClientWidth, kClientHeight, false, menu, iconId});
 }
 
 void TfrmVantrel::FormCreate() {
@@ -194,7 +194,8 @@ void TfrmVantrel::HelpForHighlightedMenuItem() {
 
 void TfrmVantrel::ShowHelpFor(int context) {
     const char* page = HelpTopicPage(context);
-    Application.ShowHelpTopic(page ? page : "");
+    // F1's topic is owned by the main window.
+    help_.ShowTopic(Application.MainWindow(), page ? page : "");
 }
 
 LRESULT TfrmVantrel::FocusedPushButton() const {

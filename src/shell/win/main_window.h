@@ -14,6 +14,7 @@
 #include "base/win/owners.h"
 #include "forms/sender.h"
 #include "forms/win/form.h"
+#include "forms/win/help_viewer.h"
 #include "res/resource.h"
 #include "shell/list_commands.h"
 #include "shell/main_window_layout.h"
@@ -57,8 +58,9 @@ class TfrmVantrel final : public forms::TForm {
 public:
     // Builds the frame and the controls, constructs the members, runs FormCreate (an error there is shown
     // in the error box and start-up goes on) and shows the window centred. Throws when the window or a
-    // control can't be built.
-    TfrmVantrel();
+    // control can't be built. iconId is the program's icon resource; F1 and Help > Contents go to help,
+    // which outlives the window.
+    TfrmVantrel(int iconId, forms::HelpViewer& help);
     ~TfrmVantrel();
 
     // --- for the commands -------------------------------------------------------------------------
@@ -111,6 +113,7 @@ private:
     // Built in this order, destroyed in reverse; the controls and tool buttons are the form base's
     // children, built after and destroyed after all of these, so the document reference (varActiveDoc)
     // goes before the host's and both go while the controls are still there.
+    forms::HelpViewer& help_;
     bool closing_ = false;        // FormClose ran and the quit request is posted
     int highlightedMenuItem_ = 0; // the menu item F1 asks help for while the menu is open (0: none)
     MenuHelpHook menuHelpHook_;
@@ -132,7 +135,7 @@ public:
     std::function<void()> showAboutBox;
 
 private:
-    void CreateFrame();
+    void CreateFrame(int iconId);
     void CreateControls();
     void OnClose();
     void OnHelp(const HELPINFO& info);

@@ -1,4 +1,4 @@
-#include "forms/win/help_viewers.h"
+#include "forms/win/help_viewer.h"
 
 #include "base/win/text.h"
 
@@ -39,13 +39,15 @@ std::wstring HtmlHelpViewerPath() {
     return path + kHtmlHelpViewerFile;
 }
 
-} // namespace
-
+// The compiled help file that goes with the help file setting, in the program's folder.
 std::wstring CompiledHelpPath(const std::string& helpFile) {
     return BesideProgram(ProgramPath(), base::win::Widen(CompiledHelpFileName(helpFile)));
 }
 
-void StartHtmlHelpViewer(const std::wstring& compiledHelpPath) {
+} // namespace
+
+void HelpViewer::StartContents() const {
+    const std::wstring compiledHelpPath = CompiledHelpPath(helpFile_);
     const std::wstring viewer = HtmlHelpViewerPath();
     if (viewer.empty())
         return;
@@ -62,7 +64,7 @@ void StartHtmlHelpViewer(const std::wstring& compiledHelpPath) {
     }
 }
 
-HtmlHelpLibrary::HtmlHelpFunction HtmlHelpLibrary::Load() {
+HelpViewer::HtmlHelpFunction HelpViewer::Load() {
     if (!loadTried_) {
         loadTried_ = true;
         // Stays loaded until the process ends: the help windows it opens live in it.
@@ -71,7 +73,8 @@ HtmlHelpLibrary::HtmlHelpFunction HtmlHelpLibrary::Load() {
     return htmlHelp_;
 }
 
-void HtmlHelpLibrary::ShowTopic(HWND owner, const std::wstring& compiledHelpPath, const std::string& page) {
+void HelpViewer::ShowTopic(HWND owner, const std::string& page) {
+    const std::wstring compiledHelpPath = CompiledHelpPath(helpFile_);
     const HtmlHelpFunction htmlHelp = Load();
     if (!htmlHelp)
         return;
@@ -81,7 +84,7 @@ void HtmlHelpLibrary::ShowTopic(HWND owner, const std::wstring& compiledHelpPath
     htmlHelp(owner, address.c_str(), kHhDisplayTopic, 0);
 }
 
-void HtmlHelpLibrary::CloseAll() {
+void HelpViewer::CloseAll() {
     if (htmlHelp_)
         htmlHelp_(nullptr, nullptr, kHhCloseAll, 0);
 }
