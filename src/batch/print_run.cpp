@@ -128,15 +128,6 @@ int32_t ClassifyDocument(const std::string& lowerPath, int32_t heldCode) {
     return heldCode;
 }
 
-void RunPrintBatch(PrintRunView& view, Variant& hostApp, Variant& activeDoc) {
-    struct : RunProgress {
-        void RunStarted(int) noexcept override {}
-        void DocumentStarted(int, int) noexcept override {}
-        void RunEnded(bool) noexcept override {}
-    } unshown;
-    RunPrintBatch(view, hostApp, activeDoc, unshown);
-}
-
 void RunPrintBatch(PrintRunView& view, Variant& hostApp, Variant& activeDoc, RunProgress& progress) {
     bool started = false;
     // One guarded region for the whole run: the first failure ends it, and nothing is tidied up.

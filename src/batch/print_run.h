@@ -52,7 +52,6 @@ constexpr uint32_t kPausePerDocumentMs = 5000;
 
 // btnPrintClick's algorithm. Returns normally in every case; a failure ends the run with its text in
 // the status line.
-void RunPrintBatch(PrintRunView& view, automation::Variant& hostApp, automation::Variant& activeDoc);
 void RunPrintBatch(PrintRunView& view, automation::Variant& hostApp, automation::Variant& activeDoc,
                    RunProgress& progress);
 

@@ -3,14 +3,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/win/text.h"
+
 namespace {
 
 DllSearch g_dllSearch = DllSearch::kFullPaths;
-
-std::wstring Widened(const char* ascii) {
-    const std::string narrow(ascii);
-    return std::wstring(narrow.begin(), narrow.end());
-}
 
 // The DLL at "<system folder>\<file name>"; its own dependencies are then looked for in that folder
 // first (LOAD_WITH_ALTERED_SEARCH_PATH), not in the program's. The search flags can't be used here: on a
@@ -45,7 +42,7 @@ FARPROC FindSetDefaultDllDirectories() {
 
 FARPROC SystemLibrary::Find(const char* name) {
     if (!module_) {
-        const std::wstring wideName = Widened(fileName_);
+        const std::wstring wideName = base::win::Widen(fileName_);
         // From the system folder only, never from the program's folder, the current folder or PATH.
         module_ = g_dllSearch == DllSearch::kSystemFolderOnly
                       ? LoadLibraryExW(wideName.c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)
