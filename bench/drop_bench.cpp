@@ -9,20 +9,15 @@
 #include <vector>
 
 #include "shell/list_commands.h"
-#include "shell/win/dropped_files.h"
-#include "shell/win/list_box_file_list.h"
-#include "shell/win/win_list_files.h"
+#include "shell/win/shell_drop.h"
+#include "shell/win/list_box.h"
+#include "shell/win/file_store.h"
+#include "support/scripted_file_dialogs.h"
 
 namespace {
 
 constexpr int kFolders = 100;
 constexpr int kFilesPerFolder = 100;
-
-struct NoDialogs : shell::FileDialogHost {
-    std::optional<shell::DialogChoice> Show(const shell::FileDialogSpec&, const std::string&, int) override {
-        return std::nullopt;
-    }
-};
 
 // The tree, and the paths of its documents.
 std::vector<std::string> MakeTree(const std::string& root) {
@@ -48,10 +43,10 @@ double SecondsToDrop(const std::vector<shell::ShellName>& dropped) {
     shell::win::ListBoxFileList list(box);
     std::string listFileName;
     shell::FileListDialogs dialogs;
-    NoDialogs host;
-    shell::win::WinListFiles files;
+    support::ScriptedFileDialogs host; // never asked: a drop shows no dialog
+    shell::win::FileStore files;
     shell::FileListCommands commands(list, listFileName, dialogs, host, files);
-    shell::win::WinDropFileSystem fileSystem;
+    shell::win::FindFileSystem fileSystem;
     const auto start = std::chrono::steady_clock::now();
     commands.AddDropped(dropped, fileSystem);
     UpdateWindow(box);

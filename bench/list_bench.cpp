@@ -14,10 +14,11 @@
 #include <vector>
 
 #include "base/win/text.h"
-#include "shell/win/list_box_file_list.h"
+#include "shell/win/list_box.h"
 #include "shell/list_commands.h"
 #include "shell/list_file.h"
-#include "shell/win/win_list_files.h"
+#include "shell/win/file_store.h"
+#include "support/scripted_file_dialogs.h"
 #include "support/win/main_window_list_box.h"
 
 namespace {
@@ -63,7 +64,7 @@ std::string WriteListFile(const std::vector<std::string>& paths, const char* nam
     char folder[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, folder);
     const std::string path = std::string(folder) + name;
-    shell::win::WinListFiles files;
+    shell::win::FileStore files;
     if (files.WriteWhole(path, shell::EncodeListFile(paths)) != shell::FileResult::Ok)
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
     return path;
@@ -72,7 +73,7 @@ std::string WriteListFile(const std::vector<std::string>& paths, const char* nam
 // The reference: read the whole file, cut it into lines and sort them as the list box compares.
 double ReadAndSort(const std::string& path, LCID locale) {
     const auto start = Clock::now();
-    shell::win::WinListFiles files;
+    shell::win::FileStore files;
     std::string bytes;
     files.ReadWhole(path, bytes);
     std::vector<std::wstring> lines;
@@ -84,26 +85,19 @@ double ReadAndSort(const std::string& path, LCID locale) {
     return SecondsSince(start);
 }
 
-struct AnswerWith : shell::FileDialogHost {
-    std::string path;
-    std::optional<shell::DialogChoice> Show(const shell::FileDialogSpec&, const std::string&, int) override {
-        return shell::DialogChoice{path, 1};
-    }
-};
-
 struct Session {
     support::win::MainWindowListBox box{true};
     shell::win::ListBoxFileList list{box.Get()};
     std::string listFileName;
     shell::FileListDialogs dialogs;
-    AnswerWith host;
-    shell::win::WinListFiles files;
+    support::ScriptedFileDialogs host;
+    shell::win::FileStore files;
     shell::FileListCommands commands{list, listFileName, dialogs, host, files};
 };
 
 // Open through the command itself, until the list has been drawn again.
 double TimeOpen(Session& session, const std::string& path) {
-    session.host.path = path;
+    session.host.always = support::DialogChoice{path};
     const auto start = Clock::now();
     session.commands.mnuOpenClick(forms::Sender{});
     UpdateWindow(session.box.Get());
@@ -127,7 +121,7 @@ double TimeRemoveEverySecond(Session& session) {
 
 double TimeAddStringOneByOne(const std::string& path) {
     support::win::MainWindowListBox box{true};
-    shell::win::WinListFiles files;
+    shell::win::FileStore files;
     std::string bytes;
     files.ReadWhole(path, bytes);
     const auto start = Clock::now();

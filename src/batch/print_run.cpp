@@ -77,6 +77,7 @@ bool Holds(When when, PrintRunView& view, const Document& doc) {
 
 struct Session {
     PrintRunView& view;
+    StatusLine& status;
     Variant& hostApp;
     Variant& activeDoc;
 
@@ -103,7 +104,7 @@ struct Session {
             if (!Holds(step.when, view, doc))
                 continue;
             if (step.status)
-                view.SetStatus(step.status + doc.path);
+                status.SetStatus(step.status + doc.path);
             if (step.member)
                 Call(*step.member, doc);
             else
@@ -128,7 +129,8 @@ int32_t ClassifyDocument(const std::string& lowerPath, int32_t heldCode) {
     return heldCode;
 }
 
-void RunPrintBatch(PrintRunView& view, Variant& hostApp, Variant& activeDoc, RunProgress& progress) {
+void RunPrintBatch(PrintRunView& view, StatusLine& status, Variant& hostApp, Variant& activeDoc,
+                   RunProgress& progress) {
     bool started = false;
     // One guarded region for the whole run: the first failure ends it, and nothing is tidied up.
     try {
@@ -137,18 +139,18 @@ void RunPrintBatch(PrintRunView& view, Variant& hostApp, Variant& activeDoc, Run
             return;
         started = true;
         progress.RunStarted(count);
-        view.SetStatus("Connecting to SolidWorks...");
+        status.SetStatus("Connecting to SolidWorks...");
         hostApp = Variant(automation::CreateAutomationObject(host::kProgId));
         automation::CallAutomationMethod(hostApp, host::kUserControl.name, true);
         automation::CallAutomationMethod(hostApp, host::kVisible.name, false);
-        Session session{view, hostApp, activeDoc};
+        Session session{view, status, hostApp, activeDoc};
         int32_t heldTypeCode = 0;
         for (int i = 0; i < (count = view.EntryCount()); ++i) {
             progress.DocumentStarted(i + 1, count);
             session.Process(i, heldTypeCode);
         }
     } catch (...) {
-        view.SetStatus(automation::OleFailureStatusText(std::current_exception()));
+        status.SetStatus(automation::OleFailureStatusText(std::current_exception()));
         if (started)
             progress.RunEnded(false);
         return;

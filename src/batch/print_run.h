@@ -10,7 +10,18 @@ namespace batch {
 
 enum class DisplayChoice { HiddenVisible, HiddenGrayed, HiddenRemoved, Shaded };
 
-// What the run reads from and writes to the main window. Every read happens when the step needs it.
+// The main window's status line, which says what the program is doing: the run's steps and failures, and
+// a failed host exit at close.
+class StatusLine {
+public:
+    // Shows text at once, even while the caller holds the thread.
+    virtual void SetStatus(const std::string& text) = 0;
+
+protected:
+    ~StatusLine() = default;
+};
+
+// What the run reads from the main window. Every read happens when the step needs it.
 class PrintRunView {
 public:
     virtual int EntryCount() = 0;
@@ -20,7 +31,6 @@ public:
     virtual bool Isometric() = 0;
     virtual bool ZoomToFit() = 0;
     virtual bool Preview() = 0;
-    virtual void SetStatus(const std::string& text) = 0;
     // The wait after printing; no messages are handled while it lasts.
     virtual void Pause(uint32_t milliseconds) = 0;
 
@@ -52,7 +62,7 @@ constexpr uint32_t kPausePerDocumentMs = 5000;
 
 // btnPrintClick's algorithm. Returns normally in every case; a failure ends the run with its text in
 // the status line.
-void RunPrintBatch(PrintRunView& view, automation::Variant& hostApp, automation::Variant& activeDoc,
+void RunPrintBatch(PrintRunView& view, StatusLine& status, automation::Variant& hostApp, automation::Variant& activeDoc,
                    RunProgress& progress);
 
 } // namespace batch

@@ -1,6 +1,6 @@
 #include "shell/file_dialog.h"
 
-#include "shell/chosen_paths.h"
+#include <utility>
 
 namespace shell {
 
@@ -55,19 +55,78 @@ std::optional<std::string> TakeDialogResult(std::string_view buffer, bool multip
     return std::string(buffer.substr(0, end + 2));
 }
 
-std::vector<std::string> FileDialog::Execute(FileDialogHost& host) {
-    const std::optional<DialogChoice> choice = host.Show(*dialogSpec_, fileName_, filterIndex_);
-    if (!choice)
+FileDialogCall FileDialog::Call() const {
+    std::string buffer(dialogSpec_->resultLimit, '\0');
+    // A remembered name too long for the buffer is not proposed; the dialog then starts empty.
+    if (fileName_.size() < buffer.size())
+        buffer.replace(0, fileName_.size(), fileName_);
+    return FileDialogCall{dialogSpec_->kind,
+                          PlatformFilter(dialogSpec_->filter),
+                          std::string(dialogSpec_->defaultExtension),
+                          dialogSpec_->options,
+                          std::move(buffer),
+                          filterIndex_};
+}
+
+std::vector<std::string> FileDialog::Execute(FileDialogPlatform& platform) {
+    FileDialogCall call = Call();
+    if (!platform.Run(call))
+        return {};
+    const bool multiple = (dialogSpec_->options & kAllowMultiSelect) != 0;
+    const std::optional<std::string> result = TakeDialogResult(call.buffer, multiple);
+    if (!result)
         return {};
     std::vector<std::string> paths;
-    if (dialogSpec_->options & kAllowMultiSelect)
-        paths = ChosenPaths(choice->result);
-    else if (!choice->result.empty())
-        paths.push_back(choice->result);
+    if (multiple)
+        paths = ChosenPaths(*result);
+    else if (!result->empty())
+        paths.push_back(*result);
     if (paths.empty())
         return {};
     fileName_ = paths.front();
-    filterIndex_ = choice->filterIndex;
+    filterIndex_ = call.filterIndex;
+    return paths;
+}
+
+namespace {
+
+// The strings of the run, up to the first empty one or the end of result.
+std::vector<std::string_view> RunStrings(std::string_view result) {
+    std::vector<std::string_view> strings;
+    while (!result.empty() && result.front() != '\0') {
+        const size_t end = result.find('\0');
+        strings.push_back(result.substr(0, end));
+        if (end == std::string_view::npos)
+            break;
+        result.remove_prefix(end + 1);
+    }
+    return strings;
+}
+
+} // namespace
+
+bool IsAbsoluteName(std::string_view name) {
+    if (!name.empty() && name[0] == '\\')
+        return true;
+    return name.size() > 3 && name[1] == ':' && name[2] == '\\';
+}
+
+std::vector<std::string> ChosenPaths(std::string_view result) {
+    const std::vector<std::string_view> strings = RunStrings(result);
+    if (strings.size() <= 1)
+        return {strings.begin(), strings.end()};
+
+    std::string folder(strings[0]);
+    if (folder.back() != '\\')
+        folder += '\\';
+    std::vector<std::string> paths;
+    paths.reserve(strings.size() - 1);
+    for (size_t i = 1; i < strings.size(); ++i) {
+        if (IsAbsoluteName(strings[i]))
+            paths.emplace_back(strings[i]);
+        else
+            paths.push_back(folder + std::string(strings[i]));
+    }
     return paths;
 }
 

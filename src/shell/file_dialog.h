@@ -1,6 +1,6 @@
 #pragma once
-// The main window's three file dialogs: what each one shows, what it remembers between uses, and the
-// seam through which the platform shows it.
+// The main window's three file dialogs: what each one shows, what it remembers between uses, how its
+// result becomes paths, and the seam at the platform's one dialog call.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -47,22 +47,28 @@ std::string PlatformFilter(std::string_view filter);
 // no end inside the buffer: the choice did not fit (some dialogs cut it short instead of refusing it).
 std::optional<std::string> TakeDialogResult(std::string_view buffer, bool multiple);
 
-struct DialogChoice {
-    // One full path, or for a multiple selection the run of NUL-ended strings (folder, then names).
-    std::string result;
-    // The filter entry selected when the dialog ended, from 1.
+// What the platform's dialog call takes and gives back, already in its own form.
+struct FileDialogCall {
+    DialogKind kind;
+    std::string filter;           // PlatformFilter of the dialog's filter
+    std::string defaultExtension; // empty for none
+    unsigned options;             // DialogOption bits
+    // In: the proposed file name (its folder too), NUL-padded to the result limit. Out: what the dialog
+    // wrote there; TakeDialogResult reads it.
+    std::string buffer;
+    // In: the proposed filter entry, from 1. Out: the entry selected when the dialog ended.
     int filterIndex;
 };
 
-class FileDialogHost {
+// The platform's file dialog: GetOpenFileNameA or GetSaveFileNameA, nothing more.
+class FileDialogPlatform {
 public:
-    // Shows the dialog modally, proposing fileName (its folder too) and filter entry filterIndex.
-    // Nothing comes back when the user cancelled, the dialog failed, or the result exceeded the limit.
-    virtual std::optional<DialogChoice> Show(const FileDialogSpec& dialogSpec, const std::string& fileName,
-                                             int filterIndex) = 0;
+    // Shows the dialog modally. False when it ended without a choice: cancelled, failed, or a choice
+    // longer than the buffer.
+    virtual bool Run(FileDialogCall& call) = 0;
 
 protected:
-    ~FileDialogHost() = default;
+    ~FileDialogPlatform() = default;
 };
 
 // One dialog of the window. It remembers the first path and the filter entry of its last choice and
@@ -72,16 +78,29 @@ public:
     explicit FileDialog(const FileDialogSpec& dialogSpec) : dialogSpec_(&dialogSpec) {}
 
     // Shows the dialog; the chosen paths (one unless the dialog takes several), or none when cancelled.
-    std::vector<std::string> Execute(FileDialogHost& host);
+    std::vector<std::string> Execute(FileDialogPlatform& platform);
 
     const FileDialogSpec& DialogSpec() const { return *dialogSpec_; }
     const std::string& FileName() const { return fileName_; }
     int FilterIndex() const { return filterIndex_; }
 
 private:
+    // The call that shows this dialog with what it remembers.
+    FileDialogCall Call() const;
+
     const FileDialogSpec* dialogSpec_;
     std::string fileName_;
     int filterIndex_ = 1;
 };
+
+// True for a name the dialog gives with its folder already in it: it begins with "\", or it is longer
+// than three characters with ":" second and "\" third.
+bool IsAbsoluteName(std::string_view name);
+
+// result: a run of strings, each ended by a NUL, the run ended by an empty string (the end of result
+// ends the run as well). One string is the full path of the one chosen file; otherwise the first is a
+// folder and each further one a name in it, unless the name is already absolute. The paths keep the
+// order of the names.
+std::vector<std::string> ChosenPaths(std::string_view result);
 
 } // namespace shell

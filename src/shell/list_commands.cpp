@@ -2,7 +2,7 @@
 
 #include "base/exception.h"
 #include "shell/list_file.h"
-#include "shell/remove_walk.h"
+#include "shell/sorted_list.h"
 
 namespace shell {
 
@@ -27,7 +27,7 @@ void ThrowUnlessOk(FileResult result, const std::string& path) {
 } // namespace
 
 void FileListCommands::btnAddClick(const forms::Sender&) {
-    AddPaths(dialogs_.dlgOpen.Execute(dialogHost_));
+    AddPaths(dialogs_.dlgOpen.Execute(dialogPlatform_));
 }
 
 void FileListCommands::AddDropped(const std::vector<ShellName>& dropped, DropFileSystem& files) {
@@ -59,7 +59,7 @@ void FileListCommands::btnRemoveClick(const forms::Sender&) {
 }
 
 void FileListCommands::mnuOpenClick(const forms::Sender&) {
-    const std::vector<std::string> chosen = dialogs_.dlgOpenFileName.Execute(dialogHost_);
+    const std::vector<std::string> chosen = dialogs_.dlgOpenFileName.Execute(dialogPlatform_);
     if (chosen.empty())
         return;
     // The name changes before the read, so it names the file even when the read fails.
@@ -80,7 +80,7 @@ void FileListCommands::mnuSaveClick(const forms::Sender& sender) {
 }
 
 void FileListCommands::mnuSaveAsClick(const forms::Sender& sender) {
-    const std::vector<std::string> chosen = dialogs_.dlgSaveFileName.Execute(dialogHost_);
+    const std::vector<std::string> chosen = dialogs_.dlgSaveFileName.Execute(dialogPlatform_);
     if (chosen.empty())
         return;
     listFileName_ = chosen.front();

@@ -8,8 +8,8 @@
 #include "forms/sender.h"
 #include "shell/dropped_documents.h"
 #include "shell/file_dialog.h"
-#include "shell/file_list.h"
-#include "shell/list_files.h"
+#include "shell/sorted_list.h"
+#include "shell/list_file.h"
 
 namespace shell {
 
@@ -25,9 +25,9 @@ struct FileListDialogs {
 // The sender is passed along from Save to Save As and back, never read.
 class FileListCommands {
 public:
-    FileListCommands(FileList& list, std::string& listFileName, FileListDialogs& dialogs, FileDialogHost& dialogHost,
-                     ListFiles& files)
-        : list_(list), listFileName_(listFileName), dialogs_(dialogs), dialogHost_(dialogHost), files_(files) {}
+    FileListCommands(FileList& list, std::string& listFileName, FileListDialogs& dialogs,
+                     FileDialogPlatform& dialogPlatform, ListFileStore& files)
+        : list_(list), listFileName_(listFileName), dialogs_(dialogs), dialogPlatform_(dialogPlatform), files_(files) {}
 
     void btnAddClick(const forms::Sender& sender);
     void btnRemoveClick(const forms::Sender& sender);
@@ -46,8 +46,8 @@ private:
     FileList& list_;
     std::string& listFileName_;
     FileListDialogs& dialogs_;
-    FileDialogHost& dialogHost_;
-    ListFiles& files_;
+    FileDialogPlatform& dialogPlatform_;
+    ListFileStore& files_;
 };
 
 // The message when the list control refuses an entry.

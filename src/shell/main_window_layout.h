@@ -1,8 +1,11 @@
 #pragma once
 // The main window's layout as data: its frame, every control, the tool buttons and the help contexts of
-// the menu items, all in 96-dpi client pixels. The Windows side builds the window from these tables and
-// scales them to the system dpi; nothing here knows about window handles.
+// the menu items, all in 96-dpi client pixels, and which help topic F1 asks for. The Windows side builds
+// the window from these tables and scales them to the window's dpi; nothing here knows about window
+// handles.
 #include <cstddef>
+#include <optional>
+#include <vector>
 
 #include "forms/dpi_scaling.h"
 
@@ -63,5 +66,19 @@ struct MenuHelpEntry {
 
 extern const MenuHelpEntry kMenuHelp[];
 extern const size_t kMenuHelpCount;
+
+// Which help topic F1 asks for, and the page of the compiled help that shows it.
+
+// With the focus on a control: the first context other than 0 on the chain from the focused control up
+// through its parents to the window; none when the whole chain has none (F1 then does nothing).
+std::optional<int> ControlHelpContext(const std::vector<int>& contextsUpTheChain);
+
+// With a menu item highlighted: the item's own context, else that of the nearest enclosing item that has
+// one, else 0. An id the table doesn't know counts as an item without a context.
+int MenuItemHelpContext(const MenuHelpEntry* table, size_t count, int itemId);
+
+// The page of a context number (res/help_contexts.h); null for 0 and for a number without a page, which
+// the help shows as its default topic.
+const char* HelpTopicPage(int context);
 
 } // namespace shell

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/chosen_paths.h"
+#include "shell/file_dialog.h"
 #include "shell/file_dialog.h"
 #include "shell/list_file.h"
 

@@ -7,6 +7,7 @@
 #include "shell/dropped_documents.h"
 #include "shell/list_commands.h"
 #include "support/caught.h"
+#include "support/scripted_file_dialogs.h"
 
 using namespace shell;
 
@@ -88,7 +89,7 @@ TEST(DroppedDocumentsTest, ADropAddsLikeAddAndNamesWhatItLeftOutAfterwards) {
     fakes::SortedFileList list({"C:\\m.prt"});
     std::string listFileName;
     FileListDialogs dialogs;
-    fakes::ScriptedDialogs host;
+    support::ScriptedFileDialogs host;
     fakes::MemoryFiles files;
     FileListCommands commands{list, listFileName, dialogs, host, files};
     TreeFileSystem tree;

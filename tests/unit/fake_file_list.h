@@ -1,18 +1,15 @@
 #pragma once
-// Test stand-ins for the file-list seams: a sorted list with the list control's contract, files held
-// in memory, and dialogs that answer from a script.
+// Test stand-ins for the file-list seams: a sorted list with the list control's contract and files
+// held in memory (the dialogs' is support/scripted_file_dialogs.h).
 #include <algorithm>
 #include <cctype>
-#include <deque>
 #include <map>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "shell/file_dialog.h"
-#include "shell/file_list.h"
-#include "shell/list_files.h"
+#include "shell/sorted_list.h"
+#include "shell/list_file.h"
 
 namespace fakes {
 
@@ -84,7 +81,7 @@ private:
 };
 
 // Files in memory; a path in failures answers with that result instead.
-class MemoryFiles : public shell::ListFiles {
+class MemoryFiles : public shell::ListFileStore {
 public:
     std::map<std::string, std::string> files;
     std::map<std::string, shell::FileResult> failures;
@@ -106,28 +103,6 @@ public:
             return failure->second;
         files[path] = std::string(bytes);
         return shell::FileResult::Ok;
-    }
-};
-
-// Answers each Show with the next scripted choice (nothing = cancel) and records what was proposed.
-class ScriptedDialogs : public shell::FileDialogHost {
-public:
-    struct Shown {
-        const shell::FileDialogSpec* dialogSpec;
-        std::string fileName;
-        int filterIndex;
-    };
-    std::deque<std::optional<shell::DialogChoice>> answers;
-    std::vector<Shown> shown;
-
-    std::optional<shell::DialogChoice> Show(const shell::FileDialogSpec& dialogSpec, const std::string& fileName,
-                                            int filterIndex) override {
-        shown.push_back({&dialogSpec, fileName, filterIndex});
-        if (answers.empty())
-            return std::nullopt;
-        std::optional<shell::DialogChoice> answer = answers.front();
-        answers.pop_front();
-        return answer;
     }
 };
 

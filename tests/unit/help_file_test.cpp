@@ -8,7 +8,7 @@
 
 #include "forms/help_file.h"
 #include "res/help_contexts.h"
-#include "shell/help_context.h"
+#include "shell/main_window_layout.h"
 #include "shell/main_window_layout.h"
 
 using namespace forms;

@@ -3,13 +3,14 @@
 #include "fake_file_list.h"
 #include "shell/list_commands.h"
 #include "support/caught.h"
+#include "support/scripted_file_dialogs.h"
 
 using fakes::MemoryFiles;
-using fakes::ScriptedDialogs;
 using fakes::SortedFileList;
-using shell::DialogChoice;
 using shell::FileResult;
+using support::DialogChoice;
 using support::MessageOf;
+using support::ScriptedFileDialogs;
 
 namespace {
 
@@ -20,7 +21,7 @@ struct FileListCommandsTest : ::testing::Test {
     SortedFileList list;
     std::string listFileName;
     shell::FileListDialogs dialogs;
-    ScriptedDialogs host;
+    ScriptedFileDialogs host;
     MemoryFiles files;
     shell::FileListCommands commands{list, listFileName, dialogs, host, files};
     forms::Sender sender;
@@ -218,30 +219,6 @@ TEST_F(FileListCommandsTest, CancelledOpenChangesNothing) {
     EXPECT_EQ(list.entries, (Strings{"old"}));
     EXPECT_TRUE(files.calls.empty());
     EXPECT_EQ(dialogs.dlgOpenFileName.FileName(), "");
-}
-
-TEST(FileDialogTest, ThePlatformFilterHasNulSeparatorsAndEndsInAnEmptyString) {
-    EXPECT_EQ(shell::PlatformFilter("file list (*.txt)|*.txt|all files (*.*)|*.*"),
-              "file list (*.txt)\0*.txt\0all files (*.*)\0*.*\0\0"s);
-}
-
-TEST(FileDialogTest, AResultIsTakenUpToTheEndOfItsStringOrRun) {
-    const auto take = [](const std::string& buffer, bool multiple) {
-        return shell::TakeDialogResult(buffer, multiple);
-    };
-    EXPECT_EQ(take("C:\\l.txt\0junk"s, false), "C:\\l.txt");
-    EXPECT_EQ(take("C:\\p\0a\0b\0\0junk"s, true), "C:\\p\0a\0b\0\0"s);
-    EXPECT_EQ(take("C:\\p\\a.prt\0\0"s, true), "C:\\p\\a.prt\0\0"s) << "a run that fills the buffer exactly";
-}
-
-TEST(FileDialogTest, AResultWithoutItsEndInTheBufferDidNotFit) {
-    const auto take = [](const std::string& buffer, bool multiple) {
-        return shell::TakeDialogResult(buffer, multiple);
-    };
-    EXPECT_EQ(take("C:\\p\0a\0cut shor\0"s, true), std::nullopt) << "a run cut short ends in a name";
-    EXPECT_EQ(take("C:\\p\0a\0cut shor"s, true), std::nullopt);
-    EXPECT_EQ(take("C:\\no terminator"s, false), std::nullopt);
-    EXPECT_EQ(take("", false), std::nullopt);
 }
 
 TEST_F(FileListCommandsTest, AnEmptyMultipleSelectionCountsAsACancel) {

@@ -10,7 +10,7 @@
 #include "forms/dpi_scaling.h"
 #include "forms/error_text.h"
 #include "automation/exceptions.h"
-#include "shell/help_context.h"
+#include "shell/main_window_layout.h"
 #include "shell/main_window_layout.h"
 #include "res/resource.h"
 

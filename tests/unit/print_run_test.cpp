@@ -14,7 +14,7 @@ using Timeline = std::vector<std::string>;
 namespace {
 
 // The main window as the run sees it; status texts and pauses go into the shared timeline.
-class RecordingView : public batch::PrintRunView {
+class RecordingView : public batch::PrintRunView, public batch::StatusLine {
 public:
     explicit RecordingView(std::shared_ptr<fakes::CallLog> log) : log_(std::move(log)) {}
 
@@ -84,7 +84,7 @@ struct PrintRunTest : ::testing::Test {
             void DocumentStarted(int, int) noexcept override {}
             void RunEnded(bool) noexcept override {}
         } unshown;
-        batch::RunPrintBatch(view, hostApp, activeDoc, unshown);
+        batch::RunPrintBatch(view, view, hostApp, activeDoc, unshown);
     }
 
     // The timeline of one document from Open to Close, with the given steps between Activate and Print.
@@ -333,11 +333,11 @@ TEST_F(PrintRunTest, HostThatCannotBeCreatedLeavesTheEarlierOneInPlace) {
 
 TEST_F(PrintRunTest, ProgressHearsTheStartEachDocumentBeforeItsOpenAndTheEndAfterTheLastClose) {
     RecordingProgress progress(log);
-    batch::RunPrintBatch(view, hostApp, activeDoc, progress);
+    batch::RunPrintBatch(view, view, hostApp, activeDoc, progress);
     EXPECT_TRUE(log->timeline.empty()) << "an empty list is no run";
 
     view.entries = {"a.slddrw", "b.slddrw"};
-    batch::RunPrintBatch(view, hostApp, activeDoc, progress);
+    batch::RunPrintBatch(view, view, hostApp, activeDoc, progress);
     EXPECT_EQ(log->timeline, Join({{"progress:start 2"},
                                    Start(),
                                    {"progress:1/2"},
@@ -351,14 +351,14 @@ TEST_F(PrintRunTest, ProgressHearsOfAFailureAfterItsTextWhereverTheRunStops) {
     RecordingProgress progress(log);
     view.entries = {"a.prt", "b.prt"};
     factory.createStatus = Hr(0x80080005);
-    batch::RunPrintBatch(view, hostApp, activeDoc, progress);
+    batch::RunPrintBatch(view, view, hostApp, activeDoc, progress);
     EXPECT_EQ(log->timeline, Timeline({"progress:start 2", "status:Connecting to SolidWorks...",
                                        "status:OLE Error:  OLE error 80080005(-2146959355)", "progress:failed"}));
 
     log->timeline.clear();
     factory.createStatus = 0;
     view.failEntry = 1;
-    batch::RunPrintBatch(view, hostApp, activeDoc, progress);
+    batch::RunPrintBatch(view, view, hostApp, activeDoc, progress);
     EXPECT_EQ(std::vector<std::string>(log->timeline.end() - 3, log->timeline.end()),
               Timeline({"progress:2/2", "status:OLE Error:  unknown error", "progress:failed"}));
 }

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "host/win/top_level_windows.h"
+#include "batch/win/host_windows.h"
 #include "support/win/fixtures.h"
 #include "support/win/text.h"
 
@@ -20,7 +20,7 @@ public:
 
 bool Scan() {
     bool flag = true;
-    host::win::ScanTopLevelWindows(flag);
+    batch::win::ScanTopLevelWindows(flag);
     return flag;
 }
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "shell/win/printer_dialog_record.h"
+#include "shell/win/printer_dialogs.h"
 
 using base::win::GlobalMemory;
 using base::win::LockedRecord;

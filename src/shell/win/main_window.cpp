@@ -7,7 +7,7 @@
 #include "forms/dpi_scaling.h"
 #include "forms/win/application.h"
 #include "forms/win/error_box.h"
-#include "shell/help_context.h"
+#include "shell/main_window_layout.h"
 #include "shell/main_window_layout.h"
 
 namespace shell::win {
@@ -103,6 +103,11 @@ bool TfrmVantrel::IsChecked(int id) const {
 
 void TfrmVantrel::SetStatusText(const std::string& text) {
     SendMessageA(stbVantrel(), SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TfrmVantrel::SetStatus(const std::string& text) {
+    SetStatusText(text);
+    UpdateWindow(stbVantrel());
 }
 
 std::string TfrmVantrel::StatusText() const {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "automation/variant.h"
+#include "batch/print_run.h"
 #include "base/win/owners.h"
 #include "forms/sender.h"
 #include "forms/win/form.h"
@@ -54,7 +55,7 @@ private:
     HHOOK hook_;
 };
 
-class TfrmVantrel final : public forms::TForm {
+class TfrmVantrel final : public forms::TForm, public batch::StatusLine {
 public:
     // Builds the frame and the controls, constructs the members, runs FormCreate (an error there is shown
     // in the error box and start-up goes on) and shows the window centred. Throws when the window or a
@@ -80,6 +81,8 @@ public:
 
     // The status line's one text.
     void SetStatusText(const std::string& text);
+    // The text, painted at once: the run and the close hold the thread until they end.
+    void SetStatus(const std::string& text) override;
     std::string StatusText() const;
 
     // --- event handlers ---------------------------------------------------------------------------

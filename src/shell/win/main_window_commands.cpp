@@ -1,7 +1,18 @@
-// The command table: each of the main window's commands, by its id, bound to its handler. The menu
-// items, the shortcuts and the push and tool buttons all send a command's id (resource.h), so each reaches
-// its one handler whichever of them raised it.
+// The main window's commands: the command table, which binds each command id to its handler, and the
+// handlers, each of which runs the portable rules over the window's adapters (the list box, the common
+// file dialog, the file store, the printer dialogs, the help viewer). The menu items, the shortcuts and
+// the push and tool buttons all send a command's id (resource.h), so each reaches its one handler
+// whichever of them raised it.
 #include "shell/win/main_window.h"
+
+#include <string>
+
+#include "batch/host_lifecycle.h"
+#include "batch/win/host_windows.h"
+#include "shell/win/common_file_dialog.h"
+#include "shell/win/file_store.h"
+#include "shell/win/list_box.h"
+#include "shell/win/shell_drop.h"
 
 namespace shell::win {
 namespace {
@@ -32,6 +43,40 @@ const CommandBinding kCommands[] = {
 // Every id of the command range has its row; a command added to resource.h without one fails here.
 static_assert(sizeof kCommands / sizeof kCommands[0] == CMD_LAST - CMD_FIRST + 1, "one row per command id");
 
+// The file-list commands run on a fresh set of adapters over the window's own list box and dialogs.
+using Command = void (FileListCommands::*)(const forms::Sender&);
+
+// Runs a command on the window's list, list file name and dialogs. A failure escapes to the window
+// procedure, which shows it in the error box.
+template <typename Run> void WithFileListCommands(TfrmVantrel& window, Run run) {
+    ListBoxFileList list(window.lbxList());
+    CommonFileDialog dialogs(window.Handle());
+    FileStore files;
+    FileListCommands commands(list, window.listFileName, window.fileDialogs, dialogs, files);
+    run(commands);
+}
+
+void RunFileListCommand(TfrmVantrel& window, const forms::Sender& sender, Command command) {
+    WithFileListCommands(window, [&](FileListCommands& commands) { (commands.*command)(sender); });
+}
+
+// The wait cursor while a large drop is walked and added; the handler holds the thread, so nothing
+// else sets the cursor meanwhile.
+class WaitCursor {
+public:
+    WaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)))) {}
+    ~WaitCursor() { SetCursor(previous_); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    HCURSOR previous_;
+};
+
+// Whether a host window existed when the main window was created: process-wide, false until the scan.
+// Only the scan writes it (clearing it first); only the close reads it.
+bool hostWasRunning = false;
+
 } // namespace
 
 void TfrmVantrel::OnCommand(int command, const forms::Sender& sender) {
@@ -49,6 +94,61 @@ void TfrmVantrel::OnCommand(int command, const forms::Sender& sender) {
 // through FormClose.
 void TfrmVantrel::mnuExitClick(const forms::Sender&) {
     SendMessageA(Handle(), WM_CLOSE, 0, 0);
+}
+
+void TfrmVantrel::btnAddClick(const forms::Sender& sender) {
+    RunFileListCommand(*this, sender, &FileListCommands::btnAddClick);
+}
+
+void TfrmVantrel::btnRemoveClick(const forms::Sender& sender) {
+    RunFileListCommand(*this, sender, &FileListCommands::btnRemoveClick);
+}
+
+void TfrmVantrel::mnuOpenClick(const forms::Sender& sender) {
+    RunFileListCommand(*this, sender, &FileListCommands::mnuOpenClick);
+}
+
+void TfrmVantrel::mnuSaveClick(const forms::Sender& sender) {
+    RunFileListCommand(*this, sender, &FileListCommands::mnuSaveClick);
+}
+
+void TfrmVantrel::mnuSaveAsClick(const forms::Sender& sender) {
+    RunFileListCommand(*this, sender, &FileListCommands::mnuSaveAsClick);
+}
+
+void TfrmVantrel::FormDropFiles(HDROP drop) {
+    const std::vector<ShellName> dropped = TakeDroppedNames(drop);
+    FindFileSystem files;
+    const WaitCursor waiting;
+    WithFileListCommands(*this, [&](FileListCommands& commands) { commands.AddDropped(dropped, files); });
+}
+
+void TfrmVantrel::mnuSelPrintClick(const forms::Sender&) {
+    printerDialogs.ExecutePrintDialog();
+}
+
+void TfrmVantrel::mnuPrintSetupClick(const forms::Sender&) {
+    printerDialogs.ExecutePrintSetupDialog();
+}
+
+// Starts a further viewer on the help file at each use, as a program of its own: not waited for, its
+// result ignored, and with no viewer to be found nothing is started and nothing is reported.
+void TfrmVantrel::mnuContentsClick(const forms::Sender&) {
+    help_.StartContents();
+}
+
+// The About box is not the main window's own: the program's entry hands over how to show it.
+void TfrmVantrel::mnuAboutClick(const forms::Sender&) {
+    if (showAboutBox)
+        showAboutBox();
+}
+
+void TfrmVantrel::ScanForHostWindows() {
+    batch::win::ScanTopLevelWindows(hostWasRunning);
+}
+
+void TfrmVantrel::ExitHostAtClose() {
+    batch::ExitHostAtClose(hostWasRunning, varHostApp, *this);
 }
 
 } // namespace shell::win

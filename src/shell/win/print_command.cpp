@@ -1,5 +1,6 @@
-// The Print command: the batch print run over the file list, with the main window as its view.
-#include "shell/win/list_box_file_list.h"
+// The Print command: the batch print run over the file list, with the main window as its view and its
+// status line.
+#include "shell/win/list_box.h"
 #include "shell/win/main_window.h"
 #include "batch/print_run.h"
 
@@ -18,13 +19,6 @@ public:
     bool Isometric() override { return form_.IsChecked(IDC_CHKISOMETRIC); }
     bool ZoomToFit() override { return form_.IsChecked(IDC_CHKZOOMFIT); }
     bool Preview() override { return form_.IsChecked(IDC_CHKPREVIEW); }
-
-    void SetStatus(const std::string& text) override {
-        form_.SetStatusText(text);
-        // The run holds the thread until it ends, so the status bar is painted now rather than at the
-        // next turn of the message loop; this handles no input.
-        UpdateWindow(form_.stbVantrel());
-    }
 
     // A plain wait: no message is handled while it lasts.
     void Pause(uint32_t milliseconds) override { Sleep(milliseconds); }
@@ -52,7 +46,7 @@ private:
 
 void TfrmVantrel::btnPrintClick(const forms::Sender&) {
     WindowPrintRunView view(*this);
-    batch::RunPrintBatch(view, varHostApp, varActiveDoc, taskbarProgress_);
+    batch::RunPrintBatch(view, *this, varHostApp, varActiveDoc, taskbarProgress_);
 }
 
 } // namespace shell::win

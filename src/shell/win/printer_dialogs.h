@@ -3,7 +3,9 @@
 // they show and change. TfrmVantrel holds one as its member printerDialogs; as there is one main
 // window for the whole run, its selection is the program's one current printer.
 #include <windows.h>
+#include <commdlg.h>
 
+#include "base/win/owners.h"
 #include "shell/win/printer_selection.h"
 
 namespace shell::win {
@@ -26,5 +28,14 @@ private:
 
     PrinterSelection current_; // unset until the first use
 };
+
+// The record for the Print dialog or, with printSetup, the Print Setup dialog: owned by owner, placed
+// by placeDialog as it opens, showing that copy count. The Print dialog gets its fixed choices; Print
+// Setup gets PD_PRINTSETUP and the placing hook, none of the Print dialog's choices.
+PRINTDLGA PrinterDialogRecord(bool printSetup, HWND owner, WORD copies, LPPRINTHOOKPROC placeDialog);
+
+// Writes the Print dialog's copy count into the device settings it returned, marking it there
+// (DM_COPIES), unless the dialog reports 1: the settings then stand as the dialog returned them.
+void KeepDialogCopies(const base::win::GlobalMemory& devMode, WORD dialogCopies);
 
 } // namespace shell::win

@@ -13,18 +13,19 @@
 #include <string>
 #include <vector>
 
-#include "shell/win/list_box_file_list.h"
+#include "shell/win/list_box.h"
 #include "shell/list_commands.h"
-#include "shell/win/win_list_files.h"
+#include "shell/win/file_store.h"
 #include "base/win/owners.h"
 #include "base/win/text.h"
 #include "support/caught.h"
+#include "support/scripted_file_dialogs.h"
 #include "support/win/fixtures.h"
 #include "support/win/main_window_list_box.h"
 #include "support/win/text.h"
 
 using shell::FileResult;
-using shell::win::WinListFiles;
+using shell::win::FileStore;
 
 namespace {
 
@@ -98,7 +99,7 @@ enum class Call { None, Write, Flush, Replace, Replaced, Rename };
 // The platform's files, with the raw calls replaced by the test's: a read or write of its own, or the
 // nth call of one kind failing with an error (a write after its first half is in), or the process ending
 // there as a killed one ends.
-class FaultyFiles : public WinListFiles {
+class FaultyFiles : public FileStore {
 public:
     static constexpr UINT kDied = 99;
     std::function<bool(HANDLE, const char*, DWORD, DWORD&)> write;
@@ -114,15 +115,15 @@ protected:
             WriteFile(file, bytes, size / 2, &written, nullptr);
             return Fail();
         }
-        return write ? write(file, bytes, size, written) : WinListFiles::WriteBytes(file, bytes, size, written);
+        return write ? write(file, bytes, size, written) : FileStore::WriteBytes(file, bytes, size, written);
     }
     bool ReadBytes(HANDLE file, char* buffer, DWORD size, DWORD& got) override {
-        return read ? read(file, buffer, size, got) : WinListFiles::ReadBytes(file, buffer, size, got);
+        return read ? read(file, buffer, size, got) : FileStore::ReadBytes(file, buffer, size, got);
     }
-    bool FlushBytes(HANDLE file) override { return Strikes(Call::Flush) ? Fail() : WinListFiles::FlushBytes(file); }
+    bool FlushBytes(HANDLE file) override { return Strikes(Call::Flush) ? Fail() : FileStore::FlushBytes(file); }
     bool Replace(const std::wstring& replaced, const std::wstring& replacement) override {
         if (!Strikes(Call::Replace)) {
-            const bool done = WinListFiles::Replace(replaced, replacement);
+            const bool done = FileStore::Replace(replaced, replacement);
             return Strikes(Call::Replaced) ? Fail() : done;
         }
         if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT) // the list file went, the new one stayed where it was
@@ -130,7 +131,7 @@ protected:
         return Fail();
     }
     bool Rename(const std::wstring& from, const std::wstring& to) override {
-        return Strikes(Call::Rename) ? Fail() : WinListFiles::Rename(from, to);
+        return Strikes(Call::Rename) ? Fail() : FileStore::Rename(from, to);
     }
 
 private:
@@ -150,7 +151,7 @@ TEST(WinListFilesTest, AWriteGivesTheNewBytesLongerOrShorterThroughEveryLinkAndL
     Put(plain, "a much longer previous list\r\nwith two lines\r\n");
     Put(linked, "a much longer previous list\r\nwith two lines\r\n");
     ASSERT_TRUE(CreateHardLinkA(folder.File("link.txt").c_str(), linked.c_str(), nullptr));
-    WinListFiles files;
+    FileStore files;
     for (const std::string& text : {"b\r\n\0c\r\n"s, "a list longer than the previous one by far\r\n\r\n"s}) {
         ASSERT_EQ(files.WriteWhole(plain, text), FileResult::Ok);
         ASSERT_EQ(files.WriteWhole(linked, text), FileResult::Ok);
@@ -166,7 +167,7 @@ TEST(WinListFilesTest, AReadGivesEveryByte) {
     const std::string path = folder.File("list.txt");
     const std::string bytes = "x\ry\n\0\xFFz"s + std::string(70000, 'q');
     Put(path, bytes);
-    WinListFiles files;
+    FileStore files;
     std::string read = "marker";
     ASSERT_EQ(files.ReadWhole(path, read), FileResult::Ok);
     EXPECT_EQ(read, bytes);
@@ -176,7 +177,7 @@ TEST(WinListFilesTest, ReadingIsRefusedWhileAnotherHandleWritesButSharedWithRead
     ScratchFolder folder;
     const std::string path = folder.File("list.txt");
     Put(path, "a\r\n");
-    WinListFiles files;
+    FileStore files;
     std::string read;
     {
         OtherHandle reader(path, GENERIC_READ, FILE_SHARE_READ);
@@ -194,7 +195,7 @@ TEST(WinListFilesTest, WritingIsRefusedWhileAnotherHandleHasTheFileOpenAtAll) {
     ScratchFolder folder;
     const std::string path = folder.File("list.txt");
     Put(path, "old\r\n");
-    WinListFiles files;
+    FileStore files;
     {
         OtherHandle reader(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
         ASSERT_TRUE(reader.IsOpen());
@@ -209,7 +210,7 @@ TEST(WinListFilesTest, AReadOnlyFileOrAMissingFolderCannotBeCreated) {
     const std::string path = folder.File("list.txt");
     Put(path, "old\r\n");
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    WinListFiles files;
+    FileStore files;
     EXPECT_EQ(files.WriteWhole(path, "new\r\n"), FileResult::CannotCreate);
     EXPECT_EQ(Contents(path), "old\r\n");
     EXPECT_EQ(files.WriteWhole(folder.File("gone\\list.txt"), "new\r\n"), FileResult::CannotCreate);
@@ -387,7 +388,7 @@ TEST_P(DyingSaveTest, LeavesTheOldListOrTheNewAndTheNextSaveGetsOverIt) {
     EXPECT_EQ(Contents(path), expected ? std::optional<std::string>(expected) : std::nullopt);
     for (const std::string& name : folder.Names())
         EXPECT_TRUE(name == "list.txt" || name == "~list.txt.vantrel-tmp") << name;
-    EXPECT_EQ(WinListFiles().WriteWhole(path, kShorter), FileResult::Ok);
+    EXPECT_EQ(FileStore().WriteWhole(path, kShorter), FileResult::Ok);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"list.txt"});
 }
 
@@ -441,9 +442,9 @@ TEST(SmallDiskTest, AListLargerThanTheFreeRoomLeavesThePreviousOne) {
 
     // Two pages more than the previous list takes.
     const std::string longer = std::string(3 * 4096, 'n') + "\r\n";
-    EXPECT_EQ(WinListFiles().WriteWhole(path, longer), FileResult::WriteFailed);
+    EXPECT_EQ(FileStore().WriteWhole(path, longer), FileResult::WriteFailed);
     EXPECT_EQ(Contents(path), previous);
-    EXPECT_EQ(WinListFiles().WriteWhole(path, "shorter\r\n"), FileResult::Ok);
+    EXPECT_EQ(FileStore().WriteWhole(path, "shorter\r\n"), FileResult::Ok);
     EXPECT_EQ(Contents(path), "shorter\r\n");
     DeleteFileA(path.c_str());
     DeleteFileA(filler.c_str());
@@ -451,10 +452,11 @@ TEST(SmallDiskTest, AListLargerThanTheFreeRoomLeavesThePreviousOne) {
 
 // The commands over the real list box and files; the dialogs answer with the test's path.
 struct FileCommandsOnDiskTest : ::testing::Test {
-    struct OneAnswer : shell::FileDialogHost {
+    struct OneAnswer : support::ScriptedFileDialogs {
         std::string path;
-        std::optional<shell::DialogChoice> Show(const shell::FileDialogSpec&, const std::string&, int) override {
-            return shell::DialogChoice{path, 1};
+        bool Run(shell::FileDialogCall& call) override {
+            always = support::DialogChoice{path};
+            return ScriptedFileDialogs::Run(call);
         }
     };
     ScratchFolder folder;
@@ -463,7 +465,7 @@ struct FileCommandsOnDiskTest : ::testing::Test {
     std::string listFileName;
     shell::FileListDialogs dialogs;
     OneAnswer host;
-    WinListFiles files;
+    FileStore files;
     shell::FileListCommands commands{list, listFileName, dialogs, host, files};
 
     std::string Message(void (shell::FileListCommands::*command)(const forms::Sender&)) {

@@ -1,18 +1,20 @@
-// The printer commands: Select Printer and Print Setup, on the platform's Print and Print Setup dialogs.
-#include <windows.h>
-#include <commdlg.h>
+// Select Printer and Print Setup, on the common dialog library's Print and Print Setup dialogs.
+#include "shell/win/printer_dialogs.h"
 
 #include "base/win/system_library.h"
 #include "forms/win/application.h"
 #include "forms/win/error_box.h"
-#include "shell/win/main_window.h"
-#include "shell/win/printer_dialog_record.h"
+#include "shell/default_printer.h"
 
 namespace shell::win {
 
 using forms::Application;
 
 namespace {
+
+// The Print dialog's fixed choices: all pages, and neither a page range, a selection range, a
+// print-to-file box nor a warning when there is no default printer. No PD_SHOWHELP: no Help button.
+constexpr DWORD kPrintDialogFlags = PD_ALLPAGES | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_NOWARNING;
 
 using base::win::GlobalMemory;
 using base::win::LockedRecord;
@@ -80,12 +82,31 @@ void PrinterDialogs::Execute(Kind kind) {
     current.devMode = std::move(devMode);
 }
 
-void TfrmVantrel::mnuSelPrintClick(const forms::Sender&) {
-    printerDialogs.ExecutePrintDialog();
+PRINTDLGA PrinterDialogRecord(bool printSetup, HWND owner, WORD copies, LPPRINTHOOKPROC placeDialog) {
+    PRINTDLGA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.nCopies = copies;
+    // The placing hook is the Print dialog's hook, and for Print Setup its setup hook too: Windows calls
+    // the setup hook for Print Setup, Wine only ever the print hook.
+    dialog.lpfnPrintHook = placeDialog;
+    if (printSetup) {
+        dialog.Flags = PD_PRINTSETUP | PD_ENABLESETUPHOOK | PD_ENABLEPRINTHOOK;
+        dialog.lpfnSetupHook = placeDialog;
+    } else {
+        dialog.Flags = kPrintDialogFlags | PD_ENABLEPRINTHOOK;
+    }
+    return dialog;
 }
 
-void TfrmVantrel::mnuPrintSetupClick(const forms::Sender&) {
-    printerDialogs.ExecutePrintSetupDialog();
+void KeepDialogCopies(const base::win::GlobalMemory& devMode, WORD dialogCopies) {
+    if (!PrintDialogCopiesGoIntoDeviceSettings(dialogCopies))
+        return;
+    base::win::LockedRecord<DEVMODEA> settings(devMode);
+    if (!settings)
+        return;
+    settings->dmCopies = static_cast<short>(dialogCopies);
+    settings->dmFields |= DM_COPIES;
 }
 
 } // namespace shell::win

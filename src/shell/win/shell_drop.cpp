@@ -1,4 +1,4 @@
-#include "shell/win/dropped_files.h"
+#include "shell/win/shell_drop.h"
 
 #include "base/win/owners.h"
 #include "base/win/text.h"
@@ -46,14 +46,14 @@ std::vector<ShellName> TakeDroppedNames(HDROP drop) {
     return names;
 }
 
-PathKind WinDropFileSystem::Kind(const std::string& path) {
+PathKind FindFileSystem::Kind(const std::string& path) {
     const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return PathKind::Missing;
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Folder : PathKind::File;
 }
 
-std::optional<std::vector<FolderItem>> WinDropFileSystem::Items(const std::string& folder) {
+std::optional<std::vector<FolderItem>> FindFileSystem::Items(const std::string& folder) {
     WIN32_FIND_DATAW found{};
     const HANDLE first = FindFirstFileW(Widen(JoinPath(folder, "*")).c_str(), &found);
     if (first == INVALID_HANDLE_VALUE) {

@@ -1,4 +1,4 @@
-#include "shell/win/win_list_files.h"
+#include "shell/win/file_store.h"
 
 #include <cstdint>
 #include <new>
@@ -92,27 +92,27 @@ bool IsRefusal(DWORD error) {
 
 } // namespace
 
-bool WinListFiles::ReadBytes(HANDLE file, char* buffer, DWORD size, DWORD& read) {
+bool FileStore::ReadBytes(HANDLE file, char* buffer, DWORD size, DWORD& read) {
     return ReadFile(file, buffer, size, &read, nullptr) != FALSE;
 }
 
-bool WinListFiles::WriteBytes(HANDLE file, const char* bytes, DWORD size, DWORD& written) {
+bool FileStore::WriteBytes(HANDLE file, const char* bytes, DWORD size, DWORD& written) {
     return WriteFile(file, bytes, size, &written, nullptr) != FALSE;
 }
 
-bool WinListFiles::FlushBytes(HANDLE file) {
+bool FileStore::FlushBytes(HANDLE file) {
     return FlushFileBuffers(file) != FALSE;
 }
 
-bool WinListFiles::Replace(const std::wstring& replaced, const std::wstring& replacement) {
+bool FileStore::Replace(const std::wstring& replaced, const std::wstring& replacement) {
     return ReplaceFileW(replaced.c_str(), replacement.c_str(), nullptr, 0, nullptr, nullptr) != FALSE;
 }
 
-bool WinListFiles::Rename(const std::wstring& from, const std::wstring& to) {
+bool FileStore::Rename(const std::wstring& from, const std::wstring& to) {
     return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
-FileResult WinListFiles::ReadWhole(const std::string& path, std::string& bytes) {
+FileResult FileStore::ReadWhole(const std::string& path, std::string& bytes) {
     const base::win::KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                                    FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
@@ -120,7 +120,7 @@ FileResult WinListFiles::ReadWhole(const std::string& path, std::string& bytes) 
     return ReadAll(file.Get(), bytes) ? FileResult::Ok : FileResult::ReadFailed;
 }
 
-bool WinListFiles::ReadAll(HANDLE file, std::string& bytes) {
+bool FileStore::ReadAll(HANDLE file, std::string& bytes) {
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file, &size) || size.QuadPart >= MAXDWORD || !SeekTo(file, 0))
         return false;
@@ -138,13 +138,13 @@ bool WinListFiles::ReadAll(HANDLE file, std::string& bytes) {
     return true;
 }
 
-bool WinListFiles::WriteAll(HANDLE file, uint64_t offset, std::string_view bytes) {
+bool FileStore::WriteAll(HANDLE file, uint64_t offset, std::string_view bytes) {
     DWORD written = 0;
     const DWORD size = static_cast<DWORD>(bytes.size());
     return SeekTo(file, offset) && WriteBytes(file, bytes.data(), size, written) && written == size;
 }
 
-bool WinListFiles::Flush(HANDLE file) {
+bool FileStore::Flush(HANDLE file) {
     if (FlushBytes(file))
         return true;
     // Some network redirectors keep nothing back to flush and say so.
@@ -152,7 +152,7 @@ bool WinListFiles::Flush(HANDLE file) {
     return error == ERROR_INVALID_FUNCTION || error == ERROR_NOT_SUPPORTED;
 }
 
-FileResult WinListFiles::WriteWhole(const std::string& path, std::string_view bytes) {
+FileResult FileStore::WriteWhole(const std::string& path, std::string_view bytes) {
     const std::wstring name = base::win::Widen(path);
     base::win::KernelHandle list = OpenExclusively(name);
     if (!list)
@@ -169,7 +169,7 @@ FileResult WinListFiles::WriteWhole(const std::string& path, std::string_view by
 
 // A list file that isn't there yet appears under its name only whole, by a rename of the flushed
 // temporary file: a Save that ends half way leaves no partial list under that name.
-FileResult WinListFiles::WriteFresh(const std::wstring& path, std::string_view bytes) {
+FileResult FileStore::WriteFresh(const std::wstring& path, std::string_view bytes) {
     TemporaryFile temporary(path);
     if (!temporary.IsOpen())
         return FileResult::CannotCreate;
@@ -184,7 +184,7 @@ FileResult WinListFiles::WriteFresh(const std::wstring& path, std::string_view b
     return FileResult::Ok;
 }
 
-bool WinListFiles::Fill(TemporaryFile& temporary, std::string_view bytes) {
+bool FileStore::Fill(TemporaryFile& temporary, std::string_view bytes) {
     const HANDLE file = temporary.Handle();
     if (!WriteAll(file, 0, bytes) || !Flush(file) || !MakeVisible(file))
         return false;
@@ -192,8 +192,7 @@ bool WinListFiles::Fill(TemporaryFile& temporary, std::string_view bytes) {
     return true;
 }
 
-FileResult WinListFiles::WriteReplacing(base::win::KernelHandle& list, const std::wstring& path,
-                                        std::string_view bytes) {
+FileResult FileStore::WriteReplacing(base::win::KernelHandle& list, const std::wstring& path, std::string_view bytes) {
     TemporaryFile temporary(path);
     if (!temporary.IsOpen())
         return WriteInPlace(list.Get(), bytes);
@@ -209,8 +208,7 @@ FileResult WinListFiles::WriteReplacing(base::win::KernelHandle& list, const std
     return AfterFailedReplace(path, temporary, bytes);
 }
 
-FileResult WinListFiles::AfterFailedReplace(const std::wstring& path, TemporaryFile& temporary,
-                                            std::string_view bytes) {
+FileResult FileStore::AfterFailedReplace(const std::wstring& path, TemporaryFile& temporary, std::string_view bytes) {
     const DWORD error = GetLastError();
     if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
         // The list file may be gone from its name already, the new list still under the temporary one:
@@ -234,7 +232,7 @@ FileResult WinListFiles::AfterFailedReplace(const std::wstring& path, TemporaryF
 // disk: the new text's tail is written past the old end first (extending the end alone may leave that
 // part unallocated, to fail only half way through overwriting the old bytes). When a later write fails,
 // the previous bytes, read first, are written back.
-FileResult WinListFiles::WriteInPlace(HANDLE file, std::string_view bytes) {
+FileResult FileStore::WriteInPlace(HANDLE file, std::string_view bytes) {
     std::string previous;
     if (!ReadAll(file, previous))
         return FileResult::WriteFailed;

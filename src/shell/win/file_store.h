@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/list_files.h"
+#include "shell/list_file.h"
 
 namespace base::win {
 class KernelHandle;
@@ -19,9 +19,9 @@ namespace shell::win {
 
 class TemporaryFile;
 
-class WinListFiles : public ListFiles {
+class FileStore : public ListFileStore {
 public:
-    virtual ~WinListFiles() = default;
+    virtual ~FileStore() = default;
 
     FileResult ReadWhole(const std::string& path, std::string& bytes) override;
     FileResult WriteWhole(const std::string& path, std::string_view bytes) override;

@@ -22,7 +22,7 @@ std::vector<ShellName> TakeDroppedNames(HDROP drop);
 
 // GetFileAttributesW and FindFirstFileW. A reparse point that stands for another name (junction,
 // symbolic link) counts as a link; other reparse points (cloud placeholders, deduplicated files) don't.
-class WinDropFileSystem final : public DropFileSystem {
+class FindFileSystem final : public DropFileSystem {
 public:
     PathKind Kind(const std::string& path) override;
     std::optional<std::vector<FolderItem>> Items(const std::string& folder) override;

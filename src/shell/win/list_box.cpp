@@ -1,9 +1,9 @@
-#include "shell/win/list_box_file_list.h"
+#include "shell/win/list_box.h"
 
 #include <algorithm>
 
 #include "base/win/text.h"
-#include "shell/sorted_order.h"
+#include "shell/sorted_list.h"
 
 namespace shell::win {
 

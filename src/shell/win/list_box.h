@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "shell/file_list.h"
+#include "shell/sorted_list.h"
 
 namespace shell::win {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "base/win/text.h"
-#include "shell/win/list_box_file_list.h"
+#include "shell/win/list_box.h"
 #include "support/win/main_window_list_box.h"
 
 using base::win::Widen;

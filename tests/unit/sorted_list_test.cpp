@@ -2,8 +2,8 @@
 
 #include <cctype>
 
-#include "shell/remove_walk.h"
-#include "shell/sorted_order.h"
+#include "shell/sorted_list.h"
+#include "shell/sorted_list.h"
 
 using shell::EntriesAfterRemove;
 

@@ -1,0 +1,27 @@
+#include "batch/host_lifecycle.h"
+
+#include "automation/automation.h"
+#include "automation/host_members.h"
+
+namespace batch {
+
+bool TitleNamesHost(std::string_view title) {
+    return title.find(host::kWindowTitleWord) != std::string_view::npos;
+}
+
+bool FindHostWindowStep(std::string_view title, bool& hostWasRunning) {
+    hostWasRunning = TitleNamesHost(title);
+    return !hostWasRunning;
+}
+
+void ExitHostAtClose(bool hostWasRunning, const automation::Variant& hostApp, StatusLine& status) {
+    if (hostWasRunning)
+        return;
+    try {
+        automation::CallAutomationMethod(hostApp, host::kExitApp.name);
+    } catch (...) {
+        status.SetStatus(automation::OleFailureStatusText(std::current_exception()));
+    }
+}
+
+} // namespace batch

@@ -1,0 +1,59 @@
+#pragma once
+// A file dialog platform for tests: it answers each dialog as the script says, writing the answer into
+// the call's buffer as the platform's dialog would, and records what each dialog was shown with.
+#include <cstring>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/file_dialog.h"
+
+namespace support {
+
+struct DialogChoice {
+    // One full path, or for a multiple selection the run of NUL-ended strings (folder, then names).
+    std::string result;
+    int filterIndex = 1;
+};
+
+class ScriptedFileDialogs : public shell::FileDialogPlatform {
+public:
+    struct Shown {
+        const shell::FileDialogSpec* dialogSpec; // which of the window's dialogs the call is
+        std::string fileName;
+        int filterIndex;
+    };
+    // Answered in turn (nothing: the user cancels); once they are spent, every dialog gets `always`.
+    std::deque<std::optional<DialogChoice>> answers;
+    std::optional<DialogChoice> always;
+    std::vector<Shown> shown;
+
+    bool Run(shell::FileDialogCall& call) override {
+        shown.push_back({SpecOf(call), call.buffer.c_str(), call.filterIndex});
+        std::optional<DialogChoice> answer = always;
+        if (!answers.empty()) {
+            answer = answers.front();
+            answers.pop_front();
+        }
+        // The dialog writes the result and the NUL that ends it; a result that doesn't fit is refused.
+        if (!answer || answer->result.size() + 1 > call.buffer.size())
+            return false;
+        std::memcpy(&call.buffer[0], answer->result.c_str(), answer->result.size() + 1);
+        call.filterIndex = answer->filterIndex;
+        return true;
+    }
+
+private:
+    static const shell::FileDialogSpec* SpecOf(const shell::FileDialogCall& call) {
+        for (const shell::FileDialogSpec* spec :
+             {&shell::kAddDialogSpec, &shell::kOpenListDialogSpec, &shell::kSaveListDialogSpec}) {
+            if (spec->kind == call.kind && spec->options == call.options &&
+                shell::PlatformFilter(spec->filter) == call.filter)
+                return spec;
+        }
+        return nullptr;
+    }
+};
+
+} // namespace support

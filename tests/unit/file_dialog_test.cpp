@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "shell/file_dialog.h"
+#include "support/scripted_file_dialogs.h"
+
+using shell::ChosenPaths;
+using shell::IsAbsoluteName;
+
+namespace {
+
+using namespace std::string_literals;
+using Strings = std::vector<std::string>;
+
+TEST(ChosenPathsTest, OneStringIsTheFullPathOfTheOneFile) {
+    EXPECT_EQ(ChosenPaths("C:\\parts\\a.prt\0\0"s), (Strings{"C:\\parts\\a.prt"}));
+}
+
+TEST(ChosenPathsTest, SeveralNamesGetTheFolderAndABackslash) {
+    EXPECT_EQ(ChosenPaths("C:\\parts\0b.prt\0a.sldprt\0\0"s), (Strings{"C:\\parts\\b.prt", "C:\\parts\\a.sldprt"}))
+        << "the names keep the dialog's order";
+}
+
+TEST(ChosenPathsTest, AFolderEndingInABackslashGetsNoSecondOne) {
+    EXPECT_EQ(ChosenPaths("C:\\\0a.prt\0b.prt\0\0"s), (Strings{"C:\\a.prt", "C:\\b.prt"}));
+}
+
+TEST(ChosenPathsTest, AbsoluteNamesAreTakenAsTheyAre) {
+    EXPECT_EQ(ChosenPaths("C:\\parts\0D:\\other\\x.prt\0\\\\server\\share\\y.prt\0z.prt\0\0"s),
+              (Strings{"D:\\other\\x.prt", "\\\\server\\share\\y.prt", "C:\\parts\\z.prt"}));
+}
+
+TEST(ChosenPathsTest, ADriveNameNeedsMoreThanThreeCharactersToBeAbsolute) {
+    EXPECT_TRUE(IsAbsoluteName("\\"));
+    EXPECT_TRUE(IsAbsoluteName("D:\\x"));
+    EXPECT_FALSE(IsAbsoluteName("D:\\"));
+    EXPECT_FALSE(IsAbsoluteName("D:x.prt"));
+    EXPECT_FALSE(IsAbsoluteName("ab:\\y"));
+    EXPECT_FALSE(IsAbsoluteName(""));
+    EXPECT_EQ(ChosenPaths("C:\\f\0D:\\\0\0"s), (Strings{"C:\\f\\D:\\"}));
+}
+
+TEST(ChosenPathsTest, TheRunEndsAtTheFirstEmptyStringOrTheEndOfTheBuffer) {
+    EXPECT_EQ(ChosenPaths("C:\\f\0a\0\0b\0\0"s), (Strings{"C:\\f\\a"}));
+    EXPECT_EQ(ChosenPaths("C:\\f\0a\0b"s), (Strings{"C:\\f\\a", "C:\\f\\b"}));
+    EXPECT_EQ(ChosenPaths("C:\\only"), (Strings{"C:\\only"}));
+    EXPECT_EQ(ChosenPaths(""), Strings{});
+    EXPECT_EQ(ChosenPaths("\0C:\\x\0\0"s), Strings{});
+}
+
+TEST(FileDialogTest, ThePlatformFilterHasNulSeparatorsAndEndsInAnEmptyString) {
+    EXPECT_EQ(shell::PlatformFilter("file list (*.txt)|*.txt|all files (*.*)|*.*"),
+              "file list (*.txt)\0*.txt\0all files (*.*)\0*.*\0\0"s);
+}
+
+TEST(FileDialogTest, AResultIsTakenUpToTheEndOfItsStringOrRun) {
+    const auto take = [](const std::string& buffer, bool multiple) {
+        return shell::TakeDialogResult(buffer, multiple);
+    };
+    EXPECT_EQ(take("C:\\l.txt\0junk"s, false), "C:\\l.txt");
+    EXPECT_EQ(take("C:\\p\0a\0b\0\0junk"s, true), "C:\\p\0a\0b\0\0"s);
+    EXPECT_EQ(take("C:\\p\\a.prt\0\0"s, true), "C:\\p\\a.prt\0\0"s) << "a run that fills the buffer exactly";
+}
+
+TEST(FileDialogTest, AResultWithoutItsEndInTheBufferDidNotFit) {
+    const auto take = [](const std::string& buffer, bool multiple) {
+        return shell::TakeDialogResult(buffer, multiple);
+    };
+    EXPECT_EQ(take("C:\\p\0a\0cut shor\0"s, true), std::nullopt) << "a run cut short ends in a name";
+    EXPECT_EQ(take("C:\\p\0a\0cut shor"s, true), std::nullopt);
+    EXPECT_EQ(take("C:\\no terminator"s, false), std::nullopt);
+    EXPECT_EQ(take("", false), std::nullopt);
+}
+
+// The platform gets the dialog in its own form, with what the dialog remembers, in a buffer as long as
+// the longest result.
+TEST(FileDialogTest, TheCallCarriesThePlatformFormAndABufferOfTheResultLimit) {
+    struct LastCall : support::ScriptedFileDialogs {
+        shell::FileDialogCall call{};
+        bool Run(shell::FileDialogCall& c) override {
+            call = c;
+            return ScriptedFileDialogs::Run(c);
+        }
+    } platform;
+    platform.answers = {support::DialogChoice{"C:\\l.txt", 2}, std::nullopt};
+    shell::FileDialog dialog(shell::kOpenListDialogSpec);
+    dialog.Execute(platform);
+    EXPECT_EQ(dialog.Execute(platform), Strings{});
+    EXPECT_EQ(platform.call.buffer, "C:\\l.txt" + std::string(260 - 8, '\0'));
+    EXPECT_EQ(platform.call.filterIndex, 2);
+    EXPECT_EQ(platform.call.filter, "file list (*.txt)\0*.txt\0all files (*.*)\0*.*\0\0"s);
+    EXPECT_EQ(platform.call.defaultExtension, "txt");
+    EXPECT_EQ(platform.call.options, shell::kOpenListDialogSpec.options);
+}
+
+} // namespace
