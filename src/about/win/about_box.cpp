@@ -7,7 +7,7 @@
 
 namespace about::win {
 
-using forms::Application;
+using forms::win::Application;
 
 TfrmAbout* frmAbout = nullptr;
 
@@ -42,7 +42,7 @@ enum ControlId {
 // button: Enter and Esc reach it as IDOK and IDCANCEL. Rows: name, id, class, style, extended style, bounds
 // (at 96 dpi, in the frame's client area or in Panel1's), text, help context, parent.
 // clang-format off
-const forms::ChildWindow kControls[] = {
+const forms::win::ChildWindow kControls[] = {
     {"OKButton",         kOKButton,      "BUTTON",        WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON,           0,                   {146, 332, 75, 25}, "OK",               0},
     {"Panel1",           kPanel1,        kPanelClassName, WS_GROUP | WS_CLIPCHILDREN,                         WS_EX_CONTROLPARENT, {11, 8, 345, 305},  "",                 0},
     {"ProgramIcon",      kProgramIcon,   "STATIC",        SS_OWNERDRAW,                                       0,                   {10, 24, 49, 41},   "",                 0, kPanel1},
@@ -116,14 +116,14 @@ base::win::IconHandle LoadIconForDpi(int iconId, int dpi) {
 } // namespace
 
 TfrmAbout::TfrmAbout(int iconId) : iconId_(iconId) {
-    forms::RegisterWindowClass(forms::WindowClass{kPanelClassName, &PanelProcedure, CS_HREDRAW | CS_VREDRAW});
+    forms::win::RegisterWindowClass(forms::win::WindowClass{kPanelClassName, &PanelProcedure, CS_HREDRAW | CS_VREDRAW});
     CreateHandle(FrameStyle{kClassName, kFrameStyle, kFrameExStyle, kOuterWidth, kOuterHeight, true, nullptr, iconId_});
     CreateControls();
-    forms::RunGuarded([this] { FormCreate(); });
+    forms::win::RunGuarded([this] { FormCreate(); });
 }
 
 void TfrmAbout::CreateControls() {
-    for (const forms::ChildWindow& layout : kControls) {
+    for (const forms::win::ChildWindow& layout : kControls) {
         HWND window = CreateChild(layout);
         switch (layout.id) {
         case kProgramIcon:

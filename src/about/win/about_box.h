@@ -16,7 +16,7 @@ namespace about::win {
 // lblProductName reads this followed by the application title.
 inline constexpr char kProductNamePrefix[] = "Product Name:   ";
 
-class TfrmAbout final : public forms::TForm {
+class TfrmAbout final : public forms::win::TForm {
 public:
     // Builds the frame and its controls, hidden, and runs FormCreate. iconId is the program's icon
     // resource, shown in the title bar and the panel. Throws when a window can't be built.

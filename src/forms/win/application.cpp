@@ -1,6 +1,6 @@
 #include "forms/win/application.h"
 
-namespace forms {
+namespace forms::win {
 
 TApplication Application;
 
@@ -37,4 +37,4 @@ void TApplication::Terminate() {
     PostQuitMessage(0);
 }
 
-} // namespace forms
+} // namespace forms::win

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace forms {
+namespace forms::win {
 
 class TApplication {
 public:
@@ -37,4 +37,4 @@ private:
 
 extern TApplication Application;
 
-} // namespace forms
+} // namespace forms::win

@@ -7,7 +7,7 @@
 #include "forms/win/application.h"
 #include "forms/error_text.h"
 
-namespace forms {
+namespace forms::win {
 
 ProgramWindowsDisabled::ProgramWindowsDisabled() : active_(GetActiveWindow()) {
     EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
@@ -45,4 +45,4 @@ void ShowErrorBox(const std::string& message) {
     MessageBoxA(owner, text.c_str(), Application.Title().c_str(), MB_OK | MB_ICONSTOP);
 }
 
-} // namespace forms
+} // namespace forms::win

@@ -10,7 +10,7 @@
 
 #include "forms/error_text.h"
 
-namespace forms {
+namespace forms::win {
 
 // A message box captioned with the application title, stop icon and OK button (MB_OK | MB_ICONSTOP),
 // owned by the main window; its text is the message with "." appended by the rule of ErrorBoxText. While
@@ -49,4 +49,4 @@ template <typename F> void RunGuarded(F&& f) noexcept {
     }
 }
 
-} // namespace forms
+} // namespace forms::win

@@ -6,7 +6,7 @@
 #include "forms/error_text.h"
 #include "forms/win/error_box.h"
 
-namespace forms {
+namespace forms::win {
 namespace {
 
 // Calls of Windows 10 1607 and later; null before.
@@ -298,4 +298,4 @@ LRESULT CALLBACK TForm::WindowProcedure(HWND window, UINT message, WPARAM wParam
     return result;
 }
 
-} // namespace forms
+} // namespace forms::win

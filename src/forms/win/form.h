@@ -15,7 +15,7 @@
 #include "forms/dpi_scaling.h"
 #include "forms/sender.h"
 
-namespace forms {
+namespace forms::win {
 
 // The system dpi (LOGPIXELSY of the screen): the dpi of every window on a Windows without per-monitor dpi.
 int SystemDpi();
@@ -122,4 +122,4 @@ private:
     base::win::WindowHandle window_;
 };
 
-} // namespace forms
+} // namespace forms::win

@@ -2,7 +2,7 @@
 
 #include "base/win/text.h"
 
-namespace forms {
+namespace forms::win {
 
 namespace {
 
@@ -89,4 +89,4 @@ void HelpViewer::CloseAll() {
         htmlHelp_(nullptr, nullptr, kHhCloseAll, 0);
 }
 
-} // namespace forms
+} // namespace forms::win

@@ -14,7 +14,7 @@
 #include "base/win/system_library.h"
 #include "forms/help_file.h"
 
-namespace forms {
+namespace forms::win {
 
 // The program's help: F1's topics through hhctrl.ocx, the whole file in hh.exe, and the end-of-run close.
 // One for the run, made by the program's entry and handed to the windows that offer help.
@@ -47,4 +47,4 @@ private:
     bool loadTried_ = false;
 };
 
-} // namespace forms
+} // namespace forms::win

@@ -6,7 +6,7 @@
 #include "base/win/system_library.h"
 #include "forms/win/form.h"
 
-namespace forms {
+namespace forms::win {
 namespace {
 
 // Per-button state, kept in the window's extra bytes.
@@ -121,4 +121,4 @@ void SetToolButtonPictures(HWND button, HIMAGELIST pictures) {
     InvalidateRect(button, nullptr, FALSE);
 }
 
-} // namespace forms
+} // namespace forms::win

@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-namespace forms {
+namespace forms::win {
 
 // Where a button finds its pictures: an image list that may hold other buttons' too, and the index of its
 // normal image, which its disabled image follows.
@@ -25,4 +25,4 @@ const char* ToolButtonClass();
 // this has returned.
 void SetToolButtonPictures(HWND button, HIMAGELIST pictures);
 
-} // namespace forms
+} // namespace forms::win

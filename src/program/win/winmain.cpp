@@ -24,7 +24,7 @@ namespace {
 
 using about::win::frmAbout;
 using about::win::TfrmAbout;
-using forms::Application;
+using forms::win::Application;
 using shell::win::frmVantrel;
 using shell::win::TfrmVantrel;
 
@@ -52,7 +52,7 @@ void InitialiseControls() {
     comctl32::InitCommonControlsEx(&controls);
 }
 
-void RunProgram(forms::HelpViewer& help) {
+void RunProgram(forms::win::HelpViewer& help) {
     InitialiseControls();
     Application.SetTitle(shell::kStartTitle);
     GlobalForm<TfrmVantrel> mainWindow(frmVantrel, IDI_VANTREL, help);
@@ -77,8 +77,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     base::win::ComApartment com;
     automation::win::InstallComPlatform();
     // The catch of last resort: a window that can't be built ends the program after the error box.
-    forms::HelpViewer help(shell::kHelpFile);
-    forms::RunGuarded([&help] { RunProgram(help); });
+    forms::win::HelpViewer help(shell::kHelpFile);
+    forms::win::RunGuarded([&help] { RunProgram(help); });
     help.CloseAll();
     return 0;
 }

@@ -12,7 +12,7 @@
 
 namespace shell::win {
 
-using forms::Application;
+using forms::win::Application;
 
 TfrmVantrel* frmVantrel = nullptr;
 
@@ -63,7 +63,7 @@ LRESULT CALLBACK MenuHelpHook::Filter(int code, WPARAM wParam, LPARAM lParam) no
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-TfrmVantrel::TfrmVantrel(int iconId, forms::HelpViewer& help) : help_(help), menuHelpHook_(*this) {
+TfrmVantrel::TfrmVantrel(int iconId, forms::win::HelpViewer& help) : help_(help), menuHelpHook_(*this) {
     CreateFrame(iconId);
     CreateControls();
     // Created first, this window is the application's main window (closing it ends the program), but only
@@ -72,7 +72,7 @@ TfrmVantrel::TfrmVantrel(int iconId, forms::HelpViewer& help) : help_(help), men
     if (!Application.MainWindow())
         Application.SetMainWindow(Handle(),
                                   LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_SHORTCUTS)));
-    forms::RunGuarded([this] { FormCreate(); });
+    forms::win::RunGuarded([this] { FormCreate(); });
     // Files dropped anywhere on the window come to the frame, the one window that accepts them.
     DragAcceptFiles(Handle(), TRUE);
     ShowCentred();

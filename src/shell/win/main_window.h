@@ -55,13 +55,13 @@ private:
     HHOOK hook_;
 };
 
-class TfrmVantrel final : public forms::TForm, public batch::StatusLine {
+class TfrmVantrel final : public forms::win::TForm, public batch::StatusLine {
 public:
     // Builds the frame and the controls, constructs the members, runs FormCreate (an error there is shown
     // in the error box and start-up goes on) and shows the window centred. Throws when the window or a
     // control can't be built. iconId is the program's icon resource; F1 and Help > Contents go to help,
     // which outlives the window.
-    TfrmVantrel(int iconId, forms::HelpViewer& help);
+    TfrmVantrel(int iconId, forms::win::HelpViewer& help);
     ~TfrmVantrel();
 
     // --- for the commands -------------------------------------------------------------------------
@@ -116,7 +116,7 @@ private:
     // Built in this order, destroyed in reverse; the controls and tool buttons are the form base's
     // children, built after and destroyed after all of these, so the document reference (varActiveDoc)
     // goes before the host's and both go while the controls are still there.
-    forms::HelpViewer& help_;
+    forms::win::HelpViewer& help_;
     bool closing_ = false;        // FormClose ran and the quit request is posted
     int highlightedMenuItem_ = 0; // the menu item F1 asks help for while the menu is open (0: none)
     MenuHelpHook menuHelpHook_;

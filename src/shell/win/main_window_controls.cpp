@@ -49,17 +49,17 @@ WindowKind KindOf(const ControlSpec& layout) {
 
 namespace {
 
-forms::ChildWindow ChildOf(const ControlSpec& layout) {
+forms::win::ChildWindow ChildOf(const ControlSpec& layout) {
     const WindowKind kind = KindOf(layout);
     return {NameInErrors(layout), layout.id,     kind.className, kind.style | WS_CLIPSIBLINGS,
             kind.exStyle,         layout.bounds, layout.caption, layout.helpContext};
 }
 
 // A tool button that can't be built is named by its hint.
-forms::ChildWindow ChildOf(const ToolButtonSpec& layout, forms::ToolButtonPictures& pictures) {
+forms::win::ChildWindow ChildOf(const ToolButtonSpec& layout, forms::win::ToolButtonPictures& pictures) {
     return {layout.hint,
             layout.command,
-            forms::ToolButtonClass(),
+            forms::win::ToolButtonClass(),
             WS_CLIPSIBLINGS,
             0,
             forms::Rect{layout.left, kToolButtonTop, kToolButtonSize, kToolButtonSize},
@@ -141,7 +141,7 @@ void TfrmVantrel::CreateControls() {
     pictures_ = LoadToolBarPictures(Dpi());
     toolButtons_.reserve(kToolButtonCount);
     for (size_t i = 0; i < kToolButtonCount; ++i) {
-        forms::ToolButtonPictures pictures{pictures_.Get(), kImagesPerButton * static_cast<int>(i)};
+        forms::win::ToolButtonPictures pictures{pictures_.Get(), kImagesPerButton * static_cast<int>(i)};
         HWND button = CreateChild(ChildOf(kToolButtons[i], pictures));
         toolButtons_.push_back(button);
         AddHint(tooltip, Handle(), button, kToolButtons[i].hint);
@@ -156,7 +156,7 @@ void TfrmVantrel::ScaleContents(int dpi) {
     SendMessageA(lbxList(), LB_SETITEMHEIGHT, 0, forms::ScaleToDpi(kListItemHeight, dpi));
     ImageListHandle pictures = LoadToolBarPictures(dpi);
     for (HWND button : toolButtons_)
-        forms::SetToolButtonPictures(button, pictures.Get());
+        forms::win::SetToolButtonPictures(button, pictures.Get());
     pictures_ = std::move(pictures);
 }
 

@@ -8,7 +8,7 @@
 
 namespace shell::win {
 
-using forms::Application;
+using forms::win::Application;
 
 namespace {
 
@@ -42,7 +42,7 @@ short CopiesIn(const GlobalMemory& devMode) {
 // may free the blocks it is given and answer with new ones: whatever it leaves in the record
 // afterwards is owned here again.
 bool ShowModal(PRINTDLGA& dialog, GlobalMemory& devNames, GlobalMemory& devMode) {
-    forms::ProgramWindowsDisabled modal;
+    forms::win::ProgramWindowsDisabled modal;
     dialog.hDevNames = devNames.Release();
     dialog.hDevMode = devMode.Release();
     const bool chosen = comdlg32::PrintDlgA(&dialog) != FALSE;

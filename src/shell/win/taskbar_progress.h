@@ -18,7 +18,7 @@ namespace shell::win {
 
 class TaskbarProgress final : public batch::RunProgress {
 public:
-    explicit TaskbarProgress(const forms::TForm& form) : form_(form) {}
+    explicit TaskbarProgress(const forms::win::TForm& form) : form_(form) {}
 
     // The message by which the shell says the button exists; 0 if it couldn't be registered.
     static UINT ButtonCreatedMessage();
@@ -36,7 +36,7 @@ private:
     void SetState(TBPFLAG state) noexcept;
     void FlashUnlessInFront() noexcept;
 
-    const forms::TForm& form_;
+    const forms::win::TForm& form_;
     base::win::ComInterface<ITaskbarList3> taskbar_; // empty until the button exists, or without a shell
 };
 
