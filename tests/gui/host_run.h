@@ -16,6 +16,19 @@ inline constexpr DWORD kRunMillisecondsPerDocument = 12000;
 // last release after ExitApp).
 inline constexpr DWORD kServerEndMilliseconds = 12000;
 
+// The calls a run of one document in the default view makes, the document's path lowered as the host
+// journals it.
+inline std::vector<standin::CallLine> RunOfOneCalls(const std::string& journaledPath) {
+    const std::string document = "8:" + journaledPath;
+    return {{"app1", "UserControl", "1", "11:-1"},
+            {"app1", "Visible", "1", "11:0"},
+            {"app1", "OpenDocSilent", "1", document + ";3:1;16387:0"},
+            {"app1", "ActivateDoc", "1", document},
+            {"doc1", "ViewDisplayWireframe", "3", ""},
+            {"doc1", "PrintDirect", "3", ""},
+            {"app1", "QuitDoc", "1", document}};
+}
+
 class HostRunTest : public VantrelTest {
 protected:
     void SetUp() override {

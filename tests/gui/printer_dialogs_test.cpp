@@ -323,16 +323,6 @@ TEST_F(PrintRunWithPrinterChosen, PassesNothingAboutThePrinterOrItsSettingsToThe
 
     AddEntries({L"C:\\Parts\\Bracket.SLDPRT"});
     PrintOneAndWaitForQuitDoc(L"c:\\parts\\bracket.sldprt", "c:\\parts\\bracket.sldprt");
-    const std::string part = "8:c:\\parts\\bracket.sldprt";
-    const std::vector<standin::CallLine> expected = {
-        {"app1", "UserControl", "1", "11:-1"},
-        {"app1", "Visible", "1", "11:0"},
-        {"app1", "OpenDocSilent", "1", part + ";3:1;16387:0"},
-        {"app1", "ActivateDoc", "1", part},
-        {"doc1", "ViewDisplayWireframe", "3", ""},
-        {"doc1", "PrintDirect", "3", ""},
-        {"app1", "QuitDoc", "1", part},
-    };
-    EXPECT_EQ(Calls(), expected);
+    EXPECT_EQ(Calls(), RunOfOneCalls("c:\\parts\\bracket.sldprt"));
     EXPECT_EQ(session_.JournalText().find("Vantrel"), std::string::npos) << "a printer's name reached the host";
 }

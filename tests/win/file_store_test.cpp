@@ -31,55 +31,21 @@ namespace {
 
 using namespace std::string_literals;
 
-// A folder of its own under the temporary folder, removed with what is left in it.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        char base[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, base);
-        path_ = std::string(base) + "vantrel-files-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(counter_++);
-        CreateDirectoryA(path_.c_str(), nullptr);
-    }
-    ~ScratchFolder() {
-        for (const std::string& name : Names()) {
-            const std::string file = path_ + "\\" + name;
-            SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(file.c_str());
-        }
-        RemoveDirectoryA(path_.c_str());
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
+using support::win::FileBytes;
+using support::win::Narrow;
+using support::win::Widen;
 
-    std::string File(const std::string& name) const { return path_ + "\\" + name; }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA found{};
-        const HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE)
-            return names;
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                names.push_back(found.cFileName);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+// A scratch folder for each test, its paths in the program's narrow form; list.txt is the list file.
+class FileStoreTest : public ::testing::Test {
+protected:
+    std::string File(const std::string& name) const { return Narrow(folder_.File(Widen(name))); }
+    std::vector<std::wstring> Names() const { return folder_.Names(); }
+    void PutList(const std::string& bytes) const { ASSERT_TRUE(support::win::PutFile(Widen(list_), bytes)); }
+    std::optional<std::string> ListBytes() const { return FileBytes(Widen(list_)); }
 
-private:
-    static inline int counter_ = 0;
-    std::string path_;
+    support::win::ScratchFolder folder_;
+    const std::string list_ = File("list.txt");
 };
-
-void Put(const std::string& path, const std::string& bytes) {
-    ASSERT_TRUE(support::win::PutFile(support::win::Widen(path), bytes));
-}
-
-std::optional<std::string> Contents(const std::string& path) {
-    return support::win::FileBytes(support::win::Widen(path));
-}
 
 // Another program's handle on a file, for as long as the test holds it.
 class OtherHandle {
@@ -145,100 +111,91 @@ private:
     int calls_ = 0;
 };
 
-TEST(WinListFilesTest, AWriteGivesTheNewBytesLongerOrShorterThroughEveryLinkAndLeavesNothingBeside) {
-    ScratchFolder folder;
-    const std::string plain = folder.File("plain.txt"), linked = folder.File("linked.txt");
-    Put(plain, "a much longer previous list\r\nwith two lines\r\n");
-    Put(linked, "a much longer previous list\r\nwith two lines\r\n");
-    ASSERT_TRUE(CreateHardLinkA(folder.File("link.txt").c_str(), linked.c_str(), nullptr));
+TEST_F(FileStoreTest, AWriteGivesTheNewBytesLongerOrShorterThroughEveryLinkAndLeavesNothingBeside) {
+    const std::wstring plain = folder_.File(L"plain.txt"), linked = folder_.File(L"linked.txt");
+    const std::string previous = "a much longer previous list\r\nwith two lines\r\n";
+    ASSERT_TRUE(support::win::PutFile(plain, previous));
+    ASSERT_TRUE(support::win::PutFile(linked, previous));
+    ASSERT_TRUE(CreateHardLinkW(folder_.File(L"link.txt").c_str(), linked.c_str(), nullptr));
     FileStore files;
     for (const std::string& text : {"b\r\n\0c\r\n"s, "a list longer than the previous one by far\r\n\r\n"s}) {
-        ASSERT_EQ(files.WriteWhole(plain, text), FileResult::Ok);
-        ASSERT_EQ(files.WriteWhole(linked, text), FileResult::Ok);
-        EXPECT_EQ(Contents(plain), text);
-        EXPECT_EQ(Contents(linked), text);
-        EXPECT_EQ(Contents(folder.File("link.txt")), text) << "the file stays the one its links name";
+        ASSERT_EQ(files.WriteWhole(Narrow(plain), text), FileResult::Ok);
+        ASSERT_EQ(files.WriteWhole(Narrow(linked), text), FileResult::Ok);
+        EXPECT_EQ(FileBytes(plain), text);
+        EXPECT_EQ(FileBytes(linked), text);
+        EXPECT_EQ(FileBytes(folder_.File(L"link.txt")), text) << "the file stays the one its links name";
     }
-    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"link.txt", "linked.txt", "plain.txt"}));
+    EXPECT_EQ(Names(), (std::vector<std::wstring>{L"link.txt", L"linked.txt", L"plain.txt"}));
 }
 
-TEST(WinListFilesTest, AReadGivesEveryByte) {
-    ScratchFolder folder;
-    const std::string path = folder.File("list.txt");
+TEST_F(FileStoreTest, AReadGivesEveryByte) {
     const std::string bytes = "x\ry\n\0\xFFz"s + std::string(70000, 'q');
-    Put(path, bytes);
+    PutList(bytes);
     FileStore files;
     std::string read = "marker";
-    ASSERT_EQ(files.ReadWhole(path, read), FileResult::Ok);
+    ASSERT_EQ(files.ReadWhole(list_, read), FileResult::Ok);
     EXPECT_EQ(read, bytes);
 }
 
-TEST(WinListFilesTest, ReadingIsRefusedWhileAnotherHandleWritesButSharedWithReaders) {
-    ScratchFolder folder;
-    const std::string path = folder.File("list.txt");
-    Put(path, "a\r\n");
+TEST_F(FileStoreTest, ReadingIsRefusedWhileAnotherHandleWritesButSharedWithReaders) {
+    PutList("a\r\n");
     FileStore files;
     std::string read;
     {
-        OtherHandle reader(path, GENERIC_READ, FILE_SHARE_READ);
+        OtherHandle reader(list_, GENERIC_READ, FILE_SHARE_READ);
         ASSERT_TRUE(reader.IsOpen());
-        EXPECT_EQ(files.ReadWhole(path, read), FileResult::Ok);
+        EXPECT_EQ(files.ReadWhole(list_, read), FileResult::Ok);
         EXPECT_EQ(read, "a\r\n");
     }
-    OtherHandle writer(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    OtherHandle writer(list_, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
     ASSERT_TRUE(writer.IsOpen());
-    EXPECT_EQ(files.ReadWhole(path, read), FileResult::CannotOpen);
-    EXPECT_EQ(files.ReadWhole(folder.File("missing.txt"), read), FileResult::CannotOpen);
+    EXPECT_EQ(files.ReadWhole(list_, read), FileResult::CannotOpen);
+    EXPECT_EQ(files.ReadWhole(File("missing.txt"), read), FileResult::CannotOpen);
 }
 
-TEST(WinListFilesTest, WritingIsRefusedWhileAnotherHandleHasTheFileOpenAtAll) {
-    ScratchFolder folder;
-    const std::string path = folder.File("list.txt");
-    Put(path, "old\r\n");
+TEST_F(FileStoreTest, WritingIsRefusedWhileAnotherHandleHasTheFileOpenAtAll) {
+    PutList("old\r\n");
     FileStore files;
     {
-        OtherHandle reader(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+        OtherHandle reader(list_, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
         ASSERT_TRUE(reader.IsOpen());
-        EXPECT_EQ(files.WriteWhole(path, "new\r\n"), FileResult::CannotCreate);
+        EXPECT_EQ(files.WriteWhole(list_, "new\r\n"), FileResult::CannotCreate);
     }
-    EXPECT_EQ(Contents(path), "old\r\n");
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"list.txt"});
+    EXPECT_EQ(ListBytes(), "old\r\n");
+    EXPECT_EQ(Names(), std::vector<std::wstring>{L"list.txt"});
 }
 
-TEST(WinListFilesTest, AReadOnlyFileOrAMissingFolderCannotBeCreated) {
-    ScratchFolder folder;
-    const std::string path = folder.File("list.txt");
-    Put(path, "old\r\n");
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+TEST_F(FileStoreTest, AReadOnlyFileOrAMissingFolderCannotBeCreated) {
+    PutList("old\r\n");
+    SetFileAttributesA(list_.c_str(), FILE_ATTRIBUTE_READONLY);
     FileStore files;
-    EXPECT_EQ(files.WriteWhole(path, "new\r\n"), FileResult::CannotCreate);
-    EXPECT_EQ(Contents(path), "old\r\n");
-    EXPECT_EQ(files.WriteWhole(folder.File("gone\\list.txt"), "new\r\n"), FileResult::CannotCreate);
+    EXPECT_EQ(files.WriteWhole(list_, "new\r\n"), FileResult::CannotCreate);
+    EXPECT_EQ(ListBytes(), "old\r\n");
+    EXPECT_EQ(files.WriteWhole(File("gone\\list.txt"), "new\r\n"), FileResult::CannotCreate);
 }
 
-TEST(WinListFilesTest, TheListIsHeldExclusivelyWhileTheNewTextGoesIntoAHiddenFileBeside) {
-    ScratchFolder folder;
-    const std::string path = folder.File("list.txt"), temporary = folder.File("~list.txt.vantrel-tmp");
-    Put(path, "old\r\n");
+TEST_F(FileStoreTest, TheListIsHeldExclusivelyWhileTheNewTextGoesIntoAHiddenFileBeside) {
+    const std::string temporary = File("~list.txt.vantrel-tmp");
+    PutList("old\r\n");
     FaultyFiles files;
     std::vector<DWORD> openErrors;
     files.write = [&](HANDLE file, const char* bytes, DWORD size, DWORD& written) {
         const HANDLE other =
-            CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, 0);
+            CreateFileA(list_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, 0);
         openErrors.push_back(other == INVALID_HANDLE_VALUE ? GetLastError() : 0);
         if (other != INVALID_HANDLE_VALUE)
             CloseHandle(other);
-        EXPECT_EQ(folder.Names(), (std::vector<std::string>{"list.txt", "~list.txt.vantrel-tmp"}));
+        EXPECT_EQ(Names(), (std::vector<std::wstring>{L"list.txt", L"~list.txt.vantrel-tmp"}));
         EXPECT_TRUE(GetFileAttributesA(temporary.c_str()) & FILE_ATTRIBUTE_HIDDEN);
         return WriteFile(file, bytes, size, &written, nullptr) != FALSE;
     };
-    EXPECT_EQ(files.WriteWhole(path, "new and longer\r\n"), FileResult::Ok);
+    EXPECT_EQ(files.WriteWhole(list_, "new and longer\r\n"), FileResult::Ok);
     ASSERT_FALSE(openErrors.empty());
     for (DWORD error : openErrors)
         EXPECT_EQ(error, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
-    EXPECT_EQ(Contents(path), "new and longer\r\n");
-    EXPECT_FALSE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"list.txt"});
+    EXPECT_EQ(ListBytes(), "new and longer\r\n");
+    EXPECT_FALSE(GetFileAttributesA(list_.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_EQ(Names(), std::vector<std::wstring>{L"list.txt"});
 }
 
 // A disk with no room beyond what the file already takes: writes within it go in, the rest fails.
@@ -254,31 +211,28 @@ bool WriteOnFullDisk(HANDLE file, const char* bytes, DWORD size, DWORD& written,
     return false;
 }
 
-TEST(WinListFilesTest, AFullDiskLeavesThePreviousFileButTakesAShorterList) {
-    ScratchFolder folder;
-    const std::string path = folder.File("list.txt");
+TEST_F(FileStoreTest, AFullDiskLeavesThePreviousFileButTakesAShorterList) {
     const std::string previous = "previous\r\nlist\r\n";
-    Put(path, previous);
+    PutList(previous);
     FaultyFiles files;
     files.write = [&](HANDLE file, const char* bytes, DWORD size, DWORD& written) {
         return WriteOnFullDisk(file, bytes, size, written, previous.size());
     };
-    EXPECT_EQ(files.WriteWhole(path, "a longer replacement\r\n"), FileResult::WriteFailed);
-    EXPECT_EQ(Contents(path), previous);
-    EXPECT_EQ(files.WriteWhole(path, "shorter\r\n"), FileResult::Ok);
-    EXPECT_EQ(Contents(path), "shorter\r\n");
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"list.txt"});
+    EXPECT_EQ(files.WriteWhole(list_, "a longer replacement\r\n"), FileResult::WriteFailed);
+    EXPECT_EQ(ListBytes(), previous);
+    EXPECT_EQ(files.WriteWhole(list_, "shorter\r\n"), FileResult::Ok);
+    EXPECT_EQ(ListBytes(), "shorter\r\n");
+    EXPECT_EQ(Names(), std::vector<std::wstring>{L"list.txt"});
 }
 
-TEST(WinListFilesTest, AShortWriteOfANewFileLeavesNoFile) {
-    ScratchFolder folder;
+TEST_F(FileStoreTest, AShortWriteOfANewFileLeavesNoFile) {
     FaultyFiles files;
     files.write = [](HANDLE, const char*, DWORD size, DWORD& written) {
         written = size - 1;
         return true;
     };
-    EXPECT_EQ(files.WriteWhole(folder.File("new.txt"), "a\r\n"), FileResult::WriteFailed);
-    EXPECT_TRUE(folder.Names().empty());
+    EXPECT_EQ(files.WriteWhole(File("new.txt"), "a\r\n"), FileResult::WriteFailed);
+    EXPECT_TRUE(Names().empty());
 }
 
 const char* const kPrevious = "old-a\r\nold-b\r\nold-c\r\n";
@@ -288,6 +242,19 @@ const char* const kShorter = "new-1\r\n";
 template <typename Case> std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
     return info.param.name;
 }
+
+// A Save over the case's previous list file (none: no list file yet).
+template <typename Case> class SaveTest : public FileStoreTest, public ::testing::WithParamInterface<Case> {
+protected:
+    void SetUp() override {
+        if (const char* previous = this->GetParam().previous)
+            PutList(previous);
+    }
+    // The list file holds exactly those bytes; none: it is absent.
+    void ExpectList(const char* bytes) const {
+        EXPECT_EQ(ListBytes(), bytes ? std::optional<std::string>(bytes) : std::nullopt);
+    }
+};
 
 // A Save meeting a fault after its first part, on each path (a list file with a second name is
 // rewritten in place; one not there yet is made fresh): the list file keeps exactly its previous bytes,
@@ -302,26 +269,21 @@ struct FaultySave {
     bool recovers = false;
     DWORD error = ERROR_NETNAME_DELETED;
 };
-class FaultySaveTest : public ::testing::TestWithParam<FaultySave> {};
+class FaultySaveTest : public SaveTest<FaultySave> {};
 
 TEST_P(FaultySaveTest, LeavesThePreviousBytesOrTheNew) {
     const FaultySave& save = GetParam();
-    ScratchFolder folder;
-    const std::string path = folder.File("list.txt");
-    if (save.previous)
-        Put(path, save.previous);
     if (save.linked) {
-        ASSERT_TRUE(CreateHardLinkA(folder.File("link.txt").c_str(), path.c_str(), nullptr));
+        ASSERT_TRUE(CreateHardLinkA(File("link.txt").c_str(), list_.c_str(), nullptr));
     }
-    const std::vector<std::string> before = folder.Names();
+    const std::vector<std::wstring> before = Names();
     FaultyFiles files;
     files.failAt = save.failAt;
     files.nth = save.nth;
     files.error = save.error;
-    EXPECT_EQ(files.WriteWhole(path, save.text), save.recovers ? FileResult::Ok : FileResult::WriteFailed);
-    const char* const expected = save.recovers ? save.text : save.previous;
-    EXPECT_EQ(Contents(path), expected ? std::optional<std::string>(expected) : std::nullopt);
-    EXPECT_EQ(folder.Names(), before);
+    EXPECT_EQ(files.WriteWhole(list_, save.text), save.recovers ? FileResult::Ok : FileResult::WriteFailed);
+    ExpectList(save.recovers ? save.text : save.previous);
+    EXPECT_EQ(Names(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -359,7 +321,7 @@ constexpr wchar_t kDieSwitch[] = L"--vantrel-save-and-die-at";
         FaultyFiles files;
         files.failAt = static_cast<Call>(_wtoi(arguments[2]));
         files.die = true;
-        files.WriteWhole(base::win::Narrow(arguments[3]), kLonger);
+        files.WriteWhole(Narrow(arguments[3]), kLonger);
     }
     LocalFree(arguments);
     if (dying)
@@ -373,23 +335,18 @@ struct DyingSave {
     Call step;
     bool arrived; // the new list is under the name
 };
-class DyingSaveTest : public ::testing::TestWithParam<DyingSave> {};
+class DyingSaveTest : public SaveTest<DyingSave> {};
 
 TEST_P(DyingSaveTest, LeavesTheOldListOrTheNewAndTheNextSaveGetsOverIt) {
     const DyingSave& save = GetParam();
-    ScratchFolder folder;
-    const std::string path = folder.File("list.txt");
-    if (save.previous)
-        Put(path, save.previous);
-    const std::wstring arguments = std::wstring(kDieSwitch) + L" " + std::to_wstring(static_cast<int>(save.step)) +
-                                   L" \"" + support::win::Widen(path) + L"\"";
+    const std::wstring arguments =
+        std::wstring(kDieSwitch) + L" " + std::to_wstring(static_cast<int>(save.step)) + L" \"" + Widen(list_) + L"\"";
     ASSERT_EQ(support::win::RunThisProgram(arguments), FaultyFiles::kDied);
-    const char* const expected = save.arrived ? kLonger : save.previous;
-    EXPECT_EQ(Contents(path), expected ? std::optional<std::string>(expected) : std::nullopt);
-    for (const std::string& name : folder.Names())
-        EXPECT_TRUE(name == "list.txt" || name == "~list.txt.vantrel-tmp") << name;
-    EXPECT_EQ(FileStore().WriteWhole(path, kShorter), FileResult::Ok);
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"list.txt"});
+    ExpectList(save.arrived ? kLonger : save.previous);
+    for (const std::wstring& name : Names())
+        EXPECT_TRUE(name == L"list.txt" || name == L"~list.txt.vantrel-tmp") << name;
+    EXPECT_EQ(FileStore().WriteWhole(list_, kShorter), FileResult::Ok);
+    EXPECT_EQ(Names(), std::vector<std::wstring>{L"list.txt"});
 }
 
 INSTANTIATE_TEST_SUITE_P(EachStep, DyingSaveTest,
@@ -401,16 +358,14 @@ INSTANTIATE_TEST_SUITE_P(EachStep, DyingSaveTest,
                                            DyingSave{"FreshBeforeTheRename", nullptr, Call::Rename, false}),
                          CaseName<DyingSave>);
 
-TEST(WinListFilesTest, AShortReadIsAReadFailure) {
-    ScratchFolder folder;
-    const std::string path = folder.File("list.txt");
-    Put(path, "a\r\nb\r\n");
+TEST_F(FileStoreTest, AShortReadIsAReadFailure) {
+    PutList("a\r\nb\r\n");
     FaultyFiles files;
     files.read = [](HANDLE file, char* buffer, DWORD size, DWORD& got) {
         return ReadFile(file, buffer, size - 1, &got, nullptr) != FALSE;
     };
     std::string read = "marker";
-    EXPECT_EQ(files.ReadWhole(path, read), FileResult::ReadFailed);
+    EXPECT_EQ(files.ReadWhole(list_, read), FileResult::ReadFailed);
     EXPECT_EQ(read, "marker");
 }
 
@@ -422,7 +377,7 @@ TEST(SmallDiskTest, AListLargerThanTheFreeRoomLeavesThePreviousOne) {
         GTEST_SKIP() << "run by ctest, which mounts the small disk";
     const std::string path = std::string(disk) + "\\list.txt", filler = std::string(disk) + "\\filler";
     const std::string previous = "previous\r\nlist\r\n";
-    Put(path, previous);
+    ASSERT_TRUE(support::win::PutFile(Widen(path), previous));
     const HANDLE fill = CreateFileA(filler.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(fill, INVALID_HANDLE_VALUE);
     const std::string block(4096, 'f');
@@ -443,15 +398,15 @@ TEST(SmallDiskTest, AListLargerThanTheFreeRoomLeavesThePreviousOne) {
     // Two pages more than the previous list takes.
     const std::string longer = std::string(3 * 4096, 'n') + "\r\n";
     EXPECT_EQ(FileStore().WriteWhole(path, longer), FileResult::WriteFailed);
-    EXPECT_EQ(Contents(path), previous);
+    EXPECT_EQ(FileBytes(Widen(path)), previous);
     EXPECT_EQ(FileStore().WriteWhole(path, "shorter\r\n"), FileResult::Ok);
-    EXPECT_EQ(Contents(path), "shorter\r\n");
+    EXPECT_EQ(FileBytes(Widen(path)), "shorter\r\n");
     DeleteFileA(path.c_str());
     DeleteFileA(filler.c_str());
 }
 
 // The commands over the real list box and files; the dialogs answer with the test's path.
-struct FileCommandsOnDiskTest : ::testing::Test {
+struct FileCommandsOnDiskTest : FileStoreTest {
     struct OneAnswer : support::ScriptedFileDialogs {
         std::string path;
         bool Run(shell::FileDialogCall& call) override {
@@ -459,7 +414,6 @@ struct FileCommandsOnDiskTest : ::testing::Test {
             return ScriptedFileDialogs::Run(call);
         }
     };
-    ScratchFolder folder;
     support::win::MainWindowListBox box;
     shell::win::ListBoxFileList list{box.Get()};
     std::string listFileName;
@@ -475,8 +429,8 @@ struct FileCommandsOnDiskTest : ::testing::Test {
 
 TEST_F(FileCommandsOnDiskTest, OpenWhileAnotherHandleWritesSaysCannotOpenAndKeepsTheList) {
     list.Insert("kept");
-    host.path = folder.File("list.txt");
-    Put(host.path, "x\r\n");
+    host.path = list_;
+    PutList("x\r\n");
     OtherHandle writer(host.path, GENERIC_WRITE, FILE_SHARE_READ);
     ASSERT_TRUE(writer.IsOpen());
     EXPECT_EQ(Message(&shell::FileListCommands::mnuOpenClick), "Cannot open file " + host.path);
@@ -486,13 +440,13 @@ TEST_F(FileCommandsOnDiskTest, OpenWhileAnotherHandleWritesSaysCannotOpenAndKeep
 
 TEST_F(FileCommandsOnDiskTest, SaveWhileAnotherHandleHasItOpenSaysCannotCreate) {
     list.Insert("new");
-    host.path = folder.File("list.txt");
-    Put(host.path, "old\r\n");
+    host.path = list_;
+    PutList("old\r\n");
     OtherHandle reader(host.path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
     ASSERT_TRUE(reader.IsOpen());
     EXPECT_EQ(Message(&shell::FileListCommands::mnuSaveAsClick), "Cannot create file " + host.path);
     EXPECT_EQ(listFileName, host.path);
-    EXPECT_EQ(Contents(host.path), "old\r\n");
+    EXPECT_EQ(ListBytes(), "old\r\n");
 }
 
 TEST_F(FileCommandsOnDiskTest, RemoveLeavesTheUnselectedEntriesAndNoSelection) {
@@ -512,9 +466,9 @@ TEST_F(FileCommandsOnDiskTest, SaveAndOpenCarryALongEntryWhole) {
     const std::string longEntry = "C:\\" + std::string(5000, 'p') + ".prt";
     list.Insert(longEntry);
     list.Insert("");
-    host.path = folder.File("list.txt");
+    host.path = list_;
     EXPECT_EQ(Message(&shell::FileListCommands::mnuSaveAsClick), "");
-    EXPECT_EQ(Contents(host.path), "\r\n" + longEntry + "\r\n");
+    EXPECT_EQ(ListBytes(), "\r\n" + longEntry + "\r\n");
     list.Clear();
     EXPECT_EQ(Message(&shell::FileListCommands::mnuOpenClick), "");
     ASSERT_EQ(list.Count(), 2);

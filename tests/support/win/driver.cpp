@@ -413,23 +413,6 @@ void RemoteMemory::Read(void* data, size_t size, size_t offset) const {
 
 // --- dpi --------------------------------------------------------------------------------------------------------
 
-SystemDpiSetting::SystemDpiSetting(DWORD dpi) {
-    RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
-                    nullptr, &key_, nullptr);
-    DWORD size = sizeof previous_;
-    hadValue_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&previous_), &size) ==
-                ERROR_SUCCESS;
-    RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
-}
-
-SystemDpiSetting::~SystemDpiSetting() {
-    if (hadValue_)
-        RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous_), sizeof previous_);
-    else
-        RegDeleteValueW(key_, L"LogPixels");
-    RegCloseKey(key_);
-}
-
 void SendDpiChanged(const App& app, HWND window, int dpi, const RECT& suggested) {
     RemoteMemory rect(app.Process(), sizeof suggested);
     rect.Write(&suggested, sizeof suggested);

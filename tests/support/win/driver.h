@@ -24,6 +24,7 @@
 
 #include "base/win/owners.h"
 #include "support/win/planted.h"
+#include "support/win/registry_value.h"
 
 namespace gui {
 
@@ -218,17 +219,10 @@ private:
 // --- dpi ------------------------------------------------------------------------------------------------------
 // Sets Wine's system dpi (HKCU\Control Panel\Desktop LogPixels) for the programs started while it
 // lives, and puts back what was there.
-class SystemDpiSetting {
+class SystemDpiSetting : public support::win::RegistryValueOverride {
 public:
-    explicit SystemDpiSetting(DWORD dpi);
-    ~SystemDpiSetting();
-    SystemDpiSetting(const SystemDpiSetting&) = delete;
-    SystemDpiSetting& operator=(const SystemDpiSetting&) = delete;
-
-private:
-    HKEY key_ = nullptr;
-    DWORD previous_ = 0;
-    bool hadValue_ = false;
+    explicit SystemDpiSetting(DWORD dpi)
+        : RegistryValueOverride(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", dpi) {}
 };
 
 // Tells a top-level window of the program that it now stands on a monitor of that dpi, as Windows does

@@ -1,5 +1,7 @@
 #include "support/win/fixtures.h"
 
+#include <algorithm>
+
 #include "win_util.h"
 
 namespace support::win {
@@ -32,6 +34,11 @@ DWORD RunThisProgram(const std::wstring& arguments) {
 
 namespace {
 
+void DeleteEvenReadOnly(const std::wstring& file) {
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL); // a read-only file can't be deleted
+    DeleteFileW(file.c_str());
+}
+
 void RemoveTree(const std::wstring& folder) {
     WIN32_FIND_DATAW found{};
     const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
@@ -43,7 +50,7 @@ void RemoveTree(const std::wstring& folder) {
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveTree(folder + L"\\" + name);
             else
-                DeleteFileW((folder + L"\\" + name).c_str());
+                DeleteEvenReadOnly(folder + L"\\" + name);
         } while (FindNextFileW(search, &found));
         FindClose(search);
     }
@@ -55,8 +62,9 @@ void RemoveTree(const std::wstring& folder) {
 ScratchFolder::ScratchFolder() {
     wchar_t base[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, base);
+    static unsigned made = 0; // two folders made within one tick stay apart
     path_ = std::wstring(base) + L"vantrel-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(GetTickCount());
+            std::to_wstring(GetTickCount()) + L"-" + std::to_wstring(made++);
     CreateDirectoryW(path_.c_str(), nullptr);
 }
 
@@ -74,6 +82,21 @@ std::wstring ScratchFolder::Folder(const std::wstring& name) const {
     const std::wstring folder = File(name);
     CreateDirectoryW(folder.c_str(), nullptr);
     return folder;
+}
+
+std::vector<std::wstring> ScratchFolder::Names() const {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 TitledWindow::TitledWindow(const std::wstring& title, DWORD style, int width, int height) {

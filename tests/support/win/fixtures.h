@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/win/owners.h"
 
@@ -20,7 +21,8 @@ bool PutFile(const std::wstring& path, std::string_view bytes);
 // exit code; ~0u when it could not be started or did not end within a minute.
 DWORD RunThisProgram(const std::wstring& arguments);
 
-// A folder of files for one test under the temporary folder, removed with everything in it afterwards.
+// A folder of files for one test under the temporary folder, removed with everything in it afterwards
+// (read-only files too).
 class ScratchFolder {
 public:
     ScratchFolder();
@@ -34,6 +36,8 @@ public:
     std::wstring Put(const std::wstring& name, const std::string& bytes = "") const;
     // Creates a subfolder and returns its path.
     std::wstring Folder(const std::wstring& name) const;
+    // The names of the files in it, subfolders left out, sorted.
+    std::vector<std::wstring> Names() const;
 
 private:
     std::wstring path_;
