@@ -1,13 +1,14 @@
 // The main window's commands: the command table, which binds each command id to its handler, and the
-// handlers, each of which runs the portable rules over the window's adapters (the list box, the common
-// file dialog, the file store, the printer dialogs, the help viewer). The menu items, the shortcuts and
-// the push and tool buttons all send a command's id (resource.h), so each reaches its one handler
-// whichever of them raised it.
+// handlers. Each runs the portable rules over the window's adapters: the list box, the common file
+// dialog, the file store, the printer dialogs, the help viewer, and for Print the window as the run reads
+// it. The menu items, the shortcuts and the push and tool buttons all send a command's id (resource.h),
+// so each reaches its one handler whichever of them raised it.
 #include "shell/win/main_window.h"
 
 #include <string>
 
 #include "batch/host_lifecycle.h"
+#include "batch/print_run.h"
 #include "batch/win/host_windows.h"
 #include "shell/win/common_file_dialog.h"
 #include "shell/win/file_store.h"
@@ -77,6 +78,40 @@ private:
 // Only the scan writes it (clearing it first); only the close reads it.
 bool hostWasRunning = false;
 
+// The main window as the print run reads it.
+class WindowPrintRunView final : public batch::PrintRunView {
+public:
+    explicit WindowPrintRunView(TfrmVantrel& form) : form_(form), list_(form.lbxList()) {}
+
+    int EntryCount() override { return list_.Count(); }
+    std::string Entry(int index) override { return list_.Entry(index); }
+    bool DisplayChosen(batch::DisplayChoice choice) override { return form_.IsChecked(RadioOf(choice)); }
+    bool Isometric() override { return form_.IsChecked(IDC_CHKISOMETRIC); }
+    bool ZoomToFit() override { return form_.IsChecked(IDC_CHKZOOMFIT); }
+    bool Preview() override { return form_.IsChecked(IDC_CHKPREVIEW); }
+
+    // A plain wait: no message is handled while it lasts.
+    void Pause(uint32_t milliseconds) override { Sleep(milliseconds); }
+
+private:
+    static int RadioOf(batch::DisplayChoice choice) {
+        switch (choice) {
+        case batch::DisplayChoice::HiddenVisible:
+            return IDC_RDOHIDDENVISIBLE;
+        case batch::DisplayChoice::HiddenGrayed:
+            return IDC_RDOHIDDENGRAYED;
+        case batch::DisplayChoice::HiddenRemoved:
+            return IDC_RDOHIDDENREMOVED;
+        case batch::DisplayChoice::Shaded:
+            return IDC_RDOSHADED;
+        }
+        return 0;
+    }
+
+    TfrmVantrel& form_;
+    shell::win::ListBoxFileList list_;
+};
+
 } // namespace
 
 void TfrmVantrel::OnCommand(int command, const forms::Sender& sender) {
@@ -121,6 +156,11 @@ void TfrmVantrel::FormDropFiles(HDROP drop) {
     FindFileSystem files;
     const WaitCursor waiting;
     WithFileListCommands(*this, [&](FileListCommands& commands) { commands.AddDropped(dropped, files); });
+}
+
+void TfrmVantrel::btnPrintClick(const forms::Sender&) {
+    WindowPrintRunView view(*this);
+    batch::RunPrintBatch(view, *this, varHostApp, varActiveDoc, taskbarProgress_);
 }
 
 void TfrmVantrel::mnuSelPrintClick(const forms::Sender&) {

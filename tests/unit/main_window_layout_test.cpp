@@ -11,7 +11,6 @@
 #include "forms/error_text.h"
 #include "automation/exceptions.h"
 #include "shell/main_window_layout.h"
-#include "shell/main_window_layout.h"
 #include "res/resource.h"
 
 using namespace forms;
