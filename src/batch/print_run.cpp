@@ -2,7 +2,6 @@
 
 #include "automation/automation.h"
 #include "automation/host_members.h"
-#include "automation/system_text.h"
 
 namespace batch {
 namespace {
@@ -96,7 +95,7 @@ struct Session {
     }
 
     void Process(int index, int32_t& heldTypeCode) {
-        Document doc{automation::CurrentSystemText().AnsiLower(view.Entry(index)), 0};
+        Document doc{view.LowerCaseEntry(index), 0};
         heldTypeCode = ClassifyDocument(doc.path, heldTypeCode);
         doc.typeCode = heldTypeCode;
         for (const Step& step : kDocumentSteps) {

@@ -87,7 +87,7 @@ TEST_F(HostExitTest, LostHostShowsTheSystemErrorText) {
 }
 
 TEST_F(HostExitTest, HostExceptionAndUnknownMemberAreShownToo) {
-    app.Raise("ExitApp", Hr(0x80040005), u"Busy.");
+    app.Raise("ExitApp", Hr(0x80040005), "Busy.");
     host::ExitHostAtClose(false, Variant(ObjectPtr::Share(&app)), setStatus);
     app.Refuse("ExitApp");
     host::ExitHostAtClose(false, Variant(ObjectPtr::Share(&app)), setStatus);

@@ -1,6 +1,7 @@
 // The Print command: the batch print run over the file list, with the main window as its view.
 #include "shell/win/list_box_file_list.h"
 #include "shell/win/main_window.h"
+#include "base/win/text.h"
 #include "batch/print_run.h"
 
 namespace shell::win {
@@ -13,7 +14,7 @@ public:
     explicit WindowPrintRunView(TfrmVantrel& form) : form_(form), list_(form.lbxList()) {}
 
     int EntryCount() override { return list_.Count(); }
-    std::string Entry(int index) override { return list_.Entry(index); }
+    std::string LowerCaseEntry(int index) override { return base::win::AnsiLower(list_.Entry(index)); }
     bool DisplayChosen(DisplayChoice choice) override { return form_.IsChecked(RadioOf(choice)); }
     bool Isometric() override { return form_.IsChecked(IDC_CHKISOMETRIC); }
     bool ZoomToFit() override { return form_.IsChecked(IDC_CHKZOOMFIT); }
