@@ -10,7 +10,7 @@ void ExitHostAtClose(bool hostWasRunning, const automation::Variant& hostApp,
     if (hostWasRunning)
         return;
     try {
-        automation::CallAutomationMethod(hostApp, kExitApp.name);
+        automation::CallAutomationMethod(hostApp, automation::kExitApp.name);
     } catch (...) {
         setStatus(automation::OleFailureStatusText(std::current_exception()));
     }

@@ -5,7 +5,7 @@
 namespace host {
 
 bool TitleNamesHost(std::string_view title) {
-    return title.find(kWindowTitleWord) != std::string_view::npos;
+    return title.find(automation::kWindowTitleWord) != std::string_view::npos;
 }
 
 bool FindHostWindowStep(std::string_view title, bool& hostWasRunning) {
