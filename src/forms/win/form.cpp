@@ -11,7 +11,7 @@ namespace {
 
 // Calls of Windows 10 1607 and later; null before.
 template <typename Function> Function User32Export(const char* name) {
-    return ExportAs<Function>(LoadedSystemExport("user32.dll", name));
+    return base::win::ExportAs<Function>(base::win::LoadedSystemExport("user32.dll", name));
 }
 
 // The frame (borders, caption, menu bar) around a client area at that dpi. Without the per-dpi call the

@@ -53,8 +53,8 @@ std::optional<DialogChoice> WinFileDialogHost::Show(const FileDialogSpec& dialog
     dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
     dialog.Flags = DialogFlags(dialogSpec.options);
 
-    const BOOL chosen =
-        dialogSpec.kind == DialogKind::Save ? comdlg32::GetSaveFileNameA(&dialog) : comdlg32::GetOpenFileNameA(&dialog);
+    const BOOL chosen = dialogSpec.kind == DialogKind::Save ? base::win::comdlg32::GetSaveFileNameA(&dialog)
+                                                            : base::win::comdlg32::GetOpenFileNameA(&dialog);
     if (!chosen)
         return std::nullopt;
     std::optional<std::string> result =
