@@ -27,7 +27,7 @@ double Seconds(Clock::time_point since) {
 double LinkCallsPerSecond(const Variant& host, int calls) {
     const auto start = Clock::now();
     for (int i = 0; i < calls; ++i)
-        CallAutomationMethod(host, host::kVisible.name, false);
+        CallAutomationMethod(host, automation::kVisible.name, false);
     return calls / Seconds(start);
 }
 
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     base::win::ComApartment com;
     win::InstallComPlatform();
     try {
-        Variant host(CreateAutomationObject(host::kProgId));
+        Variant host(CreateAutomationObject(automation::kProgId));
         auto* dispatch = static_cast<win::ComDispatchObject*>(host.Object())->Dispatch();
         LinkCallsPerSecond(host, 200); // warm up both paths
         RawCallsPerSecond(dispatch, 200);
@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
         std::printf("CallAutomationMethod:      %8.1f calls/s\n", linkRate);
         std::printf("raw GetIDsOfNames+Invoke:  %8.1f calls/s\n", rawRate);
         std::printf("link overhead:             %8.1f %%\n", (rawRate / linkRate - 1.0) * 100.0);
-        CallAutomationMethod(host, host::kExitApp.name);
+        CallAutomationMethod(host, automation::kExitApp.name);
     } catch (const base::Exception& e) {
         std::printf("failed: %s\n", e.Message.c_str());
         return 1;

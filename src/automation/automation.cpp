@@ -6,7 +6,6 @@
 
 #include "automation/object_factory.h"
 #include "automation/status_codes.h"
-#include "automation/system_text.h"
 
 namespace automation {
 
@@ -18,8 +17,9 @@ constexpr size_t kMaxArguments = 10;
 
 class UnresolvedFactory : public ObjectFactory {
 public:
-    int32_t ClassIdFromProgId(const std::u16string&, Guid&) override { return kCoEClassString; }
+    int32_t ClassIdFromProgId(const std::string&, Guid&) override { return kCoEClassString; }
     int32_t CreateInstance(const Guid&, uint32_t, const Guid&, ObjectPtr&) override { return kCoEClassString; }
+    std::string StatusMessage(int32_t) override { return {}; }
 };
 
 UnresolvedFactory gUnresolved;
@@ -58,7 +58,7 @@ WireArg ToWire(const Variant& arg) {
         break;
     case kVtText:
         wire.type = kVtBstr;
-        wire.text = CurrentSystemText().AnsiToWide(arg.Text());
+        wire.text = arg.Text();
         break;
     default:
         // Only host results come in other kinds, and the program never passes one back.
@@ -78,9 +78,8 @@ std::vector<WireArg> ParameterBlock(const std::vector<const Variant*>& list) {
 }
 
 int32_t LookUpMember(AutomationObject& object, const std::string& name) {
-    const SystemText& text = CurrentSystemText();
     int32_t dispId = -1;
-    const int32_t status = object.GetIdOfName(text.AnsiToWide(name), text.ThreadLocale(), dispId);
+    const int32_t status = object.GetIdOfName(name, dispId);
     if (status == kDispEUnknownName)
         throw EOleError("Method '" + name + "' not supported by automation object");
     if (status < 0)
@@ -109,7 +108,7 @@ std::string TrimOleText(std::string text) {
 }
 
 std::string OleStatusMessage(int32_t status) {
-    std::string message = TrimOleText(CurrentSystemText().StatusMessage(status));
+    std::string message = TrimOleText(CurrentObjectFactory().StatusMessage(status));
     if (message.empty()) {
         char fallback[32];
         std::snprintf(fallback, sizeof fallback, "OLE error %.8X", static_cast<unsigned>(status));
@@ -123,18 +122,16 @@ EOleSysError MakeOleSysError(int32_t status) {
 }
 
 EOleException MakeOleException(const ErrorRecord& record) {
-    const SystemText& text = CurrentSystemText();
-    std::string message = TrimOleText(text.WideToAnsi(record.description));
+    std::string message = TrimOleText(record.description);
     if (message.empty())
         message = OleStatusMessage(record.scode);
-    return EOleException(std::move(message), record.scode, text.WideToAnsi(record.source),
-                         text.WideToAnsi(record.helpFile), record.helpContext);
+    return EOleException(std::move(message), record.scode, record.source, record.helpFile, record.helpContext);
 }
 
 ObjectPtr CreateAutomationObject(const std::string& progId) {
     ObjectFactory& factory = CurrentObjectFactory();
     Guid classId{};
-    int32_t status = factory.ClassIdFromProgId(CurrentSystemText().AnsiToWide(progId), classId);
+    int32_t status = factory.ClassIdFromProgId(progId, classId);
     if (status < 0)
         throw MakeOleSysError(status);
     ObjectPtr object;
@@ -160,7 +157,7 @@ Variant CallAutomationMethod(const Variant& target, const std::string& name, con
 
     Variant result;
     ErrorRecord record;
-    const int32_t status = object->Invoke(dispId, 0, kind, block, result, record);
+    const int32_t status = object->Invoke(dispId, kind, block, result, record);
     if (status == kDispEException)
         throw MakeOleException(record);
     if (status != kSOk)

@@ -11,34 +11,35 @@ namespace automation {
 class AutomationObject;
 class Variant;
 
-// One argument as it goes to the object: the VARIANT kinds the link sends. Text has already been
-// converted to UTF-16 (it becomes a BSTR in the COM adapter).
+// One argument as it goes to the object: the VARIANT kinds the link sends. Text is the program's ANSI
+// text; the COM adapter converts it to the BSTR that goes out.
 struct WireArg {
     uint16_t type = 0;
     int16_t boolValue = 0;
     int32_t intValue = 0;
     int32_t* intRef = nullptr;
     AutomationObject* object = nullptr;
-    std::u16string text;
+    std::string text;
 };
 
-// What the object reports with DISP_E_EXCEPTION (the EXCEPINFO record, copied out and freed by the adapter).
+// What the object reports with DISP_E_EXCEPTION (the EXCEPINFO record, copied out as ANSI text and freed by
+// the adapter).
 struct ErrorRecord {
     int32_t scode = 0;
     int32_t helpContext = 0;
-    std::u16string source;
-    std::u16string description;
-    std::u16string helpFile;
+    std::string source;
+    std::string description;
+    std::string helpFile;
 };
 
 class AutomationObject {
 public:
     virtual void AddRef() = 0;
     virtual void Release() = 0;
-    // IDispatch::GetIDsOfNames for one name.
-    virtual int32_t GetIdOfName(const std::u16string& name, uint32_t locale, int32_t& dispId) = 0;
-    // IDispatch::Invoke. args are in COM order: the caller's last argument first.
-    virtual int32_t Invoke(int32_t dispId, uint32_t locale, uint16_t flags, std::vector<WireArg>& args, Variant& result,
+    // IDispatch::GetIDsOfNames for one name, in the thread's locale.
+    virtual int32_t GetIdOfName(const std::string& name, int32_t& dispId) = 0;
+    // IDispatch::Invoke, with locale 0. args are in COM order: the caller's last argument first.
+    virtual int32_t Invoke(int32_t dispId, uint16_t flags, std::vector<WireArg>& args, Variant& result,
                            ErrorRecord& error) = 0;
 
 protected:

@@ -3,7 +3,7 @@
 // kinds of its arguments. No other code spells a member name.
 #include <cstddef>
 
-namespace host {
+namespace automation {
 
 enum class Target { Application, Document };
 enum class ArgKind { Boolean, Integer, Text, IntegerRef };
@@ -56,4 +56,4 @@ inline constexpr const Member* kAllMembers[] = {
     &kPrintDirect,
 };
 
-} // namespace host
+} // namespace automation

@@ -6,7 +6,7 @@
 namespace batch {
 
 bool TitleNamesHost(std::string_view title) {
-    return title.find(host::kWindowTitleWord) != std::string_view::npos;
+    return title.find(automation::kWindowTitleWord) != std::string_view::npos;
 }
 
 bool FindHostWindowStep(std::string_view title, bool& hostWasRunning) {
@@ -18,7 +18,7 @@ void ExitHostAtClose(bool hostWasRunning, const automation::Variant& hostApp, St
     if (hostWasRunning)
         return;
     try {
-        automation::CallAutomationMethod(hostApp, host::kExitApp.name);
+        automation::CallAutomationMethod(hostApp, automation::kExitApp.name);
     } catch (...) {
         status.SetStatus(automation::OleFailureStatusText(std::current_exception()));
     }

@@ -2,7 +2,6 @@
 
 #include "automation/automation.h"
 #include "automation/host_members.h"
-#include "automation/system_text.h"
 
 namespace batch {
 namespace {
@@ -26,22 +25,22 @@ enum class When {
 struct Step {
     When when;
     const char* status;
-    const host::Member* member;
+    const automation::Member* member;
 };
 
 constexpr Step kDocumentSteps[] = {
-    {When::Always, "Opening ", &host::kOpenDocSilent},
-    {When::Always, "Activating ", &host::kActivateDoc},
-    {When::ModelIsometric, nullptr, &host::kShowNamedView},
-    {When::ModelHiddenVisible, "Applying hidden lines from ", &host::kViewDisplayWireframe},
-    {When::ModelHiddenGrayed, "Graying hidden lines from ", &host::kViewDisplayHiddengreyed},
-    {When::ModelHiddenRemoved, "Removing hidden lines from ", &host::kViewDisplayHiddenRemoved},
-    {When::ModelShaded, "Shading ", &host::kViewDisplayShaded},
-    {When::ZoomToFit, "Zooming to fit ", &host::kViewZoomtofit},
-    {When::Preview, "Previewing ", &host::kPrintPreview},
-    {When::NoPreview, "Printing ", &host::kPrintDirect},
+    {When::Always, "Opening ", &automation::kOpenDocSilent},
+    {When::Always, "Activating ", &automation::kActivateDoc},
+    {When::ModelIsometric, nullptr, &automation::kShowNamedView},
+    {When::ModelHiddenVisible, "Applying hidden lines from ", &automation::kViewDisplayWireframe},
+    {When::ModelHiddenGrayed, "Graying hidden lines from ", &automation::kViewDisplayHiddengreyed},
+    {When::ModelHiddenRemoved, "Removing hidden lines from ", &automation::kViewDisplayHiddenRemoved},
+    {When::ModelShaded, "Shading ", &automation::kViewDisplayShaded},
+    {When::ZoomToFit, "Zooming to fit ", &automation::kViewZoomtofit},
+    {When::Preview, "Previewing ", &automation::kPrintPreview},
+    {When::NoPreview, "Printing ", &automation::kPrintDirect},
     {When::Always, nullptr, nullptr},
-    {When::Always, "Closing ", &host::kQuitDoc},
+    {When::Always, "Closing ", &automation::kQuitDoc},
 };
 
 struct Document {
@@ -81,23 +80,23 @@ struct Session {
     Variant& hostApp;
     Variant& activeDoc;
 
-    void Call(const host::Member& member, Document& doc) {
-        const Variant& target = member.target == host::Target::Application ? hostApp : activeDoc;
-        if (&member == &host::kOpenDocSilent) {
+    void Call(const automation::Member& member, Document& doc) {
+        const Variant& target = member.target == automation::Target::Application ? hostApp : activeDoc;
+        if (&member == &automation::kOpenDocSilent) {
             automation::CallAutomationMethod(target, member.name, doc.path, doc.typeCode, &doc.openErrorSlot);
-        } else if (&member == &host::kActivateDoc) {
+        } else if (&member == &automation::kActivateDoc) {
             activeDoc = automation::CallAutomationMethod(target, member.name, doc.path);
-        } else if (&member == &host::kQuitDoc) {
+        } else if (&member == &automation::kQuitDoc) {
             automation::CallAutomationMethod(target, member.name, doc.path);
-        } else if (&member == &host::kShowNamedView) {
-            automation::CallAutomationMethod(target, member.name, host::kIsometricViewName);
+        } else if (&member == &automation::kShowNamedView) {
+            automation::CallAutomationMethod(target, member.name, automation::kIsometricViewName);
         } else {
             automation::CallAutomationMethod(target, member.name);
         }
     }
 
     void Process(int index, int32_t& heldTypeCode) {
-        Document doc{automation::CurrentSystemText().AnsiLower(view.Entry(index)), 0};
+        Document doc{view.LowerCaseEntry(index), 0};
         heldTypeCode = ClassifyDocument(doc.path, heldTypeCode);
         doc.typeCode = heldTypeCode;
         for (const Step& step : kDocumentSteps) {
@@ -140,9 +139,9 @@ void RunPrintBatch(PrintRunView& view, StatusLine& status, Variant& hostApp, Var
         started = true;
         progress.RunStarted(count);
         status.SetStatus("Connecting to SolidWorks...");
-        hostApp = Variant(automation::CreateAutomationObject(host::kProgId));
-        automation::CallAutomationMethod(hostApp, host::kUserControl.name, true);
-        automation::CallAutomationMethod(hostApp, host::kVisible.name, false);
+        hostApp = Variant(automation::CreateAutomationObject(automation::kProgId));
+        automation::CallAutomationMethod(hostApp, automation::kUserControl.name, true);
+        automation::CallAutomationMethod(hostApp, automation::kVisible.name, false);
         Session session{view, status, hostApp, activeDoc};
         int32_t heldTypeCode = 0;
         for (int i = 0; i < (count = view.EntryCount()); ++i) {

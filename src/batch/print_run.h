@@ -25,7 +25,9 @@ protected:
 class PrintRunView {
 public:
     virtual int EntryCount() = 0;
-    virtual std::string Entry(int index) = 0;
+    // The entry in lower case by the system's rules for ANSI text, letters beyond ASCII too: the path the
+    // host receives and the status line shows.
+    virtual std::string LowerCaseEntry(int index) = 0;
     // Whether the radio button of that display choice is on; each is asked on its own.
     virtual bool DisplayChosen(DisplayChoice choice) = 0;
     virtual bool Isometric() = 0;

@@ -9,7 +9,6 @@ using fakes::CallLog;
 using fakes::FakeFactory;
 using fakes::FakeObject;
 using fakes::ScopedPlatform;
-using fakes::TableSystemText;
 using support::Caught;
 
 namespace {
@@ -18,8 +17,7 @@ struct LinkTest : ::testing::Test {
     std::shared_ptr<CallLog> log = std::make_shared<CallLog>();
     FakeObject app{"app", log};
     FakeFactory factory;
-    TableSystemText text;
-    ScopedPlatform platform{&factory, &text};
+    ScopedPlatform platform{&factory};
 
     Variant Target() { return Variant(ObjectPtr::Share(&app)); }
 };
@@ -79,7 +77,7 @@ TEST_F(LinkTest, ArgumentListEndsAtTheFirstEmptyArgument) {
     ASSERT_EQ(log->calls.size(), 1u);
     ASSERT_EQ(log->calls[0].args.size(), 1u);
     EXPECT_EQ(log->calls[0].args[0].type, kVtBstr);
-    EXPECT_EQ(log->calls[0].args[0].text, u"c:\\a.sldprt");
+    EXPECT_EQ(log->calls[0].args[0].text, "c:\\a.sldprt");
     EXPECT_EQ(log->calls[0].kind, 1);
 }
 
@@ -93,12 +91,13 @@ TEST_F(LinkTest, ParametersGoLastArgumentFirstWithTheirKinds) {
     EXPECT_EQ(call.wire[1].type, 3);
     EXPECT_EQ(call.wire[1].intValue, 1);
     EXPECT_EQ(call.wire[2].type, 8);
-    EXPECT_EQ(call.wire[2].text, u"c:\\p.sldprt");
+    EXPECT_EQ(call.wire[2].text, "c:\\p.sldprt");
 }
 
-TEST_F(LinkTest, TextIsConvertedByTheAnsiCodePage) {
+// The COM adapter converts it by the ANSI code page (ComLinkTest).
+TEST_F(LinkTest, TextGoesToTheObjectAsTheProgramsAnsiText) {
     CallAutomationMethod(Target(), "ActivateDoc", "c:\\\xE9t\xE9\x80.sldprt");
-    EXPECT_EQ(log->calls.at(0).args.at(0).text, u"c:\\\u00e9t\u00e9\u20ac.sldprt");
+    EXPECT_EQ(log->calls.at(0).args.at(0).text, "c:\\\xE9t\xE9\x80.sldprt");
 }
 
 TEST_F(LinkTest, TargetWithoutObjectFailsBeforeAnyHostContact) {
@@ -117,12 +116,11 @@ TEST_F(LinkTest, ReferenceToAnObjectVariableIsAValidTarget) {
     EXPECT_EQ(log->Members(), std::vector<std::string>{"app.ExitApp"});
 }
 
-TEST_F(LinkTest, EveryCallLooksTheNameUpAgainWithTheThreadLocale) {
+// The locales of the lookup and the call are the COM adapter's (ComLinkTest).
+TEST_F(LinkTest, EveryCallLooksTheNameUpAgain) {
     CallAutomationMethod(Target(), "ViewZoomtofit");
     CallAutomationMethod(Target(), "ViewZoomtofit");
     EXPECT_EQ(log->lookups, (std::vector<std::string>{"ViewZoomtofit", "ViewZoomtofit"}));
-    EXPECT_EQ(log->lookupLocales.at(0), text.ThreadLocale());
-    EXPECT_EQ(log->invokeLocales.at(0), 0u);
 }
 
 TEST_F(LinkTest, UnknownMemberNamesTheMemberAsPassed) {
@@ -141,7 +139,7 @@ TEST_F(LinkTest, OtherLookupFailuresCarryTheStatus) {
 }
 
 TEST_F(LinkTest, HostExceptionUsesTrimmedDescriptionAndScode) {
-    app.Raise("PrintDirect", Hr(0x80040001), u"Printer jammed.\r\n");
+    app.Raise("PrintDirect", Hr(0x80040001), "Printer jammed.\r\n");
     auto e = Caught<EOleException>([&] { CallAutomationMethod(Target(), "PrintDirect"); });
     EXPECT_EQ(e.Message, "Printer jammed");
     EXPECT_EQ(e.ErrorCode, Hr(0x80040001));
@@ -149,11 +147,11 @@ TEST_F(LinkTest, HostExceptionUsesTrimmedDescriptionAndScode) {
 }
 
 TEST_F(LinkTest, HostExceptionWithoutDescriptionUsesTheStatusText) {
-    text.messages[kEFail] = "Unspecified error  \r\n";
-    app.Raise("PrintDirect", kEFail, u"");
+    factory.messages[kEFail] = "Unspecified error  \r\n";
+    app.Raise("PrintDirect", kEFail, "");
     auto e = Caught<EOleException>([&] { CallAutomationMethod(Target(), "PrintDirect"); });
     EXPECT_EQ(e.Message, "Unspecified error");
-    app.Raise("PrintDirect", Hr(0x80040002), u" .\r\n");
+    app.Raise("PrintDirect", Hr(0x80040002), " .\r\n");
     e = Caught<EOleException>([&] { CallAutomationMethod(Target(), "PrintDirect"); });
     EXPECT_EQ(e.Message, "OLE error 80040002");
 }
@@ -213,7 +211,7 @@ TEST_F(LinkTest, CreateAsksForIDispatchInAnyServerContext) {
 }
 
 TEST_F(LinkTest, CreateFailuresCarryThePlatformStatus) {
-    text.messages[kCoEClassString] = "Invalid class string.\r\n";
+    factory.messages[kCoEClassString] = "Invalid class string.\r\n";
     factory.resolveStatus = kCoEClassString;
     auto e = Caught<EOleSysError>([&] { CreateAutomationObject("No.Such"); });
     EXPECT_EQ(e.ErrorCode, Hr(0x800401F3));
@@ -246,14 +244,6 @@ TEST(OleTextTest, StatusLineTextsForTheFourFailureClasses) {
     EXPECT_EQ(text(base::Exception("Cannot open file x")), "OLE Error:  unknown error");
     EXPECT_EQ(text(std::bad_alloc()), "OLE Error:  unknown error");
     EXPECT_EQ(text(42), "OLE Error:  unknown error");
-}
-
-TEST(SystemTextTest, PortableAnsiRulesFollowWindows1252) {
-    PortableSystemText text;
-    EXPECT_EQ(text.AnsiLower("C:\\Parts\\\xC9T\xC9\x8A\x9F.SLDPRT"), "c:\\parts\\\xE9t\xE9\x9A\xFF.sldprt");
-    EXPECT_EQ(text.AnsiLower("\xD7\xDF"), "\xD7\xDF") << "multiplication sign and sharp s have no lower case";
-    EXPECT_EQ(text.WideToAnsi(u"\u20ac\u00e9\u4e2d"), "\x80\xE9?");
-    EXPECT_EQ(text.AnsiToWide("\x81"), u"\u0081");
 }
 
 } // namespace

@@ -11,7 +11,6 @@
 #include "automation/automation.h"
 #include "automation/object_factory.h"
 #include "automation/status_codes.h"
-#include "automation/system_text.h"
 
 namespace fakes {
 
@@ -28,8 +27,6 @@ struct RecordedCall {
 struct CallLog {
     std::vector<RecordedCall> calls;
     std::vector<std::string> lookups; // every GetIdOfName, also refused ones
-    std::vector<uint32_t> lookupLocales;
-    std::vector<uint32_t> invokeLocales;
     // Calls and the caller's own events (status texts, pauses) in the order they happened, as
     // "app.OpenDocSilent(8:c:\\a.sldprt,3:1,16387)" or whatever the caller appends.
     std::vector<std::string> timeline;
@@ -51,25 +48,22 @@ public:
     void AddRef() override { ++refs_; }
     void Release() override { --refs_; }
 
-    int32_t GetIdOfName(const std::u16string& name, uint32_t locale, int32_t& dispId) override {
-        const std::string narrow = Narrow(name);
-        log_->lookups.push_back(narrow);
-        log_->lookupLocales.push_back(locale);
-        if (unknown_.count(narrow))
+    int32_t GetIdOfName(const std::string& name, int32_t& dispId) override {
+        log_->lookups.push_back(name);
+        if (unknown_.count(name))
             return automation::kDispEUnknownName;
         if (lookupStatus_ != 0)
             return lookupStatus_;
-        auto it = ids_.find(narrow);
+        auto it = ids_.find(name);
         if (it == ids_.end())
-            it = ids_.emplace(narrow, static_cast<int32_t>(ids_.size() + 1)).first;
+            it = ids_.emplace(name, static_cast<int32_t>(ids_.size() + 1)).first;
         dispId = it->second;
         return automation::kSOk;
     }
 
-    int32_t Invoke(int32_t dispId, uint32_t locale, uint16_t flags, std::vector<automation::WireArg>& args,
-                   automation::Variant& result, automation::ErrorRecord& error) override {
+    int32_t Invoke(int32_t dispId, uint16_t flags, std::vector<automation::WireArg>& args, automation::Variant& result,
+                   automation::ErrorRecord& error) override {
         RecordedCall call{name_, NameOf(dispId), flags, {args.rbegin(), args.rend()}, args};
-        log_->invokeLocales.push_back(locale);
         int32_t status = automation::kSOk;
         auto it = behaviours_.find(call.member);
         if (it != behaviours_.end())
@@ -92,11 +86,11 @@ public:
     void Fail(const std::string& member, int32_t status) {
         On(member, [status](RecordedCall&, automation::Variant&, automation::ErrorRecord&) { return status; });
     }
-    void Raise(const std::string& member, int32_t scode, std::u16string description) {
+    void Raise(const std::string& member, int32_t scode, std::string description) {
         On(member, [=](RecordedCall&, automation::Variant&, automation::ErrorRecord& e) {
             e.scode = scode;
             e.description = description;
-            e.source = u"Fake host";
+            e.source = "Fake host";
             return automation::kDispEException;
         });
     }
@@ -110,20 +104,13 @@ public:
     int Refs() const { return refs_; }
     const std::string& Name() const { return name_; }
 
-    static std::string Narrow(const std::u16string& text) {
-        std::string narrow;
-        for (char16_t c : text)
-            narrow.push_back(static_cast<char>(c));
-        return narrow;
-    }
-
     static std::string Describe(const RecordedCall& call) {
         std::string text = call.object + "." + call.member + "(";
         for (size_t i = 0; i < call.args.size(); ++i) {
             const auto& a = call.args[i];
             text += (i ? "," : "") + std::to_string(a.type);
             if (a.type == automation::kVtBstr)
-                text += ":" + Narrow(a.text);
+                text += ":" + a.text;
             else if (a.type == automation::kVtI4)
                 text += ":" + std::to_string(a.intValue);
             else if (a.type == automation::kVtBool)
@@ -149,11 +136,11 @@ private:
     int refs_ = 0; // the test's own references are not counted: only what the code under test adds
 };
 
-// Hands out the given objects in turn, recording what it was asked.
+// Hands out the given objects in turn, recording what it was asked; status messages come from a table.
 class FakeFactory : public automation::ObjectFactory {
 public:
-    int32_t ClassIdFromProgId(const std::u16string& progId, automation::Guid& classId) override {
-        progIds.push_back(FakeObject::Narrow(progId));
+    int32_t ClassIdFromProgId(const std::string& progId, automation::Guid& classId) override {
+        progIds.push_back(progId);
         if (resolveStatus != 0)
             return resolveStatus;
         classId = automation::Guid{1, 2, 3};
@@ -171,6 +158,10 @@ public:
         object = automation::ObjectPtr::Share(objects[next++]);
         return automation::kSOk;
     }
+    std::string StatusMessage(int32_t status) override {
+        auto it = messages.find(status);
+        return it == messages.end() ? std::string() : it->second;
+    }
 
     std::vector<FakeObject*> objects;
     size_t next = 0;
@@ -179,31 +170,16 @@ public:
     std::vector<std::string> progIds;
     std::vector<uint32_t> contexts;
     std::vector<automation::Guid> interfaceIds;
+    std::map<int32_t, std::string> messages;
 };
 
-// Installs a factory and a system text for one test and restores the defaults afterwards.
+// Installs a factory for one test and restores the default afterwards.
 class ScopedPlatform {
 public:
-    ScopedPlatform(automation::ObjectFactory* factory, const automation::SystemText* text = nullptr) {
-        automation::InstallObjectFactory(factory);
-        automation::InstallSystemText(text);
-    }
-    ~ScopedPlatform() {
-        automation::InstallObjectFactory(nullptr);
-        automation::InstallSystemText(nullptr);
-    }
+    explicit ScopedPlatform(automation::ObjectFactory* factory) { automation::InstallObjectFactory(factory); }
+    ~ScopedPlatform() { automation::InstallObjectFactory(nullptr); }
     ScopedPlatform(const ScopedPlatform&) = delete;
     ScopedPlatform& operator=(const ScopedPlatform&) = delete;
-};
-
-// System text whose status messages come from a table.
-class TableSystemText : public automation::PortableSystemText {
-public:
-    std::string StatusMessage(int32_t status) const override {
-        auto it = messages.find(status);
-        return it == messages.end() ? std::string() : it->second;
-    }
-    std::map<int32_t, std::string> messages;
 };
 
 } // namespace fakes

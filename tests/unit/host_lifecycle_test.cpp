@@ -78,7 +78,7 @@ TEST_F(HostExitTest, LostHostShowsTheSystemErrorText) {
 }
 
 TEST_F(HostExitTest, HostExceptionAndUnknownMemberAreShownToo) {
-    app.Raise("ExitApp", Hr(0x80040005), u"Busy.");
+    app.Raise("ExitApp", Hr(0x80040005), "Busy.");
     batch::ExitHostAtClose(false, Variant(ObjectPtr::Share(&app)), setStatus);
     app.Refuse("ExitApp");
     batch::ExitHostAtClose(false, Variant(ObjectPtr::Share(&app)), setStatus);

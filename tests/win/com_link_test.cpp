@@ -28,6 +28,8 @@ public:
 
     ULONG refs = 1;
     std::vector<Call> calls;
+    std::vector<LCID> lookupLocales;
+    std::vector<LCID> callLocales;
     HRESULT invokeStatus = S_OK;
     std::wstring exceptionDescription;
     SCODE exceptionCode = 0;
@@ -52,7 +54,8 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override {
+        lookupLocales.push_back(locale);
         if (count != 1)
             return E_INVALIDARG;
         const std::wstring name = names[0];
@@ -62,8 +65,9 @@ public:
         ids[0] = static_cast<DISPID>(known_.size());
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
                                      EXCEPINFO* excep, UINT*) override {
+        callLocales.push_back(locale);
         Call call{known_.at(id - 1), flags, {}, {}, {}};
         for (UINT i = 0; i < params->cArgs; ++i) {
             VARIANTARG& arg = params->rgvarg[i];
@@ -128,6 +132,13 @@ TEST_F(ComLinkTest, ArgumentsArriveTypedValuedAndLastFirst) {
     EXPECT_EQ(host.calls[2].values, std::vector<LONG>{-1});
 }
 
+TEST_F(ComLinkTest, NamesAreLookedUpInTheThreadLocaleAndCalledWithLocaleZero) {
+    CallAutomationMethod(Target(), "ViewZoomtofit");
+    CallAutomationMethod(Target(), "ViewZoomtofit");
+    EXPECT_EQ(host.lookupLocales, (std::vector<LCID>{GetThreadLocale(), GetThreadLocale()}));
+    EXPECT_EQ(host.callLocales, (std::vector<LCID>{0, 0}));
+}
+
 TEST_F(ComLinkTest, NoArgumentsGoOutAsMethodOrPropertyGet) {
     CallAutomationMethod(Target(), "ViewZoomtofit");
     ASSERT_EQ(host.calls.size(), 1u);
@@ -190,8 +201,8 @@ TEST_F(ComLinkTest, ReturnedObjectTakesCallsAndEveryReferenceIsGivenBack) {
 
 TEST_F(ComLinkTest, TextResultsAndTextArgumentsUseTheAnsiCodePage) {
     host.returnText = L"r\u00e9sultat";
-    const Variant result = CallAutomationMethod(Target(), "QuitDoc", "c:\\\xE9t\xE9.sldprt");
-    EXPECT_EQ(host.calls.at(0).texts.at(0), L"c:\\\u00e9t\u00e9.sldprt");
+    const Variant result = CallAutomationMethod(Target(), "QuitDoc", "c:\\\xE9t\xE9\x80.sldprt");
+    EXPECT_EQ(host.calls.at(0).texts.at(0), L"c:\\\u00e9t\u00e9\u20ac.sldprt");
     EXPECT_EQ(result.Type(), kVtText);
     EXPECT_EQ(result.Text(), "r\xE9sultat");
 }
@@ -223,10 +234,6 @@ TEST_F(ComLinkTest, AProgIdThatDoesNotResolveCarriesThePlatformStatus) {
         EXPECT_EQ(e.ErrorCode, Hr(0x800401F3));
         EXPECT_EQ(e.Message, OleStatusMessage(Hr(0x800401F3)));
     }
-}
-
-TEST_F(ComLinkTest, AnsiLowerCaseLowersLettersBeyondAscii) {
-    EXPECT_EQ(CurrentSystemText().AnsiLower("C:\\PARTS\\\xC9T\xC9.SLDPRT"), "c:\\parts\\\xE9t\xE9.sldprt");
 }
 
 } // namespace

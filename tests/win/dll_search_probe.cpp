@@ -11,6 +11,11 @@
 
 namespace {
 
+using base::win::DllSearch;
+using base::win::FindSetDefaultDllDirectories;
+using base::win::RestrictDllSearch;
+using base::win::SystemLibrary;
+
 HMODULE LoadTheVantrelWay(bool withSetDefaultDllDirectories, const char* fileName) {
     const DllSearch search = RestrictDllSearch(withSetDefaultDllDirectories ? FindSetDefaultDllDirectories() : nullptr);
     std::printf("%s\n", search == DllSearch::kSystemFolderOnly ? "system folder only" : "full paths");

@@ -88,7 +88,7 @@ protected:
     // Writes the scenario (none when empty) and reaches the host as the print run does.
     void Start(const std::string& scenario) {
         ASSERT_NO_FATAL_FAILURE(BeginServer(scenario));
-        app_ = Variant(CreateAutomationObject(host::kProgId));
+        app_ = Variant(CreateAutomationObject(automation::kProgId));
         ASSERT_EQ(app_.Type(), kVtDispatch);
     }
 
@@ -99,40 +99,41 @@ protected:
 TEST_F(StandinLink, EveryArgumentKindArrivesTypedAndValuedAndTheHostsIntegerWriteComesBack) {
     ASSERT_NO_FATAL_FAILURE(Start(""));
     int32_t openError = -5;
-    CallAutomationMethod(app_, host::kUserControl.name, true);
-    CallAutomationMethod(app_, host::kVisible.name, false);
+    CallAutomationMethod(app_, automation::kUserControl.name, true);
+    CallAutomationMethod(app_, automation::kVisible.name, false);
     // The 8-bit path goes out through the ANSI code page; the journal shows it as UTF-8, escaped.
-    CallAutomationMethod(app_, host::kOpenDocSilent.name, "c:\\teile\\b\xFCgel;1%.sldprt", int32_t{2}, &openError);
-    CallAutomationMethod(app_, host::kExitApp.name);
+    CallAutomationMethod(app_, automation::kOpenDocSilent.name, "c:\\teile\\b\xFCgel;1%.sldprt", int32_t{2},
+                         &openError);
+    CallAutomationMethod(app_, automation::kExitApp.name);
     EXPECT_EQ(openError, 7) << "the host's default open error, written through the integer reference";
 
     const std::vector<CallLine> expected = {
-        {"app1", host::kUserControl.name, "1", "11:-1"},
-        {"app1", host::kVisible.name, "1", "11:0"},
-        {"app1", host::kOpenDocSilent.name, "1", "8:c:\\teile\\b\xC3\xBCgel%3B1%25.sldprt;3:2;16387:-5"},
-        {"app1", host::kExitApp.name, "3", ""},
+        {"app1", automation::kUserControl.name, "1", "11:-1"},
+        {"app1", automation::kVisible.name, "1", "11:0"},
+        {"app1", automation::kOpenDocSilent.name, "1", "8:c:\\teile\\b\xC3\xBCgel%3B1%25.sldprt;3:2;16387:-5"},
+        {"app1", automation::kExitApp.name, "3", ""},
     };
     EXPECT_EQ(session_.Calls(), expected);
 }
 
 TEST_F(StandinLink, DocumentReferencesTakeCallsAndAreEachGivenBackOnceDocumentBeforeApplication) {
     ASSERT_NO_FATAL_FAILURE(Start("activate-empty 3\n"));
-    doc_ = CallAutomationMethod(app_, host::kActivateDoc.name, "c:\\a.sldprt");
+    doc_ = CallAutomationMethod(app_, automation::kActivateDoc.name, "c:\\a.sldprt");
     ASSERT_EQ(doc_.Type(), kVtDispatch);
-    CallAutomationMethod(doc_, host::kShowNamedView.name, host::kIsometricViewName);
-    CallAutomationMethod(doc_, host::kViewZoomtofit.name);
+    CallAutomationMethod(doc_, automation::kShowNamedView.name, automation::kIsometricViewName);
+    CallAutomationMethod(doc_, automation::kViewZoomtofit.name);
 
     // Replacing the reference gives the first document back while the second one is live.
-    doc_ = CallAutomationMethod(app_, host::kActivateDoc.name, "c:\\b.slddrw");
+    doc_ = CallAutomationMethod(app_, automation::kActivateDoc.name, "c:\\b.slddrw");
     ASSERT_EQ(doc_.Type(), kVtDispatch);
     EXPECT_EQ(StandinSession::LastReferenceCounts(session_.Journal()).at("doc1"), 0u);
-    CallAutomationMethod(doc_, host::kPrintDirect.name);
+    CallAutomationMethod(doc_, automation::kPrintDirect.name);
 
     // An empty result is no target: the next call fails before anything reaches the host.
-    const Variant empty = CallAutomationMethod(app_, host::kActivateDoc.name, "c:\\c.sldasm");
+    const Variant empty = CallAutomationMethod(app_, automation::kActivateDoc.name, "c:\\c.sldasm");
     EXPECT_EQ(empty.Type(), kVtEmpty);
     const size_t linesBefore = session_.Journal().size();
-    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(empty, host::kPrintDirect.name); }),
+    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(empty, automation::kPrintDirect.name); }),
               (Outcome{Raised::EOleError, kNotAnAutomationObject, 0}));
     EXPECT_EQ(session_.Journal().size(), linesBefore);
 
@@ -141,12 +142,12 @@ TEST_F(StandinLink, DocumentReferencesTakeCallsAndAreEachGivenBackOnceDocumentBe
     ASSERT_NO_FATAL_FAILURE(ExpectServerExit("live=0"));
     const std::vector<JournalEntry> journal = session_.Journal();
     const std::vector<CallLine> expected = {
-        {"app1", host::kActivateDoc.name, "1", "8:c:\\a.sldprt"},
-        {"doc1", host::kShowNamedView.name, "1", "8:*Isometric"},
-        {"doc1", host::kViewZoomtofit.name, "3", ""},
-        {"app1", host::kActivateDoc.name, "1", "8:c:\\b.slddrw"},
-        {"doc2", host::kPrintDirect.name, "3", ""},
-        {"app1", host::kActivateDoc.name, "1", "8:c:\\c.sldasm"},
+        {"app1", automation::kActivateDoc.name, "1", "8:c:\\a.sldprt"},
+        {"doc1", automation::kShowNamedView.name, "1", "8:*Isometric"},
+        {"doc1", automation::kViewZoomtofit.name, "3", ""},
+        {"app1", automation::kActivateDoc.name, "1", "8:c:\\b.slddrw"},
+        {"doc2", automation::kPrintDirect.name, "3", ""},
+        {"app1", automation::kActivateDoc.name, "1", "8:c:\\c.sldasm"},
     };
     EXPECT_EQ(StandinSession::Calls(journal), expected);
     EXPECT_EQ(StandinSession::LastReferenceCounts(journal),
@@ -161,19 +162,20 @@ TEST_F(StandinLink, HostFailuresArriveAsTheirClassesWithTrimmedMessagesAndCodes)
                                   "raise PrintDirect 1 0x80041234 Printer jammed.\\r\\n\n"
                                   "unknown ExitApp\n"));
     int32_t openError = 99;
-    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(app_, host::kOpenDocSilent.name, "a.sldprt", 1, &openError); }),
-              SysError(kEFail));
+    EXPECT_EQ(
+        OutcomeOf([&] { CallAutomationMethod(app_, automation::kOpenDocSilent.name, "a.sldprt", 1, &openError); }),
+        SysError(kEFail));
     EXPECT_EQ(openError, -3) << "what the host wrote before failing stays with the caller";
     int32_t secondOpenError = 0;
-    CallAutomationMethod(app_, host::kOpenDocSilent.name, "a.sldprt", 1, &secondOpenError);
+    CallAutomationMethod(app_, automation::kOpenDocSilent.name, "a.sldprt", 1, &secondOpenError);
     EXPECT_EQ(secondOpenError, -3);
 
-    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(app_, host::kVisible.name, false); }), SysError(1))
+    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(app_, automation::kVisible.name, false); }), SysError(1))
         << "a positive status is a failure too";
 
-    doc_ = CallAutomationMethod(app_, host::kActivateDoc.name, "a.sldprt");
+    doc_ = CallAutomationMethod(app_, automation::kActivateDoc.name, "a.sldprt");
     try {
-        CallAutomationMethod(doc_, host::kPrintDirect.name);
+        CallAutomationMethod(doc_, automation::kPrintDirect.name);
         ADD_FAILURE() << "PrintDirect raised nothing";
     } catch (const EOleException& e) {
         EXPECT_EQ(e.Message, "Printer jammed");
@@ -181,12 +183,12 @@ TEST_F(StandinLink, HostFailuresArriveAsTheirClassesWithTrimmedMessagesAndCodes)
         EXPECT_EQ(e.Source, "Stand-in host");
     }
 
-    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(app_, host::kExitApp.name); }),
+    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(app_, automation::kExitApp.name); }),
               (Outcome{Raised::EOleError, "Method 'ExitApp' not supported by automation object", 0}));
 
     // The failures took nothing away: the same references still answer.
-    CallAutomationMethod(app_, host::kUserControl.name, true);
-    CallAutomationMethod(doc_, host::kPrintDirect.name);
+    CallAutomationMethod(app_, automation::kUserControl.name, true);
+    CallAutomationMethod(doc_, automation::kPrintDirect.name);
 
     const std::vector<JournalEntry> journal = session_.Journal();
     std::vector<std::string> unknown;
@@ -205,15 +207,15 @@ TEST_F(StandinLink, HostFailuresArriveAsTheirClassesWithTrimmedMessagesAndCodes)
 
 TEST_F(StandinLink, KilledHostGivesServerUnavailableOnEveryReferenceWithoutHanging) {
     ASSERT_NO_FATAL_FAILURE(Start(""));
-    doc_ = CallAutomationMethod(app_, host::kActivateDoc.name, "a.sldprt");
-    CallAutomationMethod(app_, host::kVisible.name, false);
+    doc_ = CallAutomationMethod(app_, automation::kActivateDoc.name, "a.sldprt");
+    CallAutomationMethod(app_, automation::kVisible.name, false);
     ASSERT_TRUE(session_.KillServer());
     exitChecked_ = true; // a killed server journals no exit
 
     const DWORD start = GetTickCount();
-    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(app_, host::kVisible.name, false); }),
+    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(app_, automation::kVisible.name, false); }),
               SysError(kRpcEServerUnavailable));
-    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(doc_, host::kPrintDirect.name); }),
+    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(doc_, automation::kPrintDirect.name); }),
               SysError(kRpcEServerUnavailable));
     doc_.Clear();
     app_.Clear();
@@ -222,15 +224,15 @@ TEST_F(StandinLink, KilledHostGivesServerUnavailableOnEveryReferenceWithoutHangi
     // The next Print reaches a fresh host rather than the dead one's leftovers.
     const uint32_t killed = session_.LastServerPid();
     ASSERT_NO_FATAL_FAILURE(Start(""));
-    CallAutomationMethod(app_, host::kVisible.name, false);
+    CallAutomationMethod(app_, automation::kVisible.name, false);
     EXPECT_NE(session_.LastServerPid(), killed);
 }
 
 TEST_F(StandinLink, HostDyingInsideACallGivesCallFailedThenServerUnavailable) {
     ASSERT_NO_FATAL_FAILURE(Start("die PrintDirect 1\n"));
-    doc_ = CallAutomationMethod(app_, host::kActivateDoc.name, "a.sldprt");
-    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(doc_, host::kPrintDirect.name); }), SysError(kRpcECallFailed));
-    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(app_, host::kVisible.name, false); }),
+    doc_ = CallAutomationMethod(app_, automation::kActivateDoc.name, "a.sldprt");
+    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(doc_, automation::kPrintDirect.name); }), SysError(kRpcECallFailed));
+    EXPECT_EQ(OutcomeOf([&] { CallAutomationMethod(app_, automation::kVisible.name, false); }),
               SysError(kRpcEServerUnavailable));
     exitChecked_ = true; // it died inside the call
     EXPECT_TRUE(StandinSession::WaitForProcessEnd(session_.LastServerPid()));

@@ -6,12 +6,12 @@ namespace standin {
 
 namespace {
 
-size_t IndexOf(const host::Member& member) {
-    const auto* begin = std::begin(host::kAllMembers);
-    return static_cast<size_t>(std::find(begin, std::end(host::kAllMembers), &member) - begin);
+size_t IndexOf(const automation::Member& member) {
+    const auto* begin = std::begin(automation::kAllMembers);
+    return static_cast<size_t>(std::find(begin, std::end(automation::kAllMembers), &member) - begin);
 }
 
-int32_t CheckCallShape(const host::Member& member, size_t argCount, size_t namedArgCount, uint16_t flags) {
+int32_t CheckCallShape(const automation::Member& member, size_t argCount, size_t namedArgCount, uint16_t flags) {
     if ((flags & automation::kDispatchMethod) == 0)
         return kDispEMemberNotFound;
     if (namedArgCount != 0)
@@ -23,7 +23,7 @@ int32_t CheckCallShape(const host::Member& member, size_t argCount, size_t named
 
 } // namespace
 
-CallPlan CallPlanner::Plan(const host::Member& member, size_t argCount, size_t namedArgCount, uint16_t flags) {
+CallPlan CallPlanner::Plan(const automation::Member& member, size_t argCount, size_t namedArgCount, uint16_t flags) {
     CallPlan plan;
     plan.nth = ++counts_[IndexOf(member)];
     plan.delayMilliseconds = DelayFor(member);
@@ -37,7 +37,7 @@ CallPlan CallPlanner::Plan(const host::Member& member, size_t argCount, size_t n
         plan.status = refusal;
         return plan;
     }
-    plan.writeOpenError = &member == &host::kOpenDocSilent;
+    plan.writeOpenError = &member == &automation::kOpenDocSilent;
     if (!fault)
         return plan;
     switch (fault->kind) {
@@ -61,12 +61,12 @@ CallPlan CallPlanner::Plan(const host::Member& member, size_t argCount, size_t n
     return plan;
 }
 
-bool CallPlanner::Refuses(const host::Member& member) const {
+bool CallPlanner::Refuses(const automation::Member& member) const {
     const auto& refused = scenario_.refused;
     return std::find(refused.begin(), refused.end(), &member) != refused.end();
 }
 
-uint32_t CallPlanner::DelayFor(const host::Member& member) const {
+uint32_t CallPlanner::DelayFor(const automation::Member& member) const {
     for (const Delay& delay : scenario_.delays) {
         if (delay.member == &member)
             return delay.milliseconds;
@@ -74,7 +74,7 @@ uint32_t CallPlanner::DelayFor(const host::Member& member) const {
     return 0;
 }
 
-const Fault* CallPlanner::FaultFor(const host::Member& member, uint32_t nth) const {
+const Fault* CallPlanner::FaultFor(const automation::Member& member, uint32_t nth) const {
     for (const Fault& fault : scenario_.faults) {
         if (fault.member == &member && fault.nth == nth)
             return &fault;
@@ -82,19 +82,19 @@ const Fault* CallPlanner::FaultFor(const host::Member& member, uint32_t nth) con
     return nullptr;
 }
 
-const host::Member* FindMemberOn(std::string_view name, host::Target target) {
-    const host::Member* member = FindMember(name);
+const automation::Member* FindMemberOn(std::string_view name, automation::Target target) {
+    const automation::Member* member = FindMember(name);
     return member && member->target == target ? member : nullptr;
 }
 
-int32_t DispIdOf(const host::Member& member) {
+int32_t DispIdOf(const automation::Member& member) {
     return static_cast<int32_t>(IndexOf(member) + 1);
 }
 
-const host::Member* MemberOfDispId(int32_t dispId) {
-    if (dispId < 1 || static_cast<size_t>(dispId) > std::size(host::kAllMembers))
+const automation::Member* MemberOfDispId(int32_t dispId) {
+    if (dispId < 1 || static_cast<size_t>(dispId) > std::size(automation::kAllMembers))
         return nullptr;
-    return host::kAllMembers[dispId - 1];
+    return automation::kAllMembers[dispId - 1];
 }
 
 } // namespace standin

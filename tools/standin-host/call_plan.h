@@ -43,24 +43,24 @@ public:
     // Counts the call (per member, over the process) and decides it. A call the member cannot take
     // (another argument count than the program sends, named arguments, no DISPATCH_METHOD in flags)
     // is refused with the status a type-library server gives; only die comes before that check.
-    CallPlan Plan(const host::Member& member, size_t argCount, size_t namedArgCount, uint16_t flags);
+    CallPlan Plan(const automation::Member& member, size_t argCount, size_t namedArgCount, uint16_t flags);
 
-    bool Refuses(const host::Member& member) const;
+    bool Refuses(const automation::Member& member) const;
     int32_t OpenError() const { return scenario_.openError; }
 
 private:
-    uint32_t DelayFor(const host::Member& member) const;
-    const Fault* FaultFor(const host::Member& member, uint32_t nth) const;
+    uint32_t DelayFor(const automation::Member& member) const;
+    const Fault* FaultFor(const automation::Member& member, uint32_t nth) const;
 
     const Scenario& scenario_;
-    uint32_t counts_[std::size(host::kAllMembers)] = {};
+    uint32_t counts_[std::size(automation::kAllMembers)] = {};
 };
 
 // The member with that name on that object, else null: a name on the wrong object is unknown there.
-const host::Member* FindMemberOn(std::string_view name, host::Target target);
+const automation::Member* FindMemberOn(std::string_view name, automation::Target target);
 
-// DISPIDs are the member's place in host::kAllMembers, from 1.
-int32_t DispIdOf(const host::Member& member);
-const host::Member* MemberOfDispId(int32_t dispId);
+// DISPIDs are the member's place in automation::kAllMembers, from 1.
+int32_t DispIdOf(const automation::Member& member);
+const automation::Member* MemberOfDispId(int32_t dispId);
 
 } // namespace standin

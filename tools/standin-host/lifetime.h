@@ -37,8 +37,9 @@ private:
 // app1, app2, ... and doc1, doc2, ... in creation order.
 class ObjectNames {
 public:
-    std::string Next(host::Target target) {
-        return target == host::Target::Application ? "app" + std::to_string(++apps_) : "doc" + std::to_string(++docs_);
+    std::string Next(automation::Target target) {
+        return target == automation::Target::Application ? "app" + std::to_string(++apps_)
+                                                         : "doc" + std::to_string(++docs_);
     }
 
 private:

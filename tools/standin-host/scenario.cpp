@@ -65,7 +65,7 @@ std::optional<uint32_t> ParseCallNumber(std::string_view word) {
 // line was taken.
 using LineReader = std::string (*)(Scenario&, std::string_view);
 
-std::string ReadMember(std::string_view& rest, const host::Member*& member) {
+std::string ReadMember(std::string_view& rest, const automation::Member*& member) {
     std::string_view name = NextWord(rest);
     member = FindMember(name);
     if (name.empty())
@@ -133,7 +133,7 @@ std::string ReadDie(Scenario& s, std::string_view rest) {
 std::string ReadActivateFault(Scenario& scenario, std::string_view rest, FaultKind kind) {
     Fault fault;
     fault.kind = kind;
-    fault.member = &host::kActivateDoc;
+    fault.member = &automation::kActivateDoc;
     std::string error = ReadCallNumber(rest, fault.nth);
     if (error.empty())
         error = ExpectEnd(rest);
@@ -150,7 +150,7 @@ std::string ReadActivateNull(Scenario& s, std::string_view rest) {
 }
 
 std::string ReadUnknown(Scenario& scenario, std::string_view rest) {
-    const host::Member* member = nullptr;
+    const automation::Member* member = nullptr;
     std::string error = ReadMember(rest, member);
     if (error.empty())
         error = ExpectEnd(rest);
@@ -258,8 +258,8 @@ std::string ReadLine(Scenario& scenario, std::string_view line) {
 
 } // namespace
 
-const host::Member* FindMember(std::string_view name) {
-    for (const host::Member* member : host::kAllMembers) {
+const automation::Member* FindMember(std::string_view name) {
+    for (const automation::Member* member : automation::kAllMembers) {
         if (name == member->name)
             return member;
     }

@@ -16,7 +16,7 @@ namespace standin {
 enum class FaultKind { Fail, Raise, Die, ActivateEmpty, ActivateNull };
 
 struct Fault {
-    const host::Member* member = nullptr;
+    const automation::Member* member = nullptr;
     uint32_t nth = 0; // 1-based, counted per member over the whole process
     FaultKind kind = FaultKind::Fail;
     int32_t status = 0;      // Fail: what Invoke returns; Raise: the EXCEPINFO scode
@@ -24,7 +24,7 @@ struct Fault {
 };
 
 struct Delay {
-    const host::Member* member = nullptr;
+    const automation::Member* member = nullptr;
     uint32_t milliseconds = 0;
 };
 
@@ -43,10 +43,10 @@ constexpr int32_t kDefaultOpenError = 7;
 constexpr uint32_t kDefaultExitWaitMilliseconds = 10000;
 
 struct Scenario {
-    std::string journalPath;                  // UTF-8 Windows path; empty means the default next to the exe
-    std::vector<Fault> faults;                // in file order; the first line that matches a call wins
-    std::vector<const host::Member*> refused; // names GetIDsOfNames answers DISP_E_UNKNOWNNAME for
-    std::vector<Delay> delays;                // a later line for the same member replaces an earlier one
+    std::string journalPath;                        // UTF-8 Windows path; empty means the default next to the exe
+    std::vector<Fault> faults;                      // in file order; the first line that matches a call wins
+    std::vector<const automation::Member*> refused; // names GetIDsOfNames answers DISP_E_UNKNOWNNAME for
+    std::vector<Delay> delays;                      // a later line for the same member replaces an earlier one
     int32_t openError = kDefaultOpenError;
     uint32_t exitWaitMilliseconds = kDefaultExitWaitMilliseconds;
     std::vector<WindowSpec> windows;
@@ -56,7 +56,7 @@ struct Scenario {
 Scenario ParseScenario(std::string_view text);
 
 // The host member with exactly that name (case matters), else null.
-const host::Member* FindMember(std::string_view name);
+const automation::Member* FindMember(std::string_view name);
 
 // Turns \r and \n into CR and LF and \\ into one backslash; any other backslash stays as it is.
 std::string ExpandEscapes(std::string_view text);

@@ -4,21 +4,19 @@
 
 #include "automation/win/com_platform.h"
 #include "automation/status_codes.h"
-#include "automation/system_text.h"
 #include "automation/variant.h"
 #include "base/win/owners.h"
+#include "base/win/text.h"
 
 namespace automation::win {
 namespace {
 
-static_assert(sizeof(wchar_t) == sizeof(char16_t), "BSTRs are UTF-16");
+// Invoke's locale: the link's calls name no locale of their own.
+constexpr LCID kInvokeLocale = 0;
 
-const wchar_t* Wide(const std::u16string& text) {
-    return reinterpret_cast<const wchar_t*>(text.c_str());
-}
-
-std::u16string FromBstr(BSTR text) {
-    return text ? std::u16string(reinterpret_cast<const char16_t*>(text), SysStringLen(text)) : std::u16string();
+// A BSTR (null for empty) as the program's ANSI text.
+std::string FromBstr(BSTR text) {
+    return text ? base::win::Narrow(std::wstring_view(text, SysStringLen(text))) : std::string();
 }
 
 // The VARIANTARGs of one call; frees the BSTRs it made on every path.
@@ -51,12 +49,14 @@ public:
             V_VT(&arg) = VT_BYREF | VT_I4;
             V_I4REF(&arg) = reinterpret_cast<LONG*>(wire.intRef);
             break;
-        case VT_BSTR:
-            V_BSTR(&arg) = SysAllocStringLen(Wide(wire.text), static_cast<UINT>(wire.text.size()));
+        case VT_BSTR: {
+            const std::wstring text = base::win::Widen(wire.text);
+            V_BSTR(&arg) = SysAllocStringLen(text.c_str(), static_cast<UINT>(text.size()));
             if (!V_BSTR(&arg))
                 return false;
             V_VT(&arg) = VT_BSTR;
             break;
+        }
         case VT_DISPATCH: {
             // The argument borrows the caller's reference for the length of the call.
             auto* object = dynamic_cast<ComDispatchObject*>(wire.object);
@@ -96,7 +96,7 @@ Variant ToVariant(const VARIANT& value) {
     case VT_I4:
         return Variant(static_cast<int32_t>(V_I4(&value)));
     case VT_BSTR:
-        return Variant(CurrentSystemText().WideToAnsi(FromBstr(V_BSTR(&value))));
+        return Variant(FromBstr(V_BSTR(&value)));
     default:
         return Variant::OfOtherKind(V_VT(&value));
     }
@@ -115,16 +115,17 @@ void ComDispatchObject::Release() {
         delete this;
 }
 
-int32_t ComDispatchObject::GetIdOfName(const std::u16string& name, uint32_t locale, int32_t& dispId) {
-    LPOLESTR names[1] = {const_cast<LPOLESTR>(Wide(name))};
+int32_t ComDispatchObject::GetIdOfName(const std::string& name, int32_t& dispId) {
+    std::wstring wideName = base::win::Widen(name);
+    LPOLESTR names[1] = {wideName.data()};
     DISPID id = DISPID_UNKNOWN;
-    const HRESULT status = dispatch_->GetIDsOfNames(IID_NULL, names, 1, locale, &id);
+    const HRESULT status = dispatch_->GetIDsOfNames(IID_NULL, names, 1, GetThreadLocale(), &id);
     dispId = id;
     return status;
 }
 
-int32_t ComDispatchObject::Invoke(int32_t dispId, uint32_t locale, uint16_t flags, std::vector<WireArg>& args,
-                                  Variant& result, ErrorRecord& error) {
+int32_t ComDispatchObject::Invoke(int32_t dispId, uint16_t flags, std::vector<WireArg>& args, Variant& result,
+                                  ErrorRecord& error) {
     ParameterBlock block;
     for (const WireArg& arg : args) {
         if (!block.Add(arg))
@@ -136,7 +137,7 @@ int32_t ComDispatchObject::Invoke(int32_t dispId, uint32_t locale, uint16_t flag
     base::win::OwnedExcepInfo outError;
     // No argument-error index, and the deferred fill-in of the error record is never called.
     const HRESULT status =
-        dispatch_->Invoke(dispId, IID_NULL, locale, flags, &params, outResult.Get(), outError.Get(), nullptr);
+        dispatch_->Invoke(dispId, IID_NULL, kInvokeLocale, flags, &params, outResult.Get(), outError.Get(), nullptr);
     if (status == DISP_E_EXCEPTION) {
         error.scode = outError->scode;
         error.helpContext = static_cast<int32_t>(outError->dwHelpContext);

@@ -16,8 +16,8 @@ public:
 
     void AddRef() override;
     void Release() override;
-    int32_t GetIdOfName(const std::u16string& name, uint32_t locale, int32_t& dispId) override;
-    int32_t Invoke(int32_t dispId, uint32_t locale, uint16_t flags, std::vector<WireArg>& args, Variant& result,
+    int32_t GetIdOfName(const std::string& name, int32_t& dispId) override;
+    int32_t Invoke(int32_t dispId, uint16_t flags, std::vector<WireArg>& args, Variant& result,
                    ErrorRecord& error) override;
 
     IDispatch* Dispatch() const { return dispatch_; }

@@ -1,10 +1,11 @@
 #include "base/win/system_library.h"
 
-#include <stdexcept>
 #include <string>
 
+#include "base/exception.h"
 #include "base/win/text.h"
 
+namespace base::win {
 namespace {
 
 DllSearch g_dllSearch = DllSearch::kFullPaths;
@@ -42,7 +43,7 @@ FARPROC FindSetDefaultDllDirectories() {
 
 FARPROC SystemLibrary::Find(const char* name) {
     if (!module_) {
-        const std::wstring wideName = base::win::Widen(fileName_);
+        const std::wstring wideName = Widen(fileName_);
         // From the system folder only, never from the program's folder, the current folder or PATH.
         module_ = g_dllSearch == DllSearch::kSystemFolderOnly
                       ? LoadLibraryExW(wideName.c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)
@@ -57,11 +58,13 @@ FARPROC SystemLibrary::Export(const char* name) {
     if (const FARPROC function = Find(name))
         return function;
     if (!module_)
-        throw std::runtime_error(std::string("Cannot load the system library ") + fileName_);
-    throw std::runtime_error(std::string("Cannot find ") + name + " in " + fileName_);
+        throw Exception(std::string("Cannot load the system library ") + fileName_);
+    throw Exception(std::string("Cannot find ") + name + " in " + fileName_);
 }
 
 FARPROC LoadedSystemExport(const char* moduleName, const char* name) {
     const HMODULE module = GetModuleHandleA(moduleName);
     return module ? GetProcAddress(module, name) : nullptr;
 }
+
+} // namespace base::win

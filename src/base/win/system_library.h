@@ -10,6 +10,8 @@
 #include <commdlg.h>
 #include <winspool.h>
 
+namespace base::win {
+
 // How this process keeps DLL loads in the system folder. Windows 8 and later, and Windows 7 with update
 // KB2533623, have SetDefaultDllDirectories: one call, and every later load by name, the system's own
 // included, searches the system folder only. A Windows 7 without that update lacks the function (an exe
@@ -32,7 +34,7 @@ public:
     SystemLibrary(const SystemLibrary&) = delete;
     SystemLibrary& operator=(const SystemLibrary&) = delete;
 
-    // An export of the DLL. Throws when the DLL or the export is missing.
+    // An export of the DLL. Throws base::Exception when the DLL or the export is missing.
     FARPROC Export(const char* name);
     // An export of the DLL, or null when the DLL or the export is missing: for a help that is optional.
     FARPROC Find(const char* name);
@@ -103,3 +105,5 @@ VANTREL_SYSTEM_FUNCTION(library, ClosePrinter)
 } // namespace winspool
 
 #undef VANTREL_SYSTEM_FUNCTION
+
+} // namespace base::win

@@ -22,4 +22,10 @@ std::string Narrow(std::wstring_view text, UINT codePage) {
     return narrow;
 }
 
+std::string AnsiLower(std::string text) {
+    if (!text.empty())
+        CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
 } // namespace base::win

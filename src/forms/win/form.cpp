@@ -1,7 +1,8 @@
 #include "forms/win/form.h"
 
-#include <stdexcept>
+#include <string>
 
+#include "base/exception.h"
 #include "base/win/system_library.h"
 #include "forms/error_text.h"
 #include "forms/win/error_box.h"
@@ -11,7 +12,7 @@ namespace {
 
 // Calls of Windows 10 1607 and later; null before.
 template <typename Function> Function User32Export(const char* name) {
-    return ExportAs<Function>(LoadedSystemExport("user32.dll", name));
+    return base::win::ExportAs<Function>(base::win::LoadedSystemExport("user32.dll", name));
 }
 
 // The frame (borders, caption, menu bar) around a client area at that dpi. Without the per-dpi call the
@@ -43,7 +44,7 @@ base::win::FontHandle CreateFormFont(int dpi) {
         CreateFontA(FontHeightForDpi(kFontPoints, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, kFontFace);
     if (!font)
-        throw std::runtime_error("Cannot create the window font");
+        throw base::Exception("Cannot create the window font");
     return base::win::FontHandle(font);
 }
 
@@ -81,7 +82,7 @@ void RegisterWindowClass(const WindowClass& windowClass) {
         record.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     record.lpszClassName = windowClass.name;
     if (!RegisterClassExA(&record))
-        throw std::runtime_error(std::string("Cannot register the window class ") + windowClass.name);
+        throw base::Exception(std::string("Cannot register the window class ") + windowClass.name);
 }
 
 TForm::TForm() : dpi_(SystemDpi()), font_(CreateFormFont(dpi_)) {}
@@ -122,7 +123,7 @@ void TForm::CreateHandle(const FrameStyle& frame) {
         window_.Release(); // a window whose creation failed is gone already
         if (frame.menu && IsMenu(frame.menu))
             DestroyMenu(frame.menu); // never attached, so not destroyed with the window
-        throw std::runtime_error("Cannot create the window");
+        throw base::Exception("Cannot create the window");
     }
     // Created on a monitor whose dpi is not the system's (one the user has rescaled since logging on, or
     // not the main one): drawn at that monitor's dpi from the start. There are no children yet.
@@ -171,7 +172,7 @@ HWND TForm::CreateChild(const ChildWindow& child) {
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(child.id)), GetModuleHandleA(nullptr),
                                   child.createParam);
     if (!window)
-        throw std::runtime_error("Cannot create the control " + ShownCaption(child.name));
+        throw base::Exception("Cannot create the control " + ShownCaption(child.name));
     children_.push_back(BuiltChild{child.id, window, child.bounds});
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     SetWindowContextHelpId(window, static_cast<DWORD>(child.helpContext));

@@ -68,7 +68,7 @@ HelpViewer::HtmlHelpFunction HelpViewer::Load() {
     if (!loadTried_) {
         loadTried_ = true;
         // Stays loaded until the process ends: the help windows it opens live in it.
-        htmlHelp_ = ExportAs<HtmlHelpFunction>(hhctrl_.Find("HtmlHelpW"));
+        htmlHelp_ = base::win::ExportAs<HtmlHelpFunction>(hhctrl_.Find("HtmlHelpW"));
     }
     return htmlHelp_;
 }

@@ -42,7 +42,7 @@ private:
     HtmlHelpFunction Load();
 
     std::string helpFile_;
-    SystemLibrary hhctrl_{"hhctrl.ocx"};
+    base::win::SystemLibrary hhctrl_{"hhctrl.ocx"};
     HtmlHelpFunction htmlHelp_ = nullptr;
     bool loadTried_ = false;
 };

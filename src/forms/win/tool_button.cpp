@@ -43,12 +43,13 @@ void Paint(HWND button) {
     auto pictures = reinterpret_cast<HIMAGELIST>(GetWindowLongPtrA(button, kPicturesSlot));
     int width = 0;
     int height = 0;
-    if (pictures && comctl32::ImageList_GetIconSize(pictures, &width, &height)) {
+    if (pictures && base::win::comctl32::ImageList_GetIconSize(pictures, &width, &height)) {
         const int shift = pressed ? 1 : 0; // the picture moves with the pressed face
         const int x = (bounds.right - width) / 2 + shift;
         const int y = (bounds.bottom - height) / 2 + shift;
         const int normal = static_cast<int>(GetWindowLongPtrA(button, kNormalImageSlot));
-        comctl32::ImageList_Draw(pictures, normal + (IsWindowEnabled(button) ? 0 : 1), dc, x, y, ILD_TRANSPARENT);
+        base::win::comctl32::ImageList_Draw(pictures, normal + (IsWindowEnabled(button) ? 0 : 1), dc, x, y,
+                                            ILD_TRANSPARENT);
     }
 }
 

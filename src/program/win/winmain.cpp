@@ -49,7 +49,7 @@ private:
 
 void InitialiseControls() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-    comctl32::InitCommonControlsEx(&controls);
+    base::win::comctl32::InitCommonControlsEx(&controls);
 }
 
 void RunProgram(forms::win::HelpViewer& help) {
@@ -69,7 +69,7 @@ void RunProgram(forms::win::HelpViewer& help) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Before anything can load a DLL: every DLL loaded from here on, by the program or (where Windows has
     // SetDefaultDllDirectories) by the system's own components too, comes from the system folder only.
-    RestrictDllSearch(FindSetDefaultDllDirectories());
+    base::win::RestrictDllSearch(base::win::FindSetDefaultDllDirectories());
     // A print run holds the thread for seconds at a time; the window must stay as the program paints it
     // rather than be swapped for a "Not Responding" ghost whose close button would end Vantrel mid-run.
     DisableProcessWindowsGhosting();

@@ -42,8 +42,8 @@ bool CommonFileDialog::Run(FileDialogCall& call) {
     dialog.lpstrDefExt = call.defaultExtension.empty() ? nullptr : call.defaultExtension.c_str();
     dialog.Flags = DialogFlags(call.options);
 
-    const BOOL chosen =
-        call.kind == DialogKind::Save ? comdlg32::GetSaveFileNameA(&dialog) : comdlg32::GetOpenFileNameA(&dialog);
+    const BOOL chosen = call.kind == DialogKind::Save ? base::win::comdlg32::GetSaveFileNameA(&dialog)
+                                                      : base::win::comdlg32::GetOpenFileNameA(&dialog);
     call.filterIndex = static_cast<int>(dialog.nFilterIndex);
     return chosen != FALSE;
 }

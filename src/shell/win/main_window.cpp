@@ -2,8 +2,7 @@
 
 #include <commctrl.h>
 
-#include <stdexcept>
-
+#include "base/exception.h"
 #include "forms/dpi_scaling.h"
 #include "forms/win/application.h"
 #include "forms/win/error_box.h"
@@ -86,7 +85,7 @@ TfrmVantrel::~TfrmVantrel() {
 void TfrmVantrel::CreateFrame(int iconId) {
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINMENU));
     if (!menu)
-        throw std::runtime_error("Cannot load the main menu");
+        throw base::Exception("Cannot load the main menu");
     CreateHandle(FrameStyle{kClassName, kFrameStyle, kFrameExStyle, kClientWidth, kClientHeight, false, menu, iconId});
 }
 

@@ -9,6 +9,7 @@
 
 #include "batch/host_lifecycle.h"
 #include "batch/print_run.h"
+#include "base/win/text.h"
 #include "batch/win/host_windows.h"
 #include "shell/win/common_file_dialog.h"
 #include "shell/win/file_store.h"
@@ -84,7 +85,7 @@ public:
     explicit WindowPrintRunView(TfrmVantrel& form) : form_(form), list_(form.lbxList()) {}
 
     int EntryCount() override { return list_.Count(); }
-    std::string Entry(int index) override { return list_.Entry(index); }
+    std::string LowerCaseEntry(int index) override { return base::win::AnsiLower(list_.Entry(index)); }
     bool DisplayChosen(batch::DisplayChoice choice) override { return form_.IsChecked(RadioOf(choice)); }
     bool Isometric() override { return form_.IsChecked(IDC_CHKISOMETRIC); }
     bool ZoomToFit() override { return form_.IsChecked(IDC_CHKZOOMFIT); }

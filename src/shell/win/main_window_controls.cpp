@@ -2,8 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <stdexcept>
-
+#include "base/exception.h"
 #include "base/win/system_library.h"
 #include "forms/dpi_scaling.h"
 #include "forms/win/tool_button.h"
@@ -102,11 +101,11 @@ ImageListHandle LoadToolBarPictures(int dpi) {
     const int count = kImagesPerButton * static_cast<int>(kToolButtonCount);
     BitmapHandle strip(static_cast<HBITMAP>(LoadImageA(
         GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_TOOLBAR_16 + index), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    ImageListHandle pictures(comctl32::ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0));
+    ImageListHandle pictures(base::win::comctl32::ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0));
     if (!strip || !pictures ||
-        comctl32::ImageList_AddMasked(pictures.Get(), strip.Get(), kTransparentPicturePixel) < 0 ||
-        comctl32::ImageList_GetImageCount(pictures.Get()) != count)
-        throw std::runtime_error("Cannot load the tool bar's pictures");
+        base::win::comctl32::ImageList_AddMasked(pictures.Get(), strip.Get(), kTransparentPicturePixel) < 0 ||
+        base::win::comctl32::ImageList_GetImageCount(pictures.Get()) != count)
+        throw base::Exception("Cannot load the tool bar's pictures");
     return pictures;
 }
 
@@ -116,7 +115,7 @@ HWND CreateTooltip(HWND form) {
         CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!tooltip)
-        throw std::runtime_error("Cannot create the tool bar's tooltip");
+        throw base::Exception("Cannot create the tool bar's tooltip");
     return tooltip;
 }
 

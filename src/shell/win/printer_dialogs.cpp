@@ -45,7 +45,7 @@ bool ShowModal(PRINTDLGA& dialog, GlobalMemory& devNames, GlobalMemory& devMode)
     forms::win::ProgramWindowsDisabled modal;
     dialog.hDevNames = devNames.Release();
     dialog.hDevMode = devMode.Release();
-    const bool chosen = comdlg32::PrintDlgA(&dialog) != FALSE;
+    const bool chosen = base::win::comdlg32::PrintDlgA(&dialog) != FALSE;
     devNames.Reset(dialog.hDevNames);
     devMode.Reset(dialog.hDevMode);
     return chosen;

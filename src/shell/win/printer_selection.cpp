@@ -37,9 +37,9 @@ std::vector<InstalledPrinter> InstalledPrinters() {
     constexpr DWORD kWhich = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
     DWORD needed = 0;
     DWORD count = 0;
-    winspool::EnumPrintersA(kWhich, nullptr, 5, nullptr, 0, &needed, &count);
+    base::win::winspool::EnumPrintersA(kWhich, nullptr, 5, nullptr, 0, &needed, &count);
     std::vector<BYTE> records(needed);
-    if (needed == 0 || !winspool::EnumPrintersA(kWhich, nullptr, 5, records.data(), needed, &needed, &count))
+    if (needed == 0 || !base::win::winspool::EnumPrintersA(kWhich, nullptr, 5, records.data(), needed, &needed, &count))
         return {};
     const auto* info = reinterpret_cast<const PRINTER_INFO_5A*>(records.data());
     std::vector<InstalledPrinter> printers;
@@ -78,16 +78,17 @@ GlobalMemory MakeDevNames(const std::string& driver, const std::string& device, 
 GlobalMemory DefaultDeviceSettings(const std::string& device) {
     HANDLE opened = nullptr;
     std::string name = device;
-    if (!winspool::OpenPrinterA(name.data(), &opened, nullptr))
+    if (!base::win::winspool::OpenPrinterA(name.data(), &opened, nullptr))
         return GlobalMemory();
     PrinterHandle printer(opened);
-    const LONG size = winspool::DocumentPropertiesA(nullptr, printer.Get(), name.data(), nullptr, nullptr, 0);
+    const LONG size =
+        base::win::winspool::DocumentPropertiesA(nullptr, printer.Get(), name.data(), nullptr, nullptr, 0);
     if (size <= 0)
         return GlobalMemory();
     GlobalMemory memory = GlobalMemory::Allocate(static_cast<size_t>(size));
     LockedRecord<DEVMODEA> settings(memory);
-    if (!settings || winspool::DocumentPropertiesA(nullptr, printer.Get(), name.data(), settings.Get(), nullptr,
-                                                   DM_OUT_BUFFER) != IDOK)
+    if (!settings || base::win::winspool::DocumentPropertiesA(nullptr, printer.Get(), name.data(), settings.Get(),
+                                                              nullptr, DM_OUT_BUFFER) != IDOK)
         return GlobalMemory();
     return memory;
 }

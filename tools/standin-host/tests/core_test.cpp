@@ -18,7 +18,7 @@ TEST(StandinScenario, RaiseKeepsDescriptionSpacingAndTurnsEscapesIntoLineEnds) {
                                "raise QuitDoc 1 0x80004005 c:\\\\new\\parts\n");
     ASSERT_TRUE(s.errors.empty());
     ASSERT_EQ(s.faults.size(), 2u);
-    EXPECT_EQ(s.faults[0].member, &host::kPrintDirect);
+    EXPECT_EQ(s.faults[0].member, &automation::kPrintDirect);
     EXPECT_EQ(s.faults[0].nth, 2u);
     EXPECT_EQ(s.faults[0].kind, FaultKind::Raise);
     EXPECT_EQ(s.faults[0].status, static_cast<int32_t>(0x80041234));
@@ -105,28 +105,28 @@ TEST(StandinScenario, WindowsKeepTitleAndVisibilityInOrder) {
 TEST(StandinScenario, LaterDelayForTheSameMemberReplacesTheEarlier) {
     Scenario s = ParseScenario("delay PrintDirect 100\ndelay QuitDoc 5\ndelay PrintDirect 250\n");
     CallPlanner planner(s);
-    EXPECT_EQ(planner.Plan(host::kPrintDirect, 0, 0, kMethodOrGet).delayMilliseconds, 250u);
-    EXPECT_EQ(planner.Plan(host::kQuitDoc, 1, 0, kMethod).delayMilliseconds, 5u);
-    EXPECT_EQ(planner.Plan(host::kVisible, 1, 0, kMethod).delayMilliseconds, 0u);
+    EXPECT_EQ(planner.Plan(automation::kPrintDirect, 0, 0, kMethodOrGet).delayMilliseconds, 250u);
+    EXPECT_EQ(planner.Plan(automation::kQuitDoc, 1, 0, kMethod).delayMilliseconds, 5u);
+    EXPECT_EQ(planner.Plan(automation::kVisible, 1, 0, kMethod).delayMilliseconds, 0u);
 }
 
 TEST(StandinCallPlan, NthIsCountedPerMemberAcrossObjects) {
     Scenario s = ParseScenario("fail PrintDirect 2 0x80004005\n");
     CallPlanner planner(s);
-    EXPECT_EQ(planner.Plan(host::kPrintDirect, 0, 0, kMethodOrGet).action, CallAction::Perform);
+    EXPECT_EQ(planner.Plan(automation::kPrintDirect, 0, 0, kMethodOrGet).action, CallAction::Perform);
     // Calls of other members do not move the PrintDirect count.
-    EXPECT_EQ(planner.Plan(host::kPrintPreview, 0, 0, kMethodOrGet).action, CallAction::Perform);
-    CallPlan second = planner.Plan(host::kPrintDirect, 0, 0, kMethodOrGet);
+    EXPECT_EQ(planner.Plan(automation::kPrintPreview, 0, 0, kMethodOrGet).action, CallAction::Perform);
+    CallPlan second = planner.Plan(automation::kPrintDirect, 0, 0, kMethodOrGet);
     EXPECT_EQ(second.nth, 2u);
     EXPECT_EQ(second.action, CallAction::ReturnStatus);
     EXPECT_EQ(second.status, static_cast<int32_t>(0x80004005));
-    EXPECT_EQ(planner.Plan(host::kPrintDirect, 0, 0, kMethodOrGet).action, CallAction::Perform);
+    EXPECT_EQ(planner.Plan(automation::kPrintDirect, 0, 0, kMethodOrGet).action, CallAction::Perform);
 }
 
 TEST(StandinCallPlan, FirstMatchingLineWins) {
     Scenario s = ParseScenario("raise QuitDoc 1 0x80041001 Busy.\nfail QuitDoc 1 0x80004005\ndie QuitDoc 1\n");
     CallPlanner planner(s);
-    CallPlan plan = planner.Plan(host::kQuitDoc, 1, 0, kMethod);
+    CallPlan plan = planner.Plan(automation::kQuitDoc, 1, 0, kMethod);
     EXPECT_EQ(plan.action, CallAction::Raise);
     EXPECT_EQ(plan.status, static_cast<int32_t>(0x80041001));
     EXPECT_EQ(plan.description, "Busy.");
@@ -135,33 +135,33 @@ TEST(StandinCallPlan, FirstMatchingLineWins) {
 TEST(StandinCallPlan, CallsOfAnotherShapeAreRefusedBeforeAnyFault) {
     Scenario s = ParseScenario("fail Visible 1 0x1\nfail OpenDocSilent 1 0x1\n");
     CallPlanner planner(s);
-    CallPlan noArgument = planner.Plan(host::kVisible, 0, 0, kMethodOrGet);
+    CallPlan noArgument = planner.Plan(automation::kVisible, 0, 0, kMethodOrGet);
     EXPECT_EQ(noArgument.action, CallAction::ReturnStatus);
     EXPECT_EQ(noArgument.status, static_cast<int32_t>(0x8002000E));
-    CallPlan twoArguments = planner.Plan(host::kOpenDocSilent, 2, 0, kMethod);
+    CallPlan twoArguments = planner.Plan(automation::kOpenDocSilent, 2, 0, kMethod);
     EXPECT_EQ(twoArguments.status, static_cast<int32_t>(0x8002000E));
     EXPECT_FALSE(twoArguments.writeOpenError); // there is no slot to write
-    EXPECT_EQ(planner.Plan(host::kUserControl, 1, 0, kPropertyPut).status, static_cast<int32_t>(0x80020003));
-    EXPECT_EQ(planner.Plan(host::kUserControl, 1, 1, kMethod).status, static_cast<int32_t>(0x80020007));
+    EXPECT_EQ(planner.Plan(automation::kUserControl, 1, 0, kPropertyPut).status, static_cast<int32_t>(0x80020003));
+    EXPECT_EQ(planner.Plan(automation::kUserControl, 1, 1, kMethod).status, static_cast<int32_t>(0x80020007));
     // Kind 3 (method or property read) is how the program calls members without arguments.
-    EXPECT_EQ(planner.Plan(host::kExitApp, 0, 0, kMethodOrGet).action, CallAction::Perform);
+    EXPECT_EQ(planner.Plan(automation::kExitApp, 0, 0, kMethodOrGet).action, CallAction::Perform);
 }
 
 TEST(StandinCallPlan, DieComesBeforeTheShapeCheck) {
     Scenario s = ParseScenario("die ViewZoomtofit 1\n");
     CallPlanner planner(s);
-    EXPECT_EQ(planner.Plan(host::kViewZoomtofit, 4, 0, kMethod).action, CallAction::Die);
+    EXPECT_EQ(planner.Plan(automation::kViewZoomtofit, 4, 0, kMethod).action, CallAction::Die);
 }
 
 TEST(StandinCallPlan, NamesOnTheWrongObjectAreUnknownThere) {
-    EXPECT_EQ(FindMemberOn("PrintDirect", host::Target::Application), nullptr);
-    EXPECT_EQ(FindMemberOn("ExitApp", host::Target::Document), nullptr);
-    EXPECT_EQ(FindMemberOn("PrintDirect", host::Target::Document), &host::kPrintDirect);
-    EXPECT_EQ(FindMemberOn("printdirect", host::Target::Document), nullptr);
-    for (const host::Member* member : host::kAllMembers)
+    EXPECT_EQ(FindMemberOn("PrintDirect", automation::Target::Application), nullptr);
+    EXPECT_EQ(FindMemberOn("ExitApp", automation::Target::Document), nullptr);
+    EXPECT_EQ(FindMemberOn("PrintDirect", automation::Target::Document), &automation::kPrintDirect);
+    EXPECT_EQ(FindMemberOn("printdirect", automation::Target::Document), nullptr);
+    for (const automation::Member* member : automation::kAllMembers)
         EXPECT_EQ(MemberOfDispId(DispIdOf(*member)), member) << member->name;
     EXPECT_EQ(MemberOfDispId(0), nullptr);
-    EXPECT_EQ(MemberOfDispId(static_cast<int32_t>(std::size(host::kAllMembers)) + 1), nullptr);
+    EXPECT_EQ(MemberOfDispId(static_cast<int32_t>(std::size(automation::kAllMembers)) + 1), nullptr);
 }
 
 class RecordingSink : public LineSink {
@@ -270,10 +270,10 @@ TEST(StandinLifetime, ServerEndsOnlyAfterItHadAnObjectOrLock) {
 
 TEST(StandinLifetime, ObjectNamesCountEachKindInCreationOrder) {
     ObjectNames names;
-    EXPECT_EQ(names.Next(host::Target::Application), "app1");
-    EXPECT_EQ(names.Next(host::Target::Document), "doc1");
-    EXPECT_EQ(names.Next(host::Target::Document), "doc2");
-    EXPECT_EQ(names.Next(host::Target::Application), "app2");
+    EXPECT_EQ(names.Next(automation::Target::Application), "app1");
+    EXPECT_EQ(names.Next(automation::Target::Document), "doc1");
+    EXPECT_EQ(names.Next(automation::Target::Document), "doc2");
+    EXPECT_EQ(names.Next(automation::Target::Application), "app2");
 }
 
 } // namespace

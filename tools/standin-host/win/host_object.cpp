@@ -55,7 +55,7 @@ HRESULT Raise(EXCEPINFO* error, const CallPlan& plan) {
 
 } // namespace
 
-HostObject::HostObject(Server& server, host::Target target)
+HostObject::HostObject(Server& server, automation::Target target)
     : server_(server), target_(target), name_(server.Names().Next(target)) {
     server_.GetJournal().Create(name_);
     server_.ObjectCreated();
@@ -113,7 +113,7 @@ HRESULT STDMETHODCALLTYPE HostObject::GetIDsOfNames(REFIID riid, LPOLESTR* names
     for (UINT i = 0; i < count; ++i) {
         std::string name = WideToUtf8(names[i] ? names[i] : L"");
         // Names after the first would be named arguments, and no member takes any.
-        const host::Member* member = i == 0 ? FindMemberOn(name, target_) : nullptr;
+        const automation::Member* member = i == 0 ? FindMemberOn(name, target_) : nullptr;
         if (member && server_.Planner().Refuses(*member))
             member = nullptr;
         dispIds[i] = member ? DispIdOf(*member) : DISPID_UNKNOWN;
@@ -129,7 +129,7 @@ HRESULT STDMETHODCALLTYPE HostObject::Invoke(DISPID dispId, REFIID riid, LCID, W
                                              VARIANT* result, EXCEPINFO* error, UINT*) {
     static const DISPPARAMS kNoParams = {};
     const DISPPARAMS& args = params ? *params : kNoParams;
-    const host::Member* member = MemberOfDispId(dispId);
+    const automation::Member* member = MemberOfDispId(dispId);
     if (!member || member->target != target_) {
         server_.GetJournal().Call(name_, "#" + std::to_string(dispId), flags, ToJournalArgs(args));
         return DISP_E_MEMBERNOTFOUND;
@@ -167,22 +167,22 @@ HRESULT STDMETHODCALLTYPE HostObject::Invoke(DISPID dispId, REFIID riid, LCID, W
     return Perform(*member, result);
 }
 
-HRESULT HostObject::Perform(const host::Member& member, VARIANT* result) {
-    if (&member == &host::kActivateDoc && result) {
+HRESULT HostObject::Perform(const automation::Member& member, VARIANT* result) {
+    if (&member == &automation::kActivateDoc && result) {
         void* document = nullptr;
-        HRESULT status = CreateHostObject(server_, host::Target::Document, IID_IDispatch, &document);
+        HRESULT status = CreateHostObject(server_, automation::Target::Document, IID_IDispatch, &document);
         if (FAILED(status))
             return status;
         V_VT(result) = VT_DISPATCH;
         V_DISPATCH(result) = static_cast<IDispatch*>(document);
-    } else if (&member == &host::kExitApp) {
+    } else if (&member == &automation::kExitApp) {
         server_.GetJournal().ExitRequested(name_);
         server_.RequestExit();
     }
     return S_OK;
 }
 
-HRESULT CreateHostObject(Server& server, host::Target target, REFIID riid, void** object) {
+HRESULT CreateHostObject(Server& server, automation::Target target, REFIID riid, void** object) {
     auto* created = new (std::nothrow) HostObject(server, target);
     if (!created)
         return E_OUTOFMEMORY;

@@ -14,7 +14,7 @@ class Server;
 
 class HostObject final : public IDispatch {
 public:
-    HostObject(Server& server, host::Target target);
+    HostObject(Server& server, automation::Target target);
     HostObject(const HostObject&) = delete;
     HostObject& operator=(const HostObject&) = delete;
 
@@ -30,18 +30,18 @@ public:
                                      VARIANT* result, EXCEPINFO* error, UINT* argError) override;
 
 private:
-    friend HRESULT CreateHostObject(Server& server, host::Target target, REFIID riid, void** object);
+    friend HRESULT CreateHostObject(Server& server, automation::Target target, REFIID riid, void** object);
     ~HostObject();
 
-    HRESULT Perform(const host::Member& member, VARIANT* result);
+    HRESULT Perform(const automation::Member& member, VARIANT* result);
 
     Server& server_;
-    host::Target target_;
+    automation::Target target_;
     std::string name_;
     ULONG references_ = 0;
 };
 
 // Creates an object and gives the caller its first reference, as the interface riid.
-HRESULT CreateHostObject(Server& server, host::Target target, REFIID riid, void** object);
+HRESULT CreateHostObject(Server& server, automation::Target target, REFIID riid, void** object);
 
 } // namespace standin

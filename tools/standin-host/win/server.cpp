@@ -133,7 +133,7 @@ HRESULT STDMETHODCALLTYPE Server::ClassFactory::CreateInstance(IUnknown* outer, 
     *object = nullptr;
     if (outer)
         return CLASS_E_NOAGGREGATION;
-    return CreateHostObject(server_, host::Target::Application, riid, object);
+    return CreateHostObject(server_, automation::Target::Application, riid, object);
 }
 
 HRESULT STDMETHODCALLTYPE Server::ClassFactory::LockServer(BOOL lock) {
