@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "automation/automation.h"
+#include "automation/host_members.h"
 #include "automation/win/com_object.h"
 #include "automation/win/com_platform.h"
-#include "automation/host_members.h"
 #include "base/win/owners.h"
 
 using namespace automation;

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "shell/list_commands.h"
-#include "shell/win/shell_drop.h"
-#include "shell/win/list_box.h"
 #include "shell/win/file_store.h"
+#include "shell/win/list_box.h"
+#include "shell/win/shell_drop.h"
 #include "support/scripted_file_dialogs.h"
 
 namespace {

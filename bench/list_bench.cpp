@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "base/win/text.h"
-#include "shell/win/list_box.h"
 #include "shell/list_commands.h"
 #include "shell/list_file.h"
 #include "shell/win/file_store.h"
+#include "shell/win/list_box.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/win/main_window_list_box.h"
 

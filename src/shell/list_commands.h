@@ -8,8 +8,8 @@
 #include "forms/sender.h"
 #include "shell/dropped_documents.h"
 #include "shell/file_dialog.h"
-#include "shell/sorted_list.h"
 #include "shell/list_file.h"
+#include "shell/sorted_list.h"
 
 namespace shell {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/sorted_list.h"
 #include "shell/list_file.h"
+#include "shell/sorted_list.h"
 
 namespace fakes {
 

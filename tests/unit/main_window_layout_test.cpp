@@ -7,11 +7,11 @@
 #include <set>
 #include <stdexcept>
 
+#include "automation/exceptions.h"
 #include "forms/dpi_scaling.h"
 #include "forms/error_text.h"
-#include "automation/exceptions.h"
-#include "shell/main_window_layout.h"
 #include "res/resource.h"
+#include "shell/main_window_layout.h"
 
 using namespace forms;
 using namespace shell;

@@ -2,8 +2,8 @@
 
 #include <new>
 
-#include "fake_automation.h"
 #include "batch/print_run.h"
+#include "fake_automation.h"
 
 using namespace automation;
 using batch::DisplayChoice;

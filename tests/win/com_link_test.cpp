@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "automation/automation.h"
-#include "automation/win/com_platform.h"
 #include "automation/status_codes.h"
+#include "automation/win/com_platform.h"
 
 using namespace automation;
 

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "shell/win/list_box.h"
-#include "shell/list_commands.h"
-#include "shell/win/file_store.h"
 #include "base/win/owners.h"
 #include "base/win/text.h"
+#include "shell/list_commands.h"
+#include "shell/win/file_store.h"
+#include "shell/win/list_box.h"
 #include "support/caught.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/win/fixtures.h"

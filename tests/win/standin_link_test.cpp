@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "automation/automation.h"
-#include "automation/win/com_platform.h"
 #include "automation/host_members.h"
+#include "automation/status_codes.h"
+#include "automation/win/com_platform.h"
 #include "base/win/owners.h"
 #include "standin_fixture.h"
-#include "automation/status_codes.h"
 
 using namespace automation;
 using standin::CallLine;

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "automation/host_members.h"
-#include "scenario.h"
 #include "automation/status_codes.h"
+#include "scenario.h"
 
 namespace standin {
 

@@ -2,9 +2,9 @@
 
 #include <oleauto.h>
 
-#include "automation/win/com_platform.h"
 #include "automation/status_codes.h"
 #include "automation/variant.h"
+#include "automation/win/com_platform.h"
 #include "base/win/owners.h"
 #include "base/win/text.h"
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "forms/win/application.h"
 #include "forms/error_text.h"
+#include "forms/win/application.h"
 
 namespace forms::win {
 

@@ -12,13 +12,13 @@
 #include "about/win/about_box.h"
 #include "automation/win/com_platform.h"
 #include "base/win/owners.h"
+#include "base/win/system_library.h"
 #include "forms/win/application.h"
 #include "forms/win/error_box.h"
 #include "forms/win/help_viewer.h"
 #include "res/resource.h"
 #include "shell/main_window_layout.h"
 #include "shell/win/main_window.h"
-#include "base/win/system_library.h"
 
 namespace {
 

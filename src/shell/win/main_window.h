@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "automation/variant.h"
-#include "batch/print_run.h"
 #include "base/win/owners.h"
+#include "batch/print_run.h"
 #include "forms/sender.h"
 #include "forms/win/form.h"
 #include "forms/win/help_viewer.h"

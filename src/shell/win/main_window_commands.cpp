@@ -7,9 +7,9 @@
 
 #include <string>
 
+#include "base/win/text.h"
 #include "batch/host_lifecycle.h"
 #include "batch/print_run.h"
-#include "base/win/text.h"
 #include "batch/win/host_windows.h"
 #include "shell/win/common_file_dialog.h"
 #include "shell/win/file_store.h"
