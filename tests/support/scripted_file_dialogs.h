@@ -20,7 +20,9 @@ struct DialogChoice {
 class ScriptedFileDialogs : public shell::FileDialogPlatform {
 public:
     struct Shown {
-        const shell::FileDialogSpec* dialogSpec; // which of the window's dialogs the call is
+        // Which of the window's dialogs the call shows: its kind, filter, default extension, options and
+        // buffer size are all that dialog's (null when they are no dialog's).
+        const shell::FileDialogSpec* dialogSpec;
         std::string fileName;
         int filterIndex;
     };
@@ -30,7 +32,7 @@ public:
     std::vector<Shown> shown;
 
     bool Run(shell::FileDialogCall& call) override {
-        shown.push_back({SpecOf(call), call.buffer.c_str(), call.filterIndex});
+        shown.push_back({DialogOf(call), call.buffer.c_str(), call.filterIndex});
         std::optional<DialogChoice> answer = always;
         if (!answers.empty()) {
             answer = answers.front();
@@ -45,12 +47,13 @@ public:
     }
 
 private:
-    static const shell::FileDialogSpec* SpecOf(const shell::FileDialogCall& call) {
-        for (const shell::FileDialogSpec* spec :
+    static const shell::FileDialogSpec* DialogOf(const shell::FileDialogCall& call) {
+        for (const shell::FileDialogSpec* dialog :
              {&shell::kAddDialogSpec, &shell::kOpenListDialogSpec, &shell::kSaveListDialogSpec}) {
-            if (spec->kind == call.kind && spec->options == call.options &&
-                shell::PlatformFilter(spec->filter) == call.filter)
-                return spec;
+            if (dialog->kind == call.kind && dialog->options == call.options &&
+                shell::PlatformFilter(dialog->filter) == call.filter &&
+                dialog->defaultExtension == call.defaultExtension && dialog->resultLimit == call.buffer.size())
+                return dialog;
         }
         return nullptr;
     }

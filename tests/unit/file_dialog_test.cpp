@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "shell/file_dialog.h"
-#include "support/scripted_file_dialogs.h"
 
 using shell::ChosenPaths;
 using shell::IsAbsoluteName;
@@ -69,27 +68,6 @@ TEST(FileDialogTest, AResultWithoutItsEndInTheBufferDidNotFit) {
     EXPECT_EQ(take("C:\\p\0a\0cut shor"s, true), std::nullopt);
     EXPECT_EQ(take("C:\\no terminator"s, false), std::nullopt);
     EXPECT_EQ(take("", false), std::nullopt);
-}
-
-// The platform gets the dialog in its own form, with what the dialog remembers, in a buffer as long as
-// the longest result.
-TEST(FileDialogTest, TheCallCarriesThePlatformFormAndABufferOfTheResultLimit) {
-    struct LastCall : support::ScriptedFileDialogs {
-        shell::FileDialogCall call{};
-        bool Run(shell::FileDialogCall& c) override {
-            call = c;
-            return ScriptedFileDialogs::Run(c);
-        }
-    } platform;
-    platform.answers = {support::DialogChoice{"C:\\l.txt", 2}, std::nullopt};
-    shell::FileDialog dialog(shell::kOpenListDialogSpec);
-    dialog.Execute(platform);
-    EXPECT_EQ(dialog.Execute(platform), Strings{});
-    EXPECT_EQ(platform.call.buffer, "C:\\l.txt" + std::string(260 - 8, '\0'));
-    EXPECT_EQ(platform.call.filterIndex, 2);
-    EXPECT_EQ(platform.call.filter, "file list (*.txt)\0*.txt\0all files (*.*)\0*.*\0\0"s);
-    EXPECT_EQ(platform.call.defaultExtension, "txt");
-    EXPECT_EQ(platform.call.options, shell::kOpenListDialogSpec.options);
 }
 
 } // namespace

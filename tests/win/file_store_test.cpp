@@ -405,22 +405,17 @@ TEST(SmallDiskTest, AListLargerThanTheFreeRoomLeavesThePreviousOne) {
     DeleteFileA(filler.c_str());
 }
 
-// The commands over the real list box and files; the dialogs answer with the test's path.
+// The commands over the real list box and files; every dialog answers with the list file's path.
 struct FileCommandsOnDiskTest : FileStoreTest {
-    struct OneAnswer : support::ScriptedFileDialogs {
-        std::string path;
-        bool Run(shell::FileDialogCall& call) override {
-            always = support::DialogChoice{path};
-            return ScriptedFileDialogs::Run(call);
-        }
-    };
     support::win::MainWindowListBox box;
     shell::win::ListBoxFileList list{box.Get()};
     std::string listFileName;
     shell::FileListDialogs dialogs;
-    OneAnswer host;
+    support::ScriptedFileDialogs host;
     FileStore files;
     shell::FileListCommands commands{list, listFileName, dialogs, host, files};
+
+    FileCommandsOnDiskTest() { host.always = support::DialogChoice{list_}; }
 
     std::string Message(void (shell::FileListCommands::*command)(const forms::Sender&)) {
         return support::MessageOf([&] { (commands.*command)(forms::Sender{}); });
@@ -429,23 +424,21 @@ struct FileCommandsOnDiskTest : FileStoreTest {
 
 TEST_F(FileCommandsOnDiskTest, OpenWhileAnotherHandleWritesSaysCannotOpenAndKeepsTheList) {
     list.Insert("kept");
-    host.path = list_;
     PutList("x\r\n");
-    OtherHandle writer(host.path, GENERIC_WRITE, FILE_SHARE_READ);
+    OtherHandle writer(list_, GENERIC_WRITE, FILE_SHARE_READ);
     ASSERT_TRUE(writer.IsOpen());
-    EXPECT_EQ(Message(&shell::FileListCommands::mnuOpenClick), "Cannot open file " + host.path);
+    EXPECT_EQ(Message(&shell::FileListCommands::mnuOpenClick), "Cannot open file " + list_);
     EXPECT_EQ(list.Entry(0), "kept");
-    EXPECT_EQ(listFileName, host.path);
+    EXPECT_EQ(listFileName, list_);
 }
 
 TEST_F(FileCommandsOnDiskTest, SaveWhileAnotherHandleHasItOpenSaysCannotCreate) {
     list.Insert("new");
-    host.path = list_;
     PutList("old\r\n");
-    OtherHandle reader(host.path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    OtherHandle reader(list_, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
     ASSERT_TRUE(reader.IsOpen());
-    EXPECT_EQ(Message(&shell::FileListCommands::mnuSaveAsClick), "Cannot create file " + host.path);
-    EXPECT_EQ(listFileName, host.path);
+    EXPECT_EQ(Message(&shell::FileListCommands::mnuSaveAsClick), "Cannot create file " + list_);
+    EXPECT_EQ(listFileName, list_);
     EXPECT_EQ(ListBytes(), "old\r\n");
 }
 
@@ -466,7 +459,6 @@ TEST_F(FileCommandsOnDiskTest, SaveAndOpenCarryALongEntryWhole) {
     const std::string longEntry = "C:\\" + std::string(5000, 'p') + ".prt";
     list.Insert(longEntry);
     list.Insert("");
-    host.path = list_;
     EXPECT_EQ(Message(&shell::FileListCommands::mnuSaveAsClick), "");
     EXPECT_EQ(ListBytes(), "\r\n" + longEntry + "\r\n");
     list.Clear();

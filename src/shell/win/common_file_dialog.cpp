@@ -17,8 +17,7 @@ constexpr OptionFlag kOptionFlags[] = {
     {kOverwritePrompt, OFN_OVERWRITEPROMPT},   {kHideReadOnly, OFN_HIDEREADONLY},   {kShowHelp, OFN_SHOWHELP},
 };
 
-} // namespace
-
+// The platform flags for a dialog's options, OFN_EXPLORER included.
 DWORD DialogFlags(unsigned options) {
     DWORD flags = OFN_EXPLORER;
     for (const OptionFlag& entry : kOptionFlags) {
@@ -27,6 +26,8 @@ DWORD DialogFlags(unsigned options) {
     }
     return flags;
 }
+
+} // namespace
 
 bool CommonFileDialog::Run(FileDialogCall& call) {
     // The buffer's size is the result limit: a longer choice ends the dialog with FNERR_BUFFERTOOSMALL,

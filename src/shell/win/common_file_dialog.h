@@ -17,7 +17,4 @@ private:
     HWND owner_;
 };
 
-// The platform flags for a dialog's options, OFN_EXPLORER included.
-DWORD DialogFlags(unsigned options);
-
 } // namespace shell::win
