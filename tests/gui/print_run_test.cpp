@@ -103,6 +103,8 @@ TEST_F(PrintRunGuiTest, AListFileLineOf5000CharactersOpensAndPrintsWhole) {
     ASSERT_TRUE(SetFileName(dialog, listFile));
     PressDialogButton(dialog, IDOK);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 10000));
+    // The dialog is gone before Open reads the file: the file stays until the list shows what was read.
+    EXPECT_TRUE(WaitFor([&] { return !ListBoxItems(List()).empty(); }, 10000));
     DeleteFileW(listFile.c_str());
     ASSERT_EQ(ListBoxItems(List()), std::vector<std::wstring>{Widen(line)});
 
