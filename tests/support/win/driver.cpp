@@ -260,9 +260,22 @@ App App::Launch(const std::wstring& exePath, const wchar_t* caption, DWORD timeo
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info))
-        throw std::runtime_error("cannot start " + support::win::Narrow(exePath));
+    // Wine has been seen to refuse a start at once, once in a few hundred starts of a full run; another
+    // try a moment later is given. The program itself has not run when the start fails, so this hides
+    // nothing of its own; the error code goes into the failure when every try fails.
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                           &info)) {
+            error = 0;
+            break;
+        }
+        error = GetLastError();
+        Sleep(250);
+    }
+    if (error != 0)
+        throw std::runtime_error("cannot start " + support::win::Narrow(exePath) + " (error " + std::to_string(error) +
+                                 ")");
     App app;
     app.process_.Reset(info.hProcess);
     app.thread_.Reset(info.hThread);
