@@ -1,6 +1,6 @@
 // A drop of 10,000 documents on a real LISTBOX: once as one folder of 100 subfolders (walked through
-// FindFirstFileW), once as 10,000 dropped files, each through the command a drop runs. Prints seconds;
-// asserts nothing.
+// FindFirstFileW), once as 10,000 dropped files, each with the calls a drop's handler makes. Prints
+// seconds; asserts nothing.
 #include <windows.h>
 
 #include <chrono>
@@ -8,11 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/list_commands.h"
-#include "shell/win/file_store.h"
+#include "shell/dropped_documents.h"
 #include "shell/win/list_box.h"
 #include "shell/win/shell_drop.h"
-#include "support/scripted_file_dialogs.h"
 
 namespace {
 
@@ -40,15 +38,14 @@ double SecondsToDrop(const std::vector<shell::ShellName>& dropped) {
     HWND box = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_SORT | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT,
                                16, 16, 537, 313, frame, nullptr, nullptr, nullptr);
-    shell::win::ListBoxFileList list(box);
-    std::string listFileName;
-    shell::FileListDialogs dialogs;
-    support::ScriptedFileDialogs host; // never asked: a drop shows no dialog
-    shell::win::FileStore files;
-    shell::FileListCommands commands(list, listFileName, dialogs, host, files);
+    shell::win::ListBox list(box);
     shell::win::FindFileSystem fileSystem;
     const auto start = std::chrono::steady_clock::now();
-    commands.AddDropped(dropped, fileSystem);
+    const shell::DroppedDocuments found = shell::GatherDroppedDocuments(dropped, fileSystem);
+    {
+        const shell::win::ListBox::RedrawSuspension suspended(list);
+        list.Add(found.paths);
+    }
     UpdateWindow(box);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("  %d entries\n", list.Count());

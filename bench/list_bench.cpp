@@ -1,5 +1,6 @@
 // Open and Remove on a real LISTBOX with large list files, beside the time it takes just to read the
-// same file and sort its lines with the list box's own comparison. Prints medians; asserts nothing.
+// same file and sort its lines with the list box's own comparison. Open and Remove make the calls their
+// handlers make once the dialog has answered. Prints medians; asserts nothing.
 // Usage: list_bench [--one-by-one]   (--one-by-one also times LB_ADDSTRING of every line, for contrast)
 #include <windows.h>
 
@@ -14,11 +15,10 @@
 #include <vector>
 
 #include "base/win/text.h"
-#include "shell/list_commands.h"
+#include "shell/fill_order.h"
 #include "shell/list_file.h"
 #include "shell/win/file_store.h"
 #include "shell/win/list_box.h"
-#include "support/scripted_file_dialogs.h"
 #include "support/win/main_window_list_box.h"
 
 namespace {
@@ -87,19 +87,15 @@ double ReadAndSort(const std::string& path, LCID locale) {
 
 struct Session {
     support::win::MainWindowListBox box{true};
-    shell::win::ListBoxFileList list{box.Get()};
-    std::string listFileName;
-    shell::FileListDialogs dialogs;
-    support::ScriptedFileDialogs host;
-    shell::win::FileStore files;
-    shell::FileListCommands commands{list, listFileName, dialogs, host, files};
+    shell::win::ListBox list{box.Get()};
 };
 
-// Open through the command itself, until the list has been drawn again.
+// Open's read and refill, until the list has been drawn again.
 double TimeOpen(Session& session, const std::string& path) {
-    session.host.always = support::DialogChoice{path};
     const auto start = Clock::now();
-    session.commands.mnuOpenClick(forms::Sender{});
+    std::string bytes;
+    shell::win::FileStore().ReadWhole(path, bytes);
+    session.list.Refill(shell::DecodeListFile(bytes));
     UpdateWindow(session.box.Get());
     Pump();
     return SecondsSince(start);
@@ -113,7 +109,8 @@ double TimeRemoveEverySecond(Session& session) {
         SendMessageA(session.box.Get(), LB_SETSEL, TRUE, i);
     SendMessageA(session.box.Get(), WM_SETREDRAW, TRUE, 0);
     const auto start = Clock::now();
-    session.commands.btnRemoveClick(forms::Sender{});
+    const std::vector<std::string> kept = shell::EntriesAfterRemove(session.list.Entries(), session.list.Selection());
+    session.list.Refill({kept.begin(), kept.end()});
     UpdateWindow(session.box.Get());
     Pump();
     return SecondsSince(start);

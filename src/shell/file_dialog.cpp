@@ -10,7 +10,7 @@ constexpr std::string_view kListFilter = "file list (*.txt)|*.txt|all files (*.*
 
 } // namespace
 
-const FileDialogSpec kAddDialogSpec{
+const FileDialogSettings kAddDialog{
     DialogKind::Open,
     "SolidWorks files (*.asm;*.sldasm;*.drw;*.slddrw;*.prt;*.sldprt)|*.asm;*.sldasm;*.drw;*.slddrw;*.prt;*.sldprt|"
     "assembly files (*.asm;*.sldasm)|*.asm;*.sldasm|part files (*.prt;*.sldprt)|*.prt;*.sldprt|"
@@ -20,11 +20,11 @@ const FileDialogSpec kAddDialogSpec{
     8192,
 };
 
-const FileDialogSpec kOpenListDialogSpec{
+const FileDialogSettings kOpenListDialog{
     DialogKind::Open, kListFilter, "txt", kPathMustExist | kFileMustExist | kHideReadOnly | kShowHelp, 260,
 };
 
-const FileDialogSpec kSaveListDialogSpec{
+const FileDialogSettings kSaveListDialog{
     DialogKind::Save, kListFilter, "txt", kOverwritePrompt | kHideReadOnly | kShowHelp, 260,
 };
 
@@ -56,14 +56,14 @@ std::optional<std::string> TakeDialogResult(std::string_view buffer, bool multip
 }
 
 FileDialogCall FileDialog::Call() const {
-    std::string buffer(dialogSpec_->resultLimit, '\0');
+    std::string buffer(settings_->resultLimit, '\0');
     // A remembered name too long for the buffer is not proposed; the dialog then starts empty.
     if (fileName_.size() < buffer.size())
         buffer.replace(0, fileName_.size(), fileName_);
-    return FileDialogCall{dialogSpec_->kind,
-                          PlatformFilter(dialogSpec_->filter),
-                          std::string(dialogSpec_->defaultExtension),
-                          dialogSpec_->options,
+    return FileDialogCall{settings_->kind,
+                          PlatformFilter(settings_->filter),
+                          std::string(settings_->defaultExtension),
+                          settings_->options,
                           std::move(buffer),
                           filterIndex_};
 }
@@ -72,7 +72,7 @@ std::vector<std::string> FileDialog::Execute(FileDialogPlatform& platform) {
     FileDialogCall call = Call();
     if (!platform.Run(call))
         return {};
-    const bool multiple = (dialogSpec_->options & kAllowMultiSelect) != 0;
+    const bool multiple = (settings_->options & kAllowMultiSelect) != 0;
     const std::optional<std::string> result = TakeDialogResult(call.buffer, multiple);
     if (!result)
         return {};

@@ -21,7 +21,7 @@ enum DialogOption : unsigned {
     kShowHelp = 1u << 5,
 };
 
-struct FileDialogSpec {
+struct FileDialogSettings {
     DialogKind kind;
     // Pairs of a description and a pattern list, all separated by "|".
     std::string_view filter;
@@ -33,11 +33,11 @@ struct FileDialogSpec {
 };
 
 // Add: several documents at once.
-extern const FileDialogSpec kAddDialogSpec;
+extern const FileDialogSettings kAddDialog;
 // Open: one list file.
-extern const FileDialogSpec kOpenListDialogSpec;
+extern const FileDialogSettings kOpenListDialog;
 // Save As: one list file.
-extern const FileDialogSpec kSaveListDialogSpec;
+extern const FileDialogSettings kSaveListDialog;
 
 // The filter as the platform takes it: every "|" a NUL, and the whole ended by an empty string.
 std::string PlatformFilter(std::string_view filter);
@@ -75,12 +75,11 @@ protected:
 // proposes them the next time; a cancelled use changes neither.
 class FileDialog {
 public:
-    explicit FileDialog(const FileDialogSpec& dialogSpec) : dialogSpec_(&dialogSpec) {}
+    explicit FileDialog(const FileDialogSettings& settings) : settings_(&settings) {}
 
     // Shows the dialog; the chosen paths (one unless the dialog takes several), or none when cancelled.
     std::vector<std::string> Execute(FileDialogPlatform& platform);
 
-    const FileDialogSpec& DialogSpec() const { return *dialogSpec_; }
     const std::string& FileName() const { return fileName_; }
     int FilterIndex() const { return filterIndex_; }
 
@@ -88,7 +87,7 @@ private:
     // The call that shows this dialog with what it remembers.
     FileDialogCall Call() const;
 
-    const FileDialogSpec* dialogSpec_;
+    const FileDialogSettings* settings_;
     std::string fileName_;
     int filterIndex_ = 1;
 };

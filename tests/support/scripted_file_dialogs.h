@@ -22,7 +22,7 @@ public:
     struct Shown {
         // Which of the window's dialogs the call shows: its kind, filter, default extension, options and
         // buffer size are all that dialog's (null when they are no dialog's).
-        const shell::FileDialogSpec* dialogSpec;
+        const shell::FileDialogSettings* dialog;
         std::string fileName;
         int filterIndex;
     };
@@ -47,9 +47,9 @@ public:
     }
 
 private:
-    static const shell::FileDialogSpec* DialogOf(const shell::FileDialogCall& call) {
-        for (const shell::FileDialogSpec* dialog :
-             {&shell::kAddDialogSpec, &shell::kOpenListDialogSpec, &shell::kSaveListDialogSpec}) {
+    static const shell::FileDialogSettings* DialogOf(const shell::FileDialogCall& call) {
+        for (const shell::FileDialogSettings* dialog :
+             {&shell::kAddDialog, &shell::kOpenListDialog, &shell::kSaveListDialog}) {
             if (dialog->kind == call.kind && dialog->options == call.options &&
                 shell::PlatformFilter(dialog->filter) == call.filter &&
                 dialog->defaultExtension == call.defaultExtension && dialog->resultLimit == call.buffer.size())

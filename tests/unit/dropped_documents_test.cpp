@@ -3,11 +3,7 @@
 #include <map>
 #include <set>
 
-#include "fake_file_list.h"
 #include "shell/dropped_documents.h"
-#include "shell/list_commands.h"
-#include "support/caught.h"
-#include "support/scripted_file_dialogs.h"
 
 using namespace shell;
 
@@ -83,30 +79,6 @@ TEST(DroppedDocumentsTest, TheMessageNamesTheFirstTenAndCountsTheRest) {
     const std::string message = LeftOutMessage(leftOut);
     EXPECT_EQ(message.substr(message.rfind('\n')), "\n... and 2 more");
     EXPECT_EQ(LeftOutMessage({}), "");
-}
-
-TEST(DroppedDocumentsTest, ADropAddsLikeAddAndNamesWhatItLeftOutAfterwards) {
-    fakes::SortedFileList list({"C:\\m.prt"});
-    std::string listFileName;
-    FileListDialogs dialogs;
-    support::ScriptedFileDialogs host;
-    fakes::MemoryFiles files;
-    FileListCommands commands{list, listFileName, dialogs, host, files};
-    TreeFileSystem tree;
-    tree.files = {"C:\\z.prt", "C:\\a.prt"};
-    const std::vector<ShellName> dropped{{"C:\\z.prt", true}, {"C:\\gone", true}, {"C:\\a.prt", true}};
-
-    EXPECT_EQ(support::MessageOf([&] { commands.AddDropped(dropped, tree); }),
-              "These dropped items were not added:\n\nC:\\gone: not a file or folder");
-    EXPECT_EQ(list.entries, (Strings{"C:\\a.prt", "C:\\m.prt", "C:\\z.prt"}));
-    EXPECT_EQ(list.events,
-              (Strings{"suspend", "insert C:\\z.prt (suspended)", "insert C:\\a.prt (suspended)", "resume"}))
-        << "drawn once, when all are in";
-    EXPECT_EQ(dialogs.dlgOpen.FileName(), "") << "a drop is not a choice in the Add dialog";
-
-    list.capacity = 4;
-    EXPECT_EQ(support::MessageOf([&] { commands.AddDropped(dropped, tree); }), kInsertFailedMessage);
-    EXPECT_EQ(list.entries.size(), 4u);
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "shell/file_dialog.h"
+#include "support/scripted_file_dialogs.h"
 
 using shell::ChosenPaths;
 using shell::IsAbsoluteName;
@@ -68,6 +71,28 @@ TEST(FileDialogTest, AResultWithoutItsEndInTheBufferDidNotFit) {
     EXPECT_EQ(take("C:\\p\0a\0cut shor"s, true), std::nullopt);
     EXPECT_EQ(take("C:\\no terminator"s, false), std::nullopt);
     EXPECT_EQ(take("", false), std::nullopt);
+}
+
+// Each use proposes the first path and the filter entry of the last choice; a cancel, or a multiple
+// selection that holds no name, changes neither.
+TEST(FileDialogTest, ItProposesTheFirstPathAndFilterEntryOfItsLastChoice) {
+    support::ScriptedFileDialogs host;
+    host.answers = {support::DialogChoice{"C:\\p\0b.prt\0a.prt\0\0"s, 3}, std::nullopt,
+                    support::DialogChoice{"\0\0"s, 4}, support::DialogChoice{"C:\\q.prt\0"s, 2}};
+    shell::FileDialog dialog(shell::kAddDialog);
+    EXPECT_EQ(dialog.Execute(host), (Strings{"C:\\p\\b.prt", "C:\\p\\a.prt"}));
+    EXPECT_EQ(dialog.Execute(host), Strings{});
+    EXPECT_EQ(dialog.Execute(host), Strings{});
+    EXPECT_EQ(dialog.Execute(host), Strings{"C:\\q.prt"});
+    std::vector<std::pair<std::string, int>> proposed;
+    for (const auto& shown : host.shown) {
+        EXPECT_EQ(shown.dialog, &shell::kAddDialog);
+        proposed.emplace_back(shown.fileName, shown.filterIndex);
+    }
+    EXPECT_EQ(proposed, (std::vector<std::pair<std::string, int>>{
+                            {"", 1}, {"C:\\p\\b.prt", 3}, {"C:\\p\\b.prt", 3}, {"C:\\p\\b.prt", 3}}));
+    EXPECT_EQ(dialog.FileName(), "C:\\q.prt");
+    EXPECT_EQ(dialog.FilterIndex(), 2);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 using shell::DecodeListFile;
 using shell::EncodeListFile;
+using shell::FileResult;
 
 namespace {
 
@@ -78,6 +79,15 @@ TEST(ListFileDecodeTest, ALineLongerThanAnyFixedBufferComesWhole) {
 TEST(ListFileCodecTest, DecodingWhatWasEncodedGivesTheEntriesBack) {
     const Strings entries{"", "", "C:\\x y\\a.sldprt", "\x80\xFF", "z"};
     EXPECT_EQ(Lines(EncodeListFile(entries)), entries);
+}
+
+// What the error box says when a list file can't be read or written.
+TEST(ListFileResultTest, EachFailureShowsItsMessage) {
+    const std::string path = "C:\\lists\\l.txt";
+    EXPECT_EQ(FileResultMessage(FileResult::CannotOpen, path), "Cannot open file C:\\lists\\l.txt");
+    EXPECT_EQ(FileResultMessage(FileResult::ReadFailed, path), "Stream read error");
+    EXPECT_EQ(FileResultMessage(FileResult::CannotCreate, path), "Cannot create file C:\\lists\\l.txt");
+    EXPECT_EQ(FileResultMessage(FileResult::WriteFailed, path), "Stream write error");
 }
 
 } // namespace

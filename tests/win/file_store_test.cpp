@@ -1,5 +1,4 @@
-// List files on a real file system under the platform's sharing rules, and the messages the commands
-// show for them.
+// List files on a real file system under the platform's sharing rules.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -15,13 +14,8 @@
 
 #include "base/win/owners.h"
 #include "base/win/text.h"
-#include "shell/list_commands.h"
 #include "shell/win/file_store.h"
-#include "shell/win/list_box.h"
-#include "support/caught.h"
-#include "support/scripted_file_dialogs.h"
 #include "support/win/fixtures.h"
-#include "support/win/main_window_list_box.h"
 #include "support/win/text.h"
 
 using shell::FileResult;
@@ -403,68 +397,6 @@ TEST(SmallDiskTest, AListLargerThanTheFreeRoomLeavesThePreviousOne) {
     EXPECT_EQ(FileBytes(Widen(path)), "shorter\r\n");
     DeleteFileA(path.c_str());
     DeleteFileA(filler.c_str());
-}
-
-// The commands over the real list box and files; every dialog answers with the list file's path.
-struct FileCommandsOnDiskTest : FileStoreTest {
-    support::win::MainWindowListBox box;
-    shell::win::ListBoxFileList list{box.Get()};
-    std::string listFileName;
-    shell::FileListDialogs dialogs;
-    support::ScriptedFileDialogs host;
-    FileStore files;
-    shell::FileListCommands commands{list, listFileName, dialogs, host, files};
-
-    FileCommandsOnDiskTest() { host.always = support::DialogChoice{list_}; }
-
-    std::string Message(void (shell::FileListCommands::*command)(const forms::Sender&)) {
-        return support::MessageOf([&] { (commands.*command)(forms::Sender{}); });
-    }
-};
-
-TEST_F(FileCommandsOnDiskTest, OpenWhileAnotherHandleWritesSaysCannotOpenAndKeepsTheList) {
-    list.Insert("kept");
-    PutList("x\r\n");
-    OtherHandle writer(list_, GENERIC_WRITE, FILE_SHARE_READ);
-    ASSERT_TRUE(writer.IsOpen());
-    EXPECT_EQ(Message(&shell::FileListCommands::mnuOpenClick), "Cannot open file " + list_);
-    EXPECT_EQ(list.Entry(0), "kept");
-    EXPECT_EQ(listFileName, list_);
-}
-
-TEST_F(FileCommandsOnDiskTest, SaveWhileAnotherHandleHasItOpenSaysCannotCreate) {
-    list.Insert("new");
-    PutList("old\r\n");
-    OtherHandle reader(list_, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
-    ASSERT_TRUE(reader.IsOpen());
-    EXPECT_EQ(Message(&shell::FileListCommands::mnuSaveAsClick), "Cannot create file " + list_);
-    EXPECT_EQ(listFileName, list_);
-    EXPECT_EQ(ListBytes(), "old\r\n");
-}
-
-TEST_F(FileCommandsOnDiskTest, RemoveLeavesTheUnselectedEntriesAndNoSelection) {
-    for (const char* entry : {"d", "b", "a", "c", "e"})
-        list.Insert(entry);
-    SendMessageA(box.Get(), LB_SETSEL, TRUE, 0);
-    SendMessageA(box.Get(), LB_SETSEL, TRUE, 2);
-    SendMessageA(box.Get(), LB_SETSEL, TRUE, 4);
-    EXPECT_EQ(Message(&shell::FileListCommands::btnRemoveClick), "");
-    ASSERT_EQ(list.Count(), 2);
-    EXPECT_EQ(list.Entry(0), "b");
-    EXPECT_EQ(list.Entry(1), "d");
-    EXPECT_EQ(SendMessageA(box.Get(), LB_GETSELCOUNT, 0, 0), 0);
-}
-
-TEST_F(FileCommandsOnDiskTest, SaveAndOpenCarryALongEntryWhole) {
-    const std::string longEntry = "C:\\" + std::string(5000, 'p') + ".prt";
-    list.Insert(longEntry);
-    list.Insert("");
-    EXPECT_EQ(Message(&shell::FileListCommands::mnuSaveAsClick), "");
-    EXPECT_EQ(ListBytes(), "\r\n" + longEntry + "\r\n");
-    list.Clear();
-    EXPECT_EQ(Message(&shell::FileListCommands::mnuOpenClick), "");
-    ASSERT_EQ(list.Count(), 2);
-    EXPECT_EQ(list.Entry(1), longEntry);
 }
 
 } // namespace

@@ -14,26 +14,19 @@
 
 using base::win::Widen;
 using shell::win::CompareAsListBox;
-using shell::win::ListBoxFileList;
+using shell::win::ListBox;
 using shell::win::SortKey;
 
 namespace {
 
 using Strings = std::vector<std::string>;
 
-Strings Entries(const ListBoxFileList& list) {
-    Strings entries;
-    for (int i = 0; i < list.Count(); ++i)
-        entries.push_back(list.Entry(i));
-    return entries;
-}
-
 // The entries as the control itself sorts them when each arrives through LB_ADDSTRING.
 Strings SortedByTheControl(const Strings& arrivals) {
     support::win::MainWindowListBox box;
     for (const std::string& entry : arrivals)
         SendMessageA(box.Get(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-    return Entries(ListBoxFileList(box.Get()));
+    return ListBox(box.Get()).Entries();
 }
 
 std::vector<std::string_view> Views(const Strings& strings) {
@@ -58,48 +51,48 @@ Strings DistinctPaths(size_t count, unsigned seed) {
     return paths;
 }
 
-TEST(ListBoxFileListTest, EntriesSortWithoutCaseEqualOnesSideBySideAndTheEmptyOneFirst) {
+TEST(ListBoxTest, EntriesSortWithoutCaseEqualOnesSideBySideAndTheEmptyOneFirst) {
     support::win::MainWindowListBox box;
-    ListBoxFileList list(box.Get());
+    ListBox list(box.Get());
     for (const char* entry : {"b.prt", "A.prt", "a.prt", "", "B.prt", "a.prt", "c"})
         ASSERT_TRUE(list.Insert(entry));
-    EXPECT_EQ(Entries(list), (Strings{"", "A.prt", "a.prt", "a.prt", "b.prt", "B.prt", "c"}))
+    EXPECT_EQ(list.Entries(), (Strings{"", "A.prt", "a.prt", "a.prt", "b.prt", "B.prt", "c"}))
         << "entries equal but for case stand in the order they came";
 }
 
-TEST(ListBoxFileListTest, TheOnePassFillGivesTheOrderOfInsertingOneByOne) {
+TEST(ListBoxTest, TheOnePassFillGivesTheOrderOfInsertingOneByOne) {
     Strings arrivals = DistinctPaths(400, 7);
     for (const char* variant : {"C:\\PARTS", "c:\\parts", "C:\\Parts", "", "\xC9", "\xE9", "", "A", "a"})
         arrivals.push_back(variant);
     std::shuffle(arrivals.begin(), arrivals.end(), std::mt19937(11));
 
     support::win::MainWindowListBox one, all;
-    ListBoxFileList oneByOne(one.Get()), onePass(all.Get());
+    ListBox oneByOne(one.Get()), onePass(all.Get());
     for (const std::string& entry : arrivals)
         ASSERT_TRUE(oneByOne.Insert(entry));
     ASSERT_EQ(onePass.InsertAll(Views(arrivals)), arrivals.size());
-    EXPECT_EQ(Entries(onePass), Entries(oneByOne));
+    EXPECT_EQ(onePass.Entries(), oneByOne.Entries());
 }
 
-TEST(ListBoxFileListTest, TheOrderIsTheControlsOwnSortingOrder) {
+TEST(ListBoxTest, TheOrderIsTheControlsOwnSortingOrder) {
     Strings arrivals = DistinctPaths(400, 3);
     support::win::MainWindowListBox box;
-    ListBoxFileList list(box.Get());
+    ListBox list(box.Get());
     ASSERT_EQ(list.InsertAll(Views(arrivals)), arrivals.size());
-    EXPECT_EQ(Entries(list), SortedByTheControl(arrivals))
+    EXPECT_EQ(list.Entries(), SortedByTheControl(arrivals))
         << "with no entries equal but for case, the order must be exactly the control's";
 }
 
-TEST(ListBoxFileListTest, EntriesEqualButForCaseAreTheOnlyOnesWhoseOrderMayDifferFromTheControls) {
+TEST(ListBoxTest, EntriesEqualButForCaseAreTheOnlyOnesWhoseOrderMayDifferFromTheControls) {
     Strings arrivals = DistinctPaths(200, 5);
     for (size_t i = 0; i < 60; i += 3)
         arrivals[i] = "C:\\Parts\\Same.PRT";
     for (size_t i = 1; i < 60; i += 3)
         arrivals[i] = "c:\\parts\\same.prt";
     support::win::MainWindowListBox box;
-    ListBoxFileList list(box.Get());
+    ListBox list(box.Get());
     ASSERT_EQ(list.InsertAll(Views(arrivals)), arrivals.size());
-    const Strings ours = Entries(list);
+    const Strings ours = list.Entries();
     const Strings theirs = SortedByTheControl(arrivals);
     ASSERT_EQ(ours.size(), theirs.size());
     const LCID locale = static_cast<LCID>(SendMessageA(box.Get(), LB_GETLOCALE, 0, 0));
@@ -107,7 +100,7 @@ TEST(ListBoxFileListTest, EntriesEqualButForCaseAreTheOnlyOnesWhoseOrderMayDiffe
         ASSERT_EQ(CompareAsListBox(locale, Widen(ours[i]), Widen(theirs[i])), 0) << i;
 }
 
-TEST(ListBoxFileListTest, SortKeysOrderPathsAsTheControlsComparisonDoes) {
+TEST(ListBoxTest, SortKeysOrderPathsAsTheControlsComparisonDoes) {
     // The one-pass fill sorts by sort keys and falls back to the slow comparison when they disagree;
     // for paths such as users gather they must agree, or the fill loses its speed.
     Strings paths = DistinctPaths(300, 13);
@@ -124,25 +117,25 @@ TEST(ListBoxFileListTest, SortKeysOrderPathsAsTheControlsComparisonDoes) {
     }
 }
 
-TEST(ListBoxFileListTest, EntriesLongerThanAFixedBufferComeBackWhole) {
+TEST(ListBoxTest, EntriesLongerThanAFixedBufferComeBackWhole) {
     support::win::MainWindowListBox box;
-    ListBoxFileList list(box.Get());
+    ListBox list(box.Get());
     const std::string longest(10000, 'x'), limit(4095, 'w'), over(4096, 'y');
     for (const std::string* entry : {&longest, &limit, &over})
         ASSERT_TRUE(list.Insert(*entry));
-    EXPECT_EQ(Entries(list), (Strings{limit, longest, over}));
+    EXPECT_EQ(list.Entries(), (Strings{limit, longest, over}));
 }
 
-TEST(ListBoxFileListTest, HighBytesComeBackAsTheyWentIn) {
+TEST(ListBoxTest, HighBytesComeBackAsTheyWentIn) {
     support::win::MainWindowListBox box;
-    ListBoxFileList list(box.Get());
+    ListBox list(box.Get());
     ASSERT_TRUE(list.Insert("C:\\\xE9t\xE9\\\xC0 b.prt"));
     EXPECT_EQ(list.Entry(0), "C:\\\xE9t\xE9\\\xC0 b.prt");
 }
 
-TEST(ListBoxFileListTest, SelectionListsTheSelectedIndexesAndClearEmptiesIt) {
+TEST(ListBoxTest, SelectionListsTheSelectedIndexesAndClearEmptiesIt) {
     support::win::MainWindowListBox box;
-    ListBoxFileList list(box.Get());
+    ListBox list(box.Get());
     for (const char* entry : {"a", "b", "c", "d"})
         ASSERT_TRUE(list.Insert(entry));
     EXPECT_TRUE(list.Selection().empty());

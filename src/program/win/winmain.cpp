@@ -1,8 +1,8 @@
 // The program's entry: COM, the application settings, the two windows of the run and what joins them (the
-// main window shows the About box through the callback set here; neither includes the other), the message
-// loop, and the orderly end. The objects are declared in the order they must be built, so they are destroyed in the
-// reverse order: the windows (with the main window's automation references) before the help viewer is
-// told to close its windows, and COM last of all.
+// main window shows the About box through the callback handed to it here; neither includes the other), the
+// message loop, and the orderly end. The objects are declared in the order they must be built, so they are destroyed in
+// the reverse order: the windows (with the main window's automation references) before the help viewer is told to close
+// its windows, and COM last of all.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -18,6 +18,7 @@
 #include "forms/win/help_viewer.h"
 #include "res/resource.h"
 #include "shell/main_window_layout.h"
+#include "shell/win/common_file_dialog.h"
 #include "shell/win/main_window.h"
 
 namespace {
@@ -52,15 +53,17 @@ void InitialiseControls() {
     base::win::comctl32::InitCommonControlsEx(&controls);
 }
 
+void ShowAboutBox() {
+    if (frmAbout)
+        frmAbout->ShowInFront();
+}
+
 void RunProgram(forms::win::HelpViewer& help) {
     InitialiseControls();
     Application.SetTitle(shell::kStartTitle);
-    GlobalForm<TfrmVantrel> mainWindow(frmVantrel, IDI_VANTREL, help);
+    shell::win::CommonFileDialog fileDialogs;
+    GlobalForm<TfrmVantrel> mainWindow(frmVantrel, IDI_VANTREL, help, fileDialogs, &ShowAboutBox);
     GlobalForm<TfrmAbout> aboutBox(frmAbout, IDI_VANTREL);
-    frmVantrel->showAboutBox = [] {
-        if (frmAbout)
-            frmAbout->ShowInFront();
-    };
     Application.Run();
 }
 

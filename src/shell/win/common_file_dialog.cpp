@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "base/win/system_library.h"
+#include "forms/win/application.h"
 
 namespace shell::win {
 namespace {
@@ -35,7 +36,7 @@ bool CommonFileDialog::Run(FileDialogCall& call) {
     // cuts a multiple selection short instead; TakeDialogResult refuses a run that has no end in the buffer.
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = owner_;
+    dialog.hwndOwner = forms::win::Application.MainWindow();
     dialog.lpstrFilter = call.filter.c_str();
     dialog.nFilterIndex = static_cast<DWORD>(call.filterIndex);
     dialog.lpstrFile = &call.buffer[0];

@@ -1,6 +1,6 @@
 #pragma once
 // The file dialogs through the common dialog library's GetOpenFileNameA and GetSaveFileNameA, Explorer
-// style.
+// style, owned by the application's main window and modal for it, as the printer dialogs are.
 #include <windows.h>
 
 #include "shell/file_dialog.h"
@@ -9,12 +9,7 @@ namespace shell::win {
 
 class CommonFileDialog final : public FileDialogPlatform {
 public:
-    explicit CommonFileDialog(HWND owner) : owner_(owner) {}
-
     bool Run(FileDialogCall& call) override;
-
-private:
-    HWND owner_;
 };
 
 } // namespace shell::win

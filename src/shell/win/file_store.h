@@ -19,12 +19,16 @@ namespace shell::win {
 
 class TemporaryFile;
 
-class FileStore : public ListFileStore {
+class FileStore {
 public:
     virtual ~FileStore() = default;
 
-    FileResult ReadWhole(const std::string& path, std::string& bytes) override;
-    FileResult WriteWhole(const std::string& path, std::string_view bytes) override;
+    // Reads all of the file's bytes with one read, sharing the file with other readers only.
+    FileResult ReadWhole(const std::string& path, std::string& bytes);
+    // Makes bytes the file's whole contents. A file open elsewhere or read-only is refused before anything
+    // is written; a write that fails (a full disk, a share gone) leaves the previous contents as they
+    // were. The file keeps what makes it the user's (links, permissions, attributes).
+    FileResult WriteWhole(const std::string& path, std::string_view bytes);
 
 protected:
     // The raw calls, one each: ReadFile, WriteFile, FlushFileBuffers, ReplaceFileW and MoveFileExW (which

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
+#include "base/exception.h"
 #include "base/win/text.h"
-#include "shell/sorted_list.h"
+#include "shell/fill_order.h"
 
 namespace shell::win {
 
@@ -50,18 +51,18 @@ std::vector<size_t> FillOrder(LCID locale, const std::vector<std::wstring>& entr
 
 } // namespace
 
-int ListBoxFileList::Count() const {
+int ListBox::Count() const {
     const LRESULT count = SendMessageA(listBox_, LB_GETCOUNT, 0, 0);
     return count < 0 ? 0 : static_cast<int>(count);
 }
 
-std::string ListBoxFileList::Entry(int index) const {
+std::string ListBox::Entry(int index) const {
     // Read in the control's own Unicode and converted here: an ANSI LB_GETTEXT goes through a thunk,
     // which in Wine 8 copies into a fixed 512-character buffer for the version 6 list box.
     return base::win::Narrow(WideEntry(index)); // as an ANSI LB_GETTEXT would give it
 }
 
-std::wstring ListBoxFileList::WideEntry(int index) const {
+std::wstring ListBox::WideEntry(int index) const {
     const LRESULT length = SendMessageW(listBox_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length <= 0)
         return {};
@@ -72,7 +73,16 @@ std::wstring ListBoxFileList::WideEntry(int index) const {
     return text;
 }
 
-std::vector<int> ListBoxFileList::Selection() const {
+std::vector<std::string> ListBox::Entries() const {
+    std::vector<std::string> entries;
+    const int count = Count();
+    entries.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        entries.push_back(Entry(i));
+    return entries;
+}
+
+std::vector<int> ListBox::Selection() const {
     const LRESULT count = SendMessageA(listBox_, LB_GETSELCOUNT, 0, 0);
     if (count <= 0)
         return {};
@@ -84,18 +94,18 @@ std::vector<int> ListBoxFileList::Selection() const {
     return selected;
 }
 
-LCID ListBoxFileList::Locale() const {
+LCID ListBox::Locale() const {
     return static_cast<LCID>(SendMessageW(listBox_, LB_GETLOCALE, 0, 0));
 }
 
-bool ListBoxFileList::PutAt(int index, const std::wstring& entry) {
+bool ListBox::PutAt(int index, const std::wstring& entry) {
     // LB_INSERTSTRING places the entry where told, even in a sorted list box.
     const LRESULT result =
         SendMessageW(listBox_, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(entry.c_str()));
     return result >= 0;
 }
 
-bool ListBoxFileList::Insert(std::string_view entry) {
+bool ListBox::Insert(std::string_view entry) {
     // The place the control's own sorting would give, except that an entry equal to others goes after
     // them, so entries equal but for case keep the order in which they came.
     const std::wstring wide = base::win::Widen(entry);
@@ -106,7 +116,7 @@ bool ListBoxFileList::Insert(std::string_view entry) {
     return PutAt(static_cast<int>(place), wide);
 }
 
-size_t ListBoxFileList::InsertAll(const std::vector<std::string_view>& entries) {
+size_t ListBox::InsertAll(const std::vector<std::string_view>& entries) {
     // Sort once and append in that order. Inserting one by one at the sorted place would move every entry
     // behind each insertion, which grows with the square of the count.
     std::vector<std::wstring> wide;
@@ -127,15 +137,29 @@ size_t ListBoxFileList::InsertAll(const std::vector<std::string_view>& entries) 
     return order.size();
 }
 
-void ListBoxFileList::Clear() {
+void ListBox::Clear() {
     SendMessageA(listBox_, LB_RESETCONTENT, 0, 0);
 }
 
-void ListBoxFileList::SuspendRedraw() {
+void ListBox::Add(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) {
+        if (!Insert(path))
+            throw base::Exception(kInsertFailedMessage);
+    }
+}
+
+void ListBox::Refill(const std::vector<std::string_view>& entries) {
+    const RedrawSuspension suspended(*this);
+    Clear();
+    if (InsertAll(entries) != entries.size())
+        throw base::Exception(kInsertFailedMessage);
+}
+
+ListBox::RedrawSuspension::RedrawSuspension(const ListBox& list) : listBox_(list.listBox_) {
     SendMessageA(listBox_, WM_SETREDRAW, FALSE, 0);
 }
 
-void ListBoxFileList::ResumeRedraw() {
+ListBox::RedrawSuspension::~RedrawSuspension() {
     SendMessageA(listBox_, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(listBox_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
 }

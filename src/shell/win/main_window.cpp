@@ -2,11 +2,12 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "base/exception.h"
 #include "forms/dpi_scaling.h"
 #include "forms/win/application.h"
 #include "forms/win/error_box.h"
-#include "shell/main_window_layout.h"
 #include "shell/main_window_layout.h"
 
 namespace shell::win {
@@ -62,7 +63,9 @@ LRESULT CALLBACK MenuHelpHook::Filter(int code, WPARAM wParam, LPARAM lParam) no
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-TfrmVantrel::TfrmVantrel(int iconId, forms::win::HelpViewer& help) : help_(help), menuHelpHook_(*this) {
+TfrmVantrel::TfrmVantrel(int iconId, forms::win::HelpViewer& help, FileDialogPlatform& fileDialogs,
+                         std::function<void()> showAboutBox)
+    : help_(help), fileDialogs_(fileDialogs), showAboutBox_(std::move(showAboutBox)), menuHelpHook_(*this) {
     CreateFrame(iconId);
     CreateControls();
     // Created first, this window is the application's main window (closing it ends the program), but only
@@ -97,24 +100,12 @@ void TfrmVantrel::FormCreate() {
 }
 
 bool TfrmVantrel::IsChecked(int id) const {
-    return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void TfrmVantrel::SetStatusText(const std::string& text) {
-    SendMessageA(stbVantrel(), SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    return SendMessageA(Child(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void TfrmVantrel::SetStatus(const std::string& text) {
-    SetStatusText(text);
+    SendMessageA(stbVantrel(), SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
     UpdateWindow(stbVantrel());
-}
-
-std::string TfrmVantrel::StatusText() const {
-    const LRESULT length = LOWORD(SendMessageA(stbVantrel(), SB_GETTEXTLENGTHA, 0, 0));
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(stbVantrel(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(length));
-    return text;
 }
 
 LRESULT TfrmVantrel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,6 +1,6 @@
 #pragma once
 // TfrmVantrel, the main window: the frame, the controls of the layout table, the tool bar, the menu and
-// shortcuts, the status line, F1 help, and the members the commands share. The command table maps each
+// shortcuts, the status line, F1 help, and the members its handlers share. The command table maps each
 // command id to one of the event handlers declared here; a handler reports a failure by throwing, and
 // the form base's exception wall shows it in the error box.
 #include <windows.h>
@@ -17,7 +17,7 @@
 #include "forms/win/form.h"
 #include "forms/win/help_viewer.h"
 #include "res/resource.h"
-#include "shell/list_commands.h"
+#include "shell/file_dialog.h"
 #include "shell/main_window_layout.h"
 #include "shell/win/printer_dialogs.h"
 #include "shell/win/taskbar_progress.h"
@@ -60,30 +60,20 @@ public:
     // Builds the frame and the controls, constructs the members, runs FormCreate (an error there is shown
     // in the error box and start-up goes on) and shows the window centred. Throws when the window or a
     // control can't be built. iconId is the program's icon resource; F1 and Help > Contents go to help,
-    // which outlives the window.
-    TfrmVantrel(int iconId, forms::win::HelpViewer& help);
+    // the file dialogs are shown through fileDialogs, and Help > About runs showAboutBox (nothing when
+    // empty): all three outlive the window.
+    TfrmVantrel(int iconId, forms::win::HelpViewer& help, FileDialogPlatform& fileDialogs,
+                std::function<void()> showAboutBox);
     ~TfrmVantrel();
 
-    // --- for the commands -------------------------------------------------------------------------
     // Handle() (from TForm) is the frame window.
-    HWND Control(int id) const { return Child(id); }
-    HWND lbxList() const { return Control(IDC_LBXLIST); }
-    HWND rdoHiddenVisible() const { return Control(IDC_RDOHIDDENVISIBLE); }
-    HWND rdoHiddenGrayed() const { return Control(IDC_RDOHIDDENGRAYED); }
-    HWND rdoHiddenRemoved() const { return Control(IDC_RDOHIDDENREMOVED); }
-    HWND rdoShaded() const { return Control(IDC_RDOSHADED); }
-    HWND chkIsometric() const { return Control(IDC_CHKISOMETRIC); }
-    HWND chkZoomFit() const { return Control(IDC_CHKZOOMFIT); }
-    HWND chkPreview() const { return Control(IDC_CHKPREVIEW); }
-    HWND stbVantrel() const { return Control(IDC_STBVANTREL); }
+    HWND lbxList() const { return Child(IDC_LBXLIST); }
+    HWND stbVantrel() const { return Child(IDC_STBVANTREL); }
     // A radio button or check box shows its tick.
     bool IsChecked(int id) const;
 
-    // The status line's one text.
-    void SetStatusText(const std::string& text);
-    // The text, painted at once: the run and the close hold the thread until they end.
+    // The status line's text, painted at once: the run and the close hold the thread until they end.
     void SetStatus(const std::string& text) override;
-    std::string StatusText() const;
 
     // --- event handlers ---------------------------------------------------------------------------
     void FormCreate();
@@ -93,7 +83,10 @@ public:
     void mnuOpenClick(const forms::Sender& sender);
     void mnuSaveClick(const forms::Sender& sender);
     void mnuSaveAsClick(const forms::Sender& sender);
-    // Files and folders dropped from the shell (WM_DROPFILES); takes the drop and gives it back.
+    // Files and folders dropped from the shell (WM_DROPFILES); takes the drop and gives it back. Added as
+    // Add adds the paths chosen in its dialog, but drawn once when all are in (a drop may bring
+    // thousands); what was left out (see GatherDroppedDocuments) is named in the failure after the rest
+    // went in.
     void FormDropFiles(HDROP drop);
     void btnPrintClick(const forms::Sender& sender);
     void mnuSelPrintClick(const forms::Sender& sender);
@@ -117,6 +110,8 @@ private:
     // children, built after and destroyed after all of these, so the document reference (varActiveDoc)
     // goes before the host's and both go while the controls are still there.
     forms::win::HelpViewer& help_;
+    FileDialogPlatform& fileDialogs_;
+    std::function<void()> showAboutBox_;
     bool closing_ = false;        // FormClose ran and the quit request is posted
     int highlightedMenuItem_ = 0; // the menu item F1 asks help for while the menu is open (0: none)
     MenuHelpHook menuHelpHook_;
@@ -126,18 +121,17 @@ private:
     std::vector<HWND> toolButtons_;
     TaskbarProgress taskbarProgress_{*this};
 
-public:
     automation::Variant varHostApp;
     automation::Variant varActiveDoc;
+    // The current list file: empty until the first Open or Save As, then the path last chosen in either.
     std::string listFileName;
-    // The dialogs' remembered state, kept from one use to the next; the commands that show the dialogs
-    // own these types.
-    FileListDialogs fileDialogs;
+    // The dialogs keep what they remember from one use to the next: dlgOpen for Add, dlgOpenFileName for
+    // Open, dlgSaveFileName for Save As, and the printer dialogs' current printer.
+    FileDialog dlgOpen{kAddDialog};
+    FileDialog dlgOpenFileName{kOpenListDialog};
+    FileDialog dlgSaveFileName{kSaveListDialog};
     PrinterDialogs printerDialogs;
-    // What Help > About shows the About box with; the program's entry sets it. Empty: About does nothing.
-    std::function<void()> showAboutBox;
 
-private:
     void CreateFrame(int iconId);
     void CreateControls();
     void OnClose();

@@ -1,17 +1,21 @@
 // The main window's commands: the command table, which binds each command id to its handler, and the
-// handlers. Each runs the portable rules over the window's adapters: the list box, the common file
-// dialog, the file store, the printer dialogs, the help viewer, and for Print the window as the run reads
-// it. The menu items, the shortcuts and the push and tool buttons all send a command's id (resource.h),
-// so each reaches its one handler whichever of them raised it.
+// handlers. The file-list commands work on the list box, the file dialogs and the file store; the others
+// on the printer dialogs, the help viewer, and for Print the window as the run reads it. The menu items,
+// the shortcuts and the push and tool buttons all send a command's id (resource.h), so each reaches its
+// one handler whichever of them raised it. A handler's failure escapes to the window procedure, which
+// shows it in the error box; whatever the handler had done by then stays.
 #include "shell/win/main_window.h"
 
 #include <string>
 
+#include "base/exception.h"
 #include "base/win/text.h"
 #include "batch/host_lifecycle.h"
 #include "batch/print_run.h"
 #include "batch/win/host_windows.h"
-#include "shell/win/common_file_dialog.h"
+#include "shell/dropped_documents.h"
+#include "shell/fill_order.h"
+#include "shell/list_file.h"
 #include "shell/win/file_store.h"
 #include "shell/win/list_box.h"
 #include "shell/win/shell_drop.h"
@@ -45,21 +49,9 @@ const CommandBinding kCommands[] = {
 // Every id of the command range has its row; a command added to resource.h without one fails here.
 static_assert(sizeof kCommands / sizeof kCommands[0] == CMD_LAST - CMD_FIRST + 1, "one row per command id");
 
-// The file-list commands run on a fresh set of adapters over the window's own list box and dialogs.
-using Command = void (FileListCommands::*)(const forms::Sender&);
-
-// Runs a command on the window's list, list file name and dialogs. A failure escapes to the window
-// procedure, which shows it in the error box.
-template <typename Run> void WithFileListCommands(TfrmVantrel& window, Run run) {
-    ListBoxFileList list(window.lbxList());
-    CommonFileDialog dialogs(window.Handle());
-    FileStore files;
-    FileListCommands commands(list, window.listFileName, window.fileDialogs, dialogs, files);
-    run(commands);
-}
-
-void RunFileListCommand(TfrmVantrel& window, const forms::Sender& sender, Command command) {
-    WithFileListCommands(window, [&](FileListCommands& commands) { (commands.*command)(sender); });
+void ThrowUnlessOk(FileResult result, const std::string& path) {
+    if (result != FileResult::Ok)
+        throw base::Exception(FileResultMessage(result, path));
 }
 
 // The wait cursor while a large drop is walked and added; the handler holds the thread, so nothing
@@ -110,7 +102,7 @@ private:
     }
 
     TfrmVantrel& form_;
-    shell::win::ListBoxFileList list_;
+    ListBox list_;
 };
 
 } // namespace
@@ -132,31 +124,63 @@ void TfrmVantrel::mnuExitClick(const forms::Sender&) {
     SendMessageA(Handle(), WM_CLOSE, 0, 0);
 }
 
-void TfrmVantrel::btnAddClick(const forms::Sender& sender) {
-    RunFileListCommand(*this, sender, &FileListCommands::btnAddClick);
+void TfrmVantrel::btnAddClick(const forms::Sender&) {
+    ListBox(lbxList()).Add(dlgOpen.Execute(fileDialogs_));
 }
 
-void TfrmVantrel::btnRemoveClick(const forms::Sender& sender) {
-    RunFileListCommand(*this, sender, &FileListCommands::btnRemoveClick);
+void TfrmVantrel::btnRemoveClick(const forms::Sender&) {
+    ListBox list(lbxList());
+    const std::vector<int> selected = list.Selection();
+    if (selected.empty())
+        return;
+    const std::vector<std::string> kept = EntriesAfterRemove(list.Entries(), selected);
+    list.Refill({kept.begin(), kept.end()});
 }
 
-void TfrmVantrel::mnuOpenClick(const forms::Sender& sender) {
-    RunFileListCommand(*this, sender, &FileListCommands::mnuOpenClick);
+void TfrmVantrel::mnuOpenClick(const forms::Sender&) {
+    const std::vector<std::string> chosen = dlgOpenFileName.Execute(fileDialogs_);
+    if (chosen.empty())
+        return;
+    // The name changes before the read, so it names the file even when the read fails.
+    listFileName = chosen.front();
+    std::string bytes;
+    ThrowUnlessOk(FileStore().ReadWhole(listFileName, bytes), listFileName);
+    ListBox(lbxList()).Refill(DecodeListFile(bytes));
 }
 
+// Save and Save As run each other, passing the sender on.
 void TfrmVantrel::mnuSaveClick(const forms::Sender& sender) {
-    RunFileListCommand(*this, sender, &FileListCommands::mnuSaveClick);
+    if (listFileName.empty()) {
+        mnuSaveAsClick(sender);
+        return;
+    }
+    const ListBox list(lbxList());
+    if (list.Count() == 0)
+        return; // an empty list is never written
+    ThrowUnlessOk(FileStore().WriteWhole(listFileName, EncodeListFile(list.Entries())), listFileName);
 }
 
 void TfrmVantrel::mnuSaveAsClick(const forms::Sender& sender) {
-    RunFileListCommand(*this, sender, &FileListCommands::mnuSaveAsClick);
+    const std::vector<std::string> chosen = dlgSaveFileName.Execute(fileDialogs_);
+    if (chosen.empty())
+        return;
+    listFileName = chosen.front();
+    mnuSaveClick(sender);
 }
 
 void TfrmVantrel::FormDropFiles(HDROP drop) {
     const std::vector<ShellName> dropped = TakeDroppedNames(drop);
-    FindFileSystem files;
     const WaitCursor waiting;
-    WithFileListCommands(*this, [&](FileListCommands& commands) { commands.AddDropped(dropped, files); });
+    FindFileSystem files;
+    const DroppedDocuments found = GatherDroppedDocuments(dropped, files);
+    ListBox list(lbxList());
+    {
+        // A drop may bring thousands: the list is drawn once when they are in, not after each.
+        const ListBox::RedrawSuspension suspended(list);
+        list.Add(found.paths);
+    }
+    if (const std::string leftOut = LeftOutMessage(found.leftOut); !leftOut.empty())
+        throw base::Exception(leftOut);
 }
 
 void TfrmVantrel::btnPrintClick(const forms::Sender&) {
@@ -180,8 +204,8 @@ void TfrmVantrel::mnuContentsClick(const forms::Sender&) {
 
 // The About box is not the main window's own: the program's entry hands over how to show it.
 void TfrmVantrel::mnuAboutClick(const forms::Sender&) {
-    if (showAboutBox)
-        showAboutBox();
+    if (showAboutBox_)
+        showAboutBox_();
 }
 
 void TfrmVantrel::ScanForHostWindows() {

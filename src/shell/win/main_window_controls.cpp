@@ -146,7 +146,7 @@ void TfrmVantrel::CreateControls() {
         AddHint(tooltip, Handle(), button, kToolButtons[i].hint);
     }
     // The bevel is the tool bar's background: below the buttons that stand on it.
-    SetWindowPos(Control(IDC_BEVEL1), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(Child(IDC_BEVEL1), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 // A list box takes its item height from a new font; the layout's height is kept. The buttons get their

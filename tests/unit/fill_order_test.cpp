@@ -2,8 +2,7 @@
 
 #include <cctype>
 
-#include "shell/sorted_list.h"
-#include "shell/sorted_list.h"
+#include "shell/fill_order.h"
 
 using shell::EntriesAfterRemove;
 

@@ -1,4 +1,4 @@
-#include "shell/sorted_list.h"
+#include "shell/fill_order.h"
 
 #include <algorithm>
 #include <numeric>
