@@ -18,7 +18,7 @@ using support::win::PlantedFolder;
 using support::win::TestProgramFolder;
 
 // What Vantrel loads through SystemLibrary.
-const wchar_t* const kLateLoaded[] = {L"comctl32.dll", L"comdlg32.dll", L"winspool.drv", L"hhctrl.ocx"};
+const wchar_t* const kLateLoaded[] = {L"comctl32.dll", L"comdlg32.dll", L"winspool.drv", L"hhctrl.ocx", L"shell32.dll"};
 
 struct ProbeRun {
     DWORD exitCode;

@@ -2,12 +2,14 @@
 // The system DLLs that Windows doesn't protect by its KnownDLLs list, loaded on first use from the system
 // folder. For such a DLL imported at load time, Windows looks in the program's own folder first, so a DLL
 // of that name dropped beside a portable Vantrel.exe (in a Downloads folder, say) would run in it before
-// the first window. Vantrel imports at load time only kernel32, user32, gdi32, ole32, oleaut32, shell32 and
-// msvcrt, all known DLLs (shell32 since Windows XP), whose own imports the loader takes from the system too;
-// the common controls, the common dialogs and the spooler are called through here.
+// the first window. Vantrel imports at load time only kernel32, user32, gdi32, ole32, oleaut32 and msvcrt,
+// all known DLLs, whose own imports the loader takes from the system too; the common controls, the common
+// dialogs, the spooler and the shell (for dropped files, a known DLL too, but large and not needed before
+// the window is shown) are called through here.
 #include <windows.h>
 #include <commctrl.h>
 #include <commdlg.h>
+#include <shellapi.h>
 #include <winspool.h>
 
 namespace base::win {
@@ -103,6 +105,13 @@ VANTREL_SYSTEM_FUNCTION(library, OpenPrinterA)
 VANTREL_SYSTEM_FUNCTION(library, DocumentPropertiesA)
 VANTREL_SYSTEM_FUNCTION(library, ClosePrinter)
 } // namespace winspool
+
+namespace shell32 {
+inline SystemLibrary library{"shell32.dll"};
+VANTREL_SYSTEM_FUNCTION(library, DragAcceptFiles)
+VANTREL_SYSTEM_FUNCTION(library, DragQueryFileW)
+VANTREL_SYSTEM_FUNCTION(library, DragFinish)
+} // namespace shell32
 
 #undef VANTREL_SYSTEM_FUNCTION
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/exception.h"
+#include "base/win/system_library.h"
 #include "forms/dpi_scaling.h"
 #include "forms/win/application.h"
 #include "forms/win/error_box.h"
@@ -75,9 +76,10 @@ TfrmVantrel::TfrmVantrel(int iconId, forms::win::HelpViewer& help, FileDialogPla
         Application.SetMainWindow(Handle(),
                                   LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_SHORTCUTS)));
     forms::win::RunGuarded([this] { FormCreate(); });
-    // Files dropped anywhere on the window come to the frame, the one window that accepts them.
-    DragAcceptFiles(Handle(), TRUE);
     ShowCentred();
+    // Files dropped anywhere on the window come to the frame, the one window that accepts them. The shell
+    // library this loads is not needed to show the window, so it is loaded once the window is up.
+    forms::win::RunGuarded([this] { base::win::shell32::DragAcceptFiles(Handle(), TRUE); });
 }
 
 TfrmVantrel::~TfrmVantrel() {

@@ -1,6 +1,7 @@
 #include "shell/win/shell_drop.h"
 
 #include "base/win/owners.h"
+#include "base/win/system_library.h"
 #include "base/win/text.h"
 
 namespace shell::win {
@@ -32,6 +33,7 @@ ShellName ToShellName(std::wstring_view name) {
 }
 
 std::vector<ShellName> TakeDroppedNames(HDROP drop) {
+    using base::win::shell32::DragQueryFileW;
     std::vector<ShellName> names;
     const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     names.reserve(count);
@@ -42,7 +44,7 @@ std::vector<ShellName> TakeDroppedNames(HDROP drop) {
         name.resize(copied <= length ? copied : 0);
         names.push_back(ToShellName(name));
     }
-    DragFinish(drop);
+    base::win::shell32::DragFinish(drop);
     return names;
 }
 
