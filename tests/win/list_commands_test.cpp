@@ -170,6 +170,7 @@ HDROP Drop(const std::vector<std::wstring>& paths) {
 TEST_F(FileListCommandsTest, ADropIsDrawnOnceWhenAllAreInAndNamesWhatItLeftOutAfterwards) {
     const std::wstring z = folder.Put(L"z.prt"), a = folder.Put(L"a.prt"), gone = folder.File(L"gone");
     Fill({File("m.prt")});
+    EXPECT_TRUE(GetWindowLongPtrW(window.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) << "the window takes drops";
     ListBoxCalls box(window.lbxList());
     EXPECT_EQ(MessageOf([&] {
                   window.FormDropFiles(Drop({z, gone, a}));
