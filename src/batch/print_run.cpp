@@ -20,27 +20,37 @@ enum class When {
     NoPreview,
 };
 
+// What a step passes to its member, and where the member's result goes (nowhere but for ActivateDoc).
+enum class Arguments {
+    None,
+    OpenDocument,        // the path, the type code and the slot the host writes its open error into
+    Path,                // the path
+    PathGivingActiveDoc, // the path; the result becomes the active document
+    IsometricViewName,   // the name of the isometric view
+};
+
 // One row of a document's steps. A null status leaves the status line as it is; a null member is the
 // pause after printing.
 struct Step {
     When when;
     const char* status;
     const automation::Member* member;
+    Arguments arguments;
 };
 
 constexpr Step kDocumentSteps[] = {
-    {When::Always, "Opening ", &automation::kOpenDocSilent},
-    {When::Always, "Activating ", &automation::kActivateDoc},
-    {When::ModelIsometric, nullptr, &automation::kShowNamedView},
-    {When::ModelHiddenVisible, "Applying hidden lines from ", &automation::kViewDisplayWireframe},
-    {When::ModelHiddenGrayed, "Graying hidden lines from ", &automation::kViewDisplayHiddengreyed},
-    {When::ModelHiddenRemoved, "Removing hidden lines from ", &automation::kViewDisplayHiddenRemoved},
-    {When::ModelShaded, "Shading ", &automation::kViewDisplayShaded},
-    {When::ZoomToFit, "Zooming to fit ", &automation::kViewZoomtofit},
-    {When::Preview, "Previewing ", &automation::kPrintPreview},
-    {When::NoPreview, "Printing ", &automation::kPrintDirect},
-    {When::Always, nullptr, nullptr},
-    {When::Always, "Closing ", &automation::kQuitDoc},
+    {When::Always, "Opening ", &automation::kOpenDocSilent, Arguments::OpenDocument},
+    {When::Always, "Activating ", &automation::kActivateDoc, Arguments::PathGivingActiveDoc},
+    {When::ModelIsometric, nullptr, &automation::kShowNamedView, Arguments::IsometricViewName},
+    {When::ModelHiddenVisible, "Applying hidden lines from ", &automation::kViewDisplayWireframe, Arguments::None},
+    {When::ModelHiddenGrayed, "Graying hidden lines from ", &automation::kViewDisplayHiddengreyed, Arguments::None},
+    {When::ModelHiddenRemoved, "Removing hidden lines from ", &automation::kViewDisplayHiddenRemoved, Arguments::None},
+    {When::ModelShaded, "Shading ", &automation::kViewDisplayShaded, Arguments::None},
+    {When::ZoomToFit, "Zooming to fit ", &automation::kViewZoomtofit, Arguments::None},
+    {When::Preview, "Previewing ", &automation::kPrintPreview, Arguments::None},
+    {When::NoPreview, "Printing ", &automation::kPrintDirect, Arguments::None},
+    {When::Always, nullptr, nullptr, Arguments::None},
+    {When::Always, "Closing ", &automation::kQuitDoc, Arguments::Path},
 };
 
 struct Document {
@@ -80,18 +90,25 @@ struct Session {
     Variant& hostApp;
     Variant& activeDoc;
 
-    void Call(const automation::Member& member, Document& doc) {
+    void Call(const Step& step, Document& doc) {
+        const automation::Member& member = *step.member;
         const Variant& target = member.target == automation::Target::Application ? hostApp : activeDoc;
-        if (&member == &automation::kOpenDocSilent) {
-            automation::CallAutomationMethod(target, member.name, doc.path, doc.typeCode, &doc.openErrorSlot);
-        } else if (&member == &automation::kActivateDoc) {
-            activeDoc = automation::CallAutomationMethod(target, member.name, doc.path);
-        } else if (&member == &automation::kQuitDoc) {
-            automation::CallAutomationMethod(target, member.name, doc.path);
-        } else if (&member == &automation::kShowNamedView) {
-            automation::CallAutomationMethod(target, member.name, automation::kIsometricViewName);
-        } else {
+        switch (step.arguments) {
+        case Arguments::None:
             automation::CallAutomationMethod(target, member.name);
+            break;
+        case Arguments::OpenDocument:
+            automation::CallAutomationMethod(target, member.name, doc.path, doc.typeCode, &doc.openErrorSlot);
+            break;
+        case Arguments::Path:
+            automation::CallAutomationMethod(target, member.name, doc.path);
+            break;
+        case Arguments::PathGivingActiveDoc:
+            activeDoc = automation::CallAutomationMethod(target, member.name, doc.path);
+            break;
+        case Arguments::IsometricViewName:
+            automation::CallAutomationMethod(target, member.name, automation::kIsometricViewName);
+            break;
         }
     }
 
@@ -105,7 +122,7 @@ struct Session {
             if (step.status)
                 status.SetStatus(step.status + doc.path);
             if (step.member)
-                Call(*step.member, doc);
+                Call(step, doc);
             else
                 view.Pause(kPausePerDocumentMs);
         }
