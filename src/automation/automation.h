@@ -5,7 +5,7 @@
 #include <exception>
 #include <string>
 
-#include "automation/exceptions.h"
+#include "automation/ole_errors.h"
 #include "automation/variant.h"
 
 namespace automation {

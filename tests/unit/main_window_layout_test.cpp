@@ -7,7 +7,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "automation/exceptions.h"
+#include "automation/ole_errors.h"
 #include "forms/dpi_scaling.h"
 #include "forms/error_text.h"
 #include "res/resource.h"
