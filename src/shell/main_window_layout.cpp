@@ -5,8 +5,10 @@
 
 namespace shell {
 
+using forms::ControlKind;
+
 // clang-format off
-const ControlSpec kControls[] = {
+const forms::ControlLayout kControls[] = {
     {"Bevel1",           IDC_BEVEL1,           ControlKind::Bevel,       {0, 0, 742, 33},     "",                      0,                  true,  false},
     {"lbxList",          IDC_LBXLIST,          ControlKind::ListBox,     {16, 48, 537, 313},  "",                      0,                  true,  false},
     {"btnAdd",           CMD_ADD,              ControlKind::PushButton,  {16, 376, 75, 25},   "&Add...",               IDH_ADD,            true,  false},
@@ -25,7 +27,7 @@ const ControlSpec kControls[] = {
 
 // The gaps after the 2nd, 4th and 7th button group the commands; Save stands before Open here. The
 // picture strips hold the buttons' images in this order.
-const ToolButtonSpec kToolButtons[] = {
+const ToolButtonLayout kToolButtons[] = {
     {"sbtnAdd",        CMD_ADD,        8,   "Add Files"},
     {"sbtnRemove",     CMD_REMOVE,     32,  "Remove Files"},
     {"sbtnSave",       CMD_SAVE,       72,  "Save File"},

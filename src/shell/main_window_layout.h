@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "forms/dpi_scaling.h"
+#include "forms/control_layout.h"
 
 namespace shell {
 
@@ -20,30 +20,12 @@ inline constexpr char kRunTitle[] = "Vantrel v2.2";
 inline constexpr char kHelpFile[] = "Vantrel.hlp";
 inline constexpr char kWelcomeText[] = "Welcome to Vantrel";
 
-enum class ControlKind { Bevel, ListBox, PushButton, Label, RadioButton, CheckBox, StatusBar };
-
-struct ControlSpec {
-    const char* name;
-    int id; // a push button's is the command its click raises (CMD_*)
-    ControlKind kind;
-    forms::Rect bounds;
-    const char* caption;
-    int helpContext;  // 0: none
-    bool startsGroup; // WS_GROUP: all but the radio buttons after the first stand alone
-    bool checked;     // radio buttons and check boxes: the state at start
-};
-
-// In tab order: the window creates them in this order, so Tab visits them so.
-extern const ControlSpec kControls[];
-
-// What the error names a control by when it can't be built: its caption, or where it has none (the list,
-// the bevel) its name.
-inline const char* NameInErrors(const ControlSpec& control) {
-    return *control.caption ? control.caption : control.name;
-}
+// In tab order: the window creates them in this order, so Tab visits them so. A push button's id is the
+// command its click raises (CMD_*).
+extern const forms::ControlLayout kControls[];
 extern const size_t kControlCount;
 
-struct ToolButtonSpec {
+struct ToolButtonLayout {
     const char* name;
     int command; // its window id, which its click raises
     int left;
@@ -54,7 +36,7 @@ inline constexpr int kToolButtonTop = 4;
 inline constexpr int kToolButtonSize = 25;
 
 // Left to right along the tool bar, the order of their images in the picture strips (IDB_TOOLBAR_*).
-extern const ToolButtonSpec kToolButtons[];
+extern const ToolButtonLayout kToolButtons[];
 extern const size_t kToolButtonCount;
 
 // A menu item's help context and the item whose drop-down holds it (0 for the menu bar's own items).

@@ -60,8 +60,8 @@ TEST(ControlNameInErrors, CaptionAsShownOrTheNameWhereThereIsNone) {
     } cases[] = {{IDC_LBLPRTASSY, "Part/Assembly"}, {CMD_ADD, "Add..."},      {CMD_REMOVE, "Remove"},
                  {IDC_RDOSHADED, "shaded"},         {IDC_LBXLIST, "lbxList"}, {IDC_BEVEL1, "Bevel1"}};
     for (const auto& c : cases) {
-        const ControlSpec* control =
-            std::find_if(kControls, kControls + kControlCount, [&](const ControlSpec& s) { return s.id == c.id; });
+        const ControlLayout* control =
+            std::find_if(kControls, kControls + kControlCount, [&](const ControlLayout& s) { return s.id == c.id; });
         ASSERT_NE(control, kControls + kControlCount) << c.shown;
         EXPECT_EQ(ShownCaption(NameInErrors(*control)), c.shown);
     }
@@ -167,10 +167,10 @@ TEST(DpiScaling, ValuesRoundToTheNearestPixelWithHalvesUp) {
 
 TEST(DpiScaling, ControlsFlushAt96DpiStayFlushAtEveryDpi) {
     const auto control = [](int id) {
-        return std::find_if(kControls, kControls + kControlCount, [&](const ControlSpec& c) { return c.id == id; });
+        return std::find_if(kControls, kControls + kControlCount, [&](const ControlLayout& c) { return c.id == id; });
     };
-    const ControlSpec* list = control(IDC_LBXLIST);
-    const ControlSpec* print = control(CMD_PRINT);
+    const ControlLayout* list = control(IDC_LBXLIST);
+    const ControlLayout* print = control(CMD_PRINT);
     ASSERT_NE(list, kControls + kControlCount);
     ASSERT_NE(print, kControls + kControlCount);
     for (int dpi : {96, 120, 144, 168, 192}) {

@@ -1,12 +1,15 @@
 #include "about/win/about_box.h"
 
 #include "base/win/owners.h"
+#include "forms/control_layout.h"
 #include "forms/dpi_scaling.h"
 #include "forms/win/application.h"
+#include "forms/win/controls.h"
 #include "forms/win/error_box.h"
 
 namespace about::win {
 
+using forms::ControlKind;
 using forms::win::Application;
 
 TfrmAbout* frmAbout = nullptr;
@@ -14,7 +17,6 @@ TfrmAbout* frmAbout = nullptr;
 namespace {
 
 constexpr char kClassName[] = "TfrmAbout";
-constexpr char kPanelClassName[] = "TfrmAboutPanel";
 // A sizeable border; the title bar offers the system menu and minimising, not maximising.
 constexpr DWORD kFrameStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
@@ -39,20 +41,18 @@ enum ControlId {
 };
 
 // In tab order: created in this order, so Tab visits them so. OKButton is the default and the cancel
-// button: Enter and Esc reach it as IDOK and IDCANCEL. Rows: name, id, class, style, extended style, bounds
-// (at 96 dpi, in the frame's client area or in Panel1's), text, help context, parent.
+// button: Enter and Esc reach it as IDOK and IDCANCEL. The memo takes the focus, so its text can be
+// selected and copied.
 // clang-format off
-const forms::win::ChildWindow kControls[] = {
-    {"OKButton",         kOKButton,      "BUTTON",        WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON,           0,                   {146, 332, 75, 25}, "OK",               0},
-    {"Panel1",           kPanel1,        kPanelClassName, WS_GROUP | WS_CLIPCHILDREN,                         WS_EX_CONTROLPARENT, {11, 8, 345, 305},  "",                 0},
-    {"ProgramIcon",      kProgramIcon,   "STATIC",        SS_OWNERDRAW,                                       0,                   {10, 24, 49, 41},   "",                 0, kPanel1},
-    {"lblProductName",   kProductName,   "STATIC",        SS_LEFT | SS_NOPREFIX,                              0,                   {88, 24, 249, 13},  kProductNamePrefix, 0, kPanel1},
-    {"lblNoticeCaption", kNoticeCaption, "STATIC",        SS_LEFT,                                            0,                   {88, 52, 73, 13},   "Copyright:",       0, kPanel1},
-    {"lblNoticeName",    kNoticeName,    "STATIC",        SS_LEFT,                                            0,                   {168, 52, 169, 13}, "Vantrel Software", 0, kPanel1},
-    {"Comments",         kComments,      "STATIC",        SS_LEFT,                                            0,                   {10, 88, 73, 13},   "Comments:",        0, kPanel1},
-    // Read-only, but it takes the focus, so its text can be selected and copied. A read-only edit is
-    // drawn in the colours of a static control: the button face, as the panel it stands on.
-    {"memComments",      kMemComments,   "EDIT",          WS_TABSTOP | WS_GROUP | ES_MULTILINE | ES_READONLY, 0,                   {88, 88, 249, 200}, "",                 0, kPanel1},
+const forms::ControlLayout kControls[] = {
+    {"OKButton",         kOKButton,      ControlKind::DefaultButton, {146, 332, 75, 25}, "OK",               0, true,  false},
+    {"Panel1",           kPanel1,        ControlKind::Panel,         {11, 8, 345, 305},  "",                 0, true,  false},
+    {"ProgramIcon",      kProgramIcon,   ControlKind::Picture,       {10, 24, 49, 41},   "",                 0, false, false, kPanel1},
+    {"lblProductName",   kProductName,   ControlKind::Label,         {88, 24, 249, 13},  kProductNamePrefix, 0, false, false, kPanel1},
+    {"lblNoticeCaption", kNoticeCaption, ControlKind::Label,         {88, 52, 73, 13},   "Copyright:",       0, false, false, kPanel1},
+    {"lblNoticeName",    kNoticeName,    ControlKind::Label,         {168, 52, 169, 13}, "Vantrel Software", 0, false, false, kPanel1},
+    {"Comments",         kComments,      ControlKind::Label,         {10, 88, 73, 13},   "Comments:",        0, false, false, kPanel1},
+    {"memComments",      kMemComments,   ControlKind::ReadOnlyText,  {88, 88, 249, 200}, "",                 0, true,  false, kPanel1},
 };
 // clang-format on
 
@@ -89,22 +89,6 @@ void DrawProgramIcon(const DRAWITEMSTRUCT& item) {
         DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, icon, 0, 0, 0, nullptr, DI_NORMAL);
 }
 
-// Panel1: the button face with a raised inner and a lowered outer bevel (an etched edge). Besides its
-// edge it only draws the program's icon: its controls' notifications are not commands.
-LRESULT CALLBACK PanelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    if (message == WM_DRAWITEM) {
-        DrawProgramIcon(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
-    }
-    if (message != WM_PAINT)
-        return DefWindowProcA(window, message, wParam, lParam);
-    const base::win::PaintDC dc(window);
-    RECT bounds;
-    GetClientRect(window, &bounds);
-    DrawEdge(dc.Get(), &bounds, EDGE_ETCHED, BF_RECT);
-    return 0;
-}
-
 // The program's icon at its natural size for the dpi. Not shared: a shared icon is cached at the size it
 // was first loaded at, and this one changes size with the dpi.
 base::win::IconHandle LoadIconForDpi(int iconId, int dpi) {
@@ -116,15 +100,14 @@ base::win::IconHandle LoadIconForDpi(int iconId, int dpi) {
 } // namespace
 
 TfrmAbout::TfrmAbout(int iconId) : iconId_(iconId) {
-    forms::win::RegisterWindowClass(forms::win::WindowClass{kPanelClassName, &PanelProcedure, CS_HREDRAW | CS_VREDRAW});
     CreateHandle(FrameStyle{kClassName, kFrameStyle, kFrameExStyle, kOuterWidth, kOuterHeight, true, nullptr, iconId_});
     CreateControls();
     forms::win::RunGuarded([this] { FormCreate(); });
 }
 
 void TfrmAbout::CreateControls() {
-    for (const forms::win::ChildWindow& layout : kControls) {
-        HWND window = CreateChild(layout);
+    for (const forms::ControlLayout& layout : kControls) {
+        HWND window = CreateChild(forms::win::ChildOf(layout));
         switch (layout.id) {
         case kProgramIcon:
             ScaleContents(Dpi());
@@ -181,6 +164,9 @@ LRESULT TfrmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case DM_GETDEFID:
         return MAKELRESULT(IDOK, DC_HASDEFID);
+    case WM_DRAWITEM: // ProgramIcon, handed on by the panel it stands on
+        DrawProgramIcon(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
     default:
         return DefaultHandling(message, wParam, lParam);
     }

@@ -29,15 +29,6 @@ enum class CloseAction { Close, None };
 
 class TfrmVantrel;
 
-// The window class, style and extended style the main window gives a control of its layout table. The
-// list bench and the tests build their list box from it, so that theirs can't drift from the program's.
-struct WindowKind {
-    const char* className;
-    DWORD style;
-    DWORD exStyle;
-};
-WindowKind KindOf(const ControlSpec& layout);
-
 // F1 while a menu is open asks help for the highlighted item (as WM_MENUSELECT reported it). The key goes
 // to the menu's own loop, and what the system makes of it differs (Wine sends WM_HELP twice, once for the
 // item under the mouse pointer), so a message filter hook of this thread (WH_MSGFILTER, MSGF_MENU) takes

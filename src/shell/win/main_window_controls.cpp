@@ -5,6 +5,7 @@
 #include "base/exception.h"
 #include "base/win/system_library.h"
 #include "forms/dpi_scaling.h"
+#include "forms/win/controls.h"
 #include "forms/win/tool_button.h"
 #include "shell/main_window_layout.h"
 #include "shell/win/main_window.h"
@@ -17,45 +18,8 @@ using base::win::ImageListHandle;
 
 constexpr COLORREF kTransparentPicturePixel = RGB(255, 0, 255);
 
-} // namespace
-
-WindowKind KindOf(const ControlSpec& layout) {
-    const DWORD group = layout.startsGroup ? WS_GROUP : 0u;
-    switch (layout.kind) {
-    case ControlKind::Bevel:
-        // SS_SUNKEN gives the one-pixel lowered box; the tool buttons lie on top of it.
-        return {"STATIC", SS_LEFT | SS_SUNKEN | group, 0};
-    case ControlKind::ListBox:
-        // No integral height: the list keeps exactly its laid-out height.
-        return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_SORT | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | group,
-                WS_EX_CLIENTEDGE};
-    case ControlKind::PushButton:
-        return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | group, 0};
-    case ControlKind::Label:
-        return {"STATIC", SS_LEFT | group, 0};
-    case ControlKind::RadioButton:
-        // Only the checked radio button keeps WS_TABSTOP (the button moves it as it is checked), so Tab
-        // enters the group at the checked one.
-        return {"BUTTON", static_cast<DWORD>(BS_AUTORADIOBUTTON) | (layout.startsGroup ? WS_GROUP | WS_TABSTOP : 0), 0};
-    case ControlKind::CheckBox:
-        return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX | group, 0};
-    case ControlKind::StatusBar:
-        // Placed by the layout like every other control, and without a size grip: the frame is fixed.
-        return {STATUSCLASSNAMEA, CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER | group, 0};
-    }
-    return {"STATIC", 0, 0};
-}
-
-namespace {
-
-forms::win::ChildWindow ChildOf(const ControlSpec& layout) {
-    const WindowKind kind = KindOf(layout);
-    return {NameInErrors(layout), layout.id,     kind.className, kind.style | WS_CLIPSIBLINGS,
-            kind.exStyle,         layout.bounds, layout.caption, layout.helpContext};
-}
-
 // A tool button that can't be built is named by its hint.
-forms::win::ChildWindow ChildOf(const ToolButtonSpec& layout, forms::win::ToolButtonPictures& pictures) {
+forms::win::ChildWindow ChildOf(const ToolButtonLayout& layout, forms::win::ToolButtonPictures& pictures) {
     return {layout.hint,
             layout.command,
             forms::win::ToolButtonClass(),
@@ -66,27 +30,6 @@ forms::win::ChildWindow ChildOf(const ToolButtonSpec& layout, forms::win::ToolBu
             0,
             0,
             &pictures};
-}
-
-// What a control of the kind needs beyond its font and help context.
-void SetUpControl(HWND window, const ControlSpec& layout, int dpi) {
-    switch (layout.kind) {
-    case ControlKind::ListBox:
-        SendMessageA(window, LB_SETITEMHEIGHT, 0, forms::ScaleToDpi(kListItemHeight, dpi));
-        break;
-    case ControlKind::RadioButton:
-    case ControlKind::CheckBox:
-        SendMessageA(window, BM_SETCHECK, layout.checked ? BST_CHECKED : BST_UNCHECKED, 0);
-        break;
-    case ControlKind::StatusBar: {
-        int rightEdges[] = {-1}; // one part across the whole bar
-        SendMessageA(window, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(rightEdges));
-        SendMessageA(window, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(layout.caption));
-        break;
-    }
-    default:
-        break;
-    }
 }
 
 // Two images per tool button: its normal one, then its disabled one.
@@ -135,7 +78,8 @@ void TfrmVantrel::CreateControls() {
     static_assert(sizeof forms::kPictureSizes / sizeof forms::kPictureSizes[0] == IDB_PICTURE_SIZE_COUNT,
                   "one strip per picture size");
     for (size_t i = 0; i < kControlCount; ++i)
-        SetUpControl(CreateChild(ChildOf(kControls[i])), kControls[i], Dpi());
+        forms::win::SetUpControl(CreateChild(forms::win::ChildOf(kControls[i])), kControls[i]);
+    SendMessageA(lbxList(), LB_SETITEMHEIGHT, 0, forms::ScaleToDpi(kListItemHeight, Dpi()));
     HWND tooltip = CreateTooltip(Handle());
     pictures_ = LoadToolBarPictures(Dpi());
     toolButtons_.reserve(kToolButtonCount);

@@ -1,12 +1,12 @@
 #pragma once
 // The main window's list box outside the main window: the layout table's list row, made with the class,
 // style and item height the main window gives it (at 96 dpi), on a parent of its own. Header only: the
-// users link the shell's Windows library, which the rest of the test support does not need.
+// users link the shell's Windows libraries, which the rest of the test support does not need.
 #include <windows.h>
 
 #include "base/win/owners.h"
+#include "forms/win/controls.h"
 #include "shell/main_window_layout.h"
-#include "shell/win/main_window.h"
 
 namespace support::win {
 
@@ -16,8 +16,8 @@ public:
     explicit MainWindowListBox(bool visible = false)
         : parent_(CreateWindowExA(0, "STATIC", "", visible ? WS_OVERLAPPEDWINDOW | WS_VISIBLE : WS_POPUP, 0, 0, 600,
                                   400, nullptr, nullptr, nullptr, nullptr)) {
-        const shell::ControlSpec& layout = ListRow();
-        const shell::win::WindowKind kind = shell::win::KindOf(layout);
+        const forms::ControlLayout& layout = ListRow();
+        const forms::win::WindowKind kind = forms::win::KindOf(layout);
         listBox_ = CreateWindowExA(kind.exStyle, kind.className, "", WS_CHILD | WS_VISIBLE | kind.style,
                                    layout.bounds.left, layout.bounds.top, layout.bounds.width, layout.bounds.height,
                                    parent_.Get(), nullptr, nullptr, nullptr);
@@ -27,9 +27,9 @@ public:
     HWND Get() const { return listBox_; }
 
 private:
-    static const shell::ControlSpec& ListRow() {
+    static const forms::ControlLayout& ListRow() {
         for (size_t i = 0; i < shell::kControlCount; ++i) {
-            if (shell::kControls[i].kind == shell::ControlKind::ListBox)
+            if (shell::kControls[i].kind == forms::ControlKind::ListBox)
                 return shell::kControls[i];
         }
         return shell::kControls[0]; // the table always holds the list
