@@ -16,14 +16,14 @@
 namespace {
 
 // Saves a top-level window, frame included, once it is in front and drawn.
-bool SaveWindow(const gui::App& app, HWND window, const wchar_t* fileName) {
-    if (!window || !gui::BringToFront(window) || !app.WaitUntilIdle())
+bool SaveWindow(const support::win::App& app, HWND window, const wchar_t* fileName) {
+    if (!window || !support::win::BringToFront(window) || !app.WaitUntilIdle())
         return false;
-    gui::Pump(500);
+    support::win::Pump(500);
     RECT frame;
     GetWindowRect(window, &frame);
-    const std::wstring path = gui::ArtifactFolder() + L"\\" + fileName;
-    if (!gui::SaveScreenshot(frame, path))
+    const std::wstring path = support::win::ArtifactFolder() + L"\\" + fileName;
+    if (!support::win::SaveScreenshot(frame, path))
         return false;
     std::wprintf(L"%ls\n", path.c_str());
     return true;
@@ -31,8 +31,8 @@ bool SaveWindow(const gui::App& app, HWND window, const wchar_t* fileName) {
 
 // The main window of a Vantrel started at that system dpi.
 bool SaveStartedAt(int dpi, const wchar_t* fileName) {
-    const gui::SystemDpiSetting setting(static_cast<DWORD>(dpi));
-    const gui::App app = gui::App::Launch(gui::VantrelPath(), L"Vantrel v2.2");
+    const support::win::SystemDpiSetting setting(static_cast<DWORD>(dpi));
+    const support::win::App app = support::win::App::Launch(support::win::VantrelPath(), L"Vantrel v2.2");
     return SaveWindow(app, app.MainWindow(), fileName);
 }
 
@@ -47,13 +47,13 @@ RECT Suggested(HWND window, int fromDpi, int toDpi) {
 
 // Started at 96 dpi, moved to a monitor of 144 dpi, and back.
 bool SaveMovedAndBack() {
-    const gui::App app = gui::App::Launch(gui::VantrelPath(), L"Vantrel v2.2");
+    const support::win::App app = support::win::App::Launch(support::win::VantrelPath(), L"Vantrel v2.2");
     HWND window = app.MainWindow();
     RECT start;
     GetWindowRect(window, &start);
-    gui::SendDpiChanged(app, window, 144, Suggested(window, 96, 144));
+    support::win::SendDpiChanged(app, window, 144, Suggested(window, 96, 144));
     const bool movedSaved = SaveWindow(app, window, L"main-window-moved-96-to-144dpi.bmp");
-    gui::SendDpiChanged(app, window, 96, start);
+    support::win::SendDpiChanged(app, window, 96, start);
     return SaveWindow(app, window, L"main-window-moved-144-back-to-96dpi.bmp") && movedSaved;
 }
 
@@ -63,9 +63,9 @@ int main() {
     try {
         bool saved = true;
         {
-            gui::App app = gui::App::Launch(gui::VantrelPath(), L"Vantrel v2.2");
+            support::win::App app = support::win::App::Launch(support::win::VantrelPath(), L"Vantrel v2.2");
             saved = SaveWindow(app, app.MainWindow(), L"main-window.bmp");
-            gui::PostCommand(app.MainWindow(), CMD_ABOUT);
+            support::win::PostCommand(app.MainWindow(), CMD_ABOUT);
             saved = SaveWindow(app, app.WaitForWindow(L"TfrmAbout", nullptr, 5000), L"about-box.bmp") && saved;
         }
         saved = SaveStartedAt(144, L"main-window-144dpi.bmp") && saved;

@@ -12,6 +12,9 @@
 
 namespace gui {
 
+// The GUI tests work Vantrel through the shared driver.
+using namespace support::win;
+
 inline constexpr wchar_t kMainCaption[] = L"Vantrel v2.2";
 inline constexpr wchar_t kToolButtonClass[] = L"VantrelToolButton";
 

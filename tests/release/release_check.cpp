@@ -256,9 +256,9 @@ TEST_F(Installed, ProgramEmbedsCommonControls6AsInvokerAndTheSupportedSystemsFro
 TEST_F(Installed, ProgramStartsWithItsTitleAndWelcomeAndClosesWithCodeZero) {
     const std::wstring target = ReadShortcut(Shortcut()).target;
     ASSERT_FALSE(target.empty());
-    gui::App app = gui::App::Launch(target, nullptr);
-    EXPECT_EQ(gui::WindowText(app.MainWindow()), kTitle);
-    HWND statusBar = gui::FindChild(app.MainWindow(), STATUSCLASSNAMEW);
+    support::win::App app = support::win::App::Launch(target, nullptr);
+    EXPECT_EQ(support::win::WindowText(app.MainWindow()), kTitle);
+    HWND statusBar = support::win::FindChild(app.MainWindow(), STATUSCLASSNAMEW);
     ASSERT_NE(statusBar, nullptr);
     EXPECT_EQ(app.StatusText(statusBar), kWelcome);
     EXPECT_TRUE(UsesCommonControls6(app.Process()));

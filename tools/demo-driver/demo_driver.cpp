@@ -32,18 +32,19 @@ bool FileExists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool OpenList(const gui::App& app, const std::wstring& listFile) {
-    gui::PostCommand(app.MainWindow(), CMD_OPEN);
+bool OpenList(const support::win::App& app, const std::wstring& listFile) {
+    support::win::PostCommand(app.MainWindow(), CMD_OPEN);
     HWND dialog = app.WaitForDialog(10000);
-    if (!dialog || !gui::SetFileName(dialog, listFile))
+    if (!dialog || !support::win::SetFileName(dialog, listFile))
         return false;
-    gui::PressDialogButton(dialog, IDOK);
-    return app.WaitUntilIdle() && !gui::ListBoxItems(gui::FindChildById(app.MainWindow(), IDC_LBXLIST)).empty();
+    support::win::PressDialogButton(dialog, IDOK);
+    return app.WaitUntilIdle() &&
+           !support::win::ListBoxItems(support::win::FindChildById(app.MainWindow(), IDC_LBXLIST)).empty();
 }
 
 // Follows the status line until the run has ended: the last document closed, or a failure shown.
-std::wstring FollowRun(const gui::App& app, const std::wstring& lastPath, size_t documents) {
-    HWND status = gui::FindChildById(app.MainWindow(), IDC_STBVANTREL);
+std::wstring FollowRun(const support::win::App& app, const std::wstring& lastPath, size_t documents) {
+    HWND status = support::win::FindChildById(app.MainWindow(), IDC_STBVANTREL);
     const std::wstring closingLast = L"Closing " + lastPath;
     const DWORD start = GetTickCount();
     std::wstring shown;
@@ -60,7 +61,7 @@ std::wstring FollowRun(const gui::App& app, const std::wstring& lastPath, size_t
             return app.StatusText(status);
         if (GetTickCount() - start > kPerDocumentMs * (documents + 1))
             return L"(the run did not end in time) " + text;
-        gui::Pump(100);
+        support::win::Pump(100);
     }
 }
 
@@ -73,23 +74,23 @@ int main(int argc, char** argv) {
     }
     const std::wstring listFile = Widen(argv[1]), readyFile = Widen(argv[2]), goOnFile = Widen(argv[3]);
     try {
-        gui::App app = gui::App::Launch(gui::VantrelPath(), L"Vantrel v2.2");
-        Say(L"Vantrel is up: \"" + gui::WindowText(app.MainWindow()) + L"\"");
+        support::win::App app = support::win::App::Launch(support::win::VantrelPath(), L"Vantrel v2.2");
+        Say(L"Vantrel is up: \"" + support::win::WindowText(app.MainWindow()) + L"\"");
         if (!OpenList(app, listFile)) {
             Say(L"could not open the list file " + listFile);
             return 1;
         }
-        const auto entries = gui::ListBoxItems(gui::FindChildById(app.MainWindow(), IDC_LBXLIST));
+        const auto entries = support::win::ListBoxItems(support::win::FindChildById(app.MainWindow(), IDC_LBXLIST));
         Say(L"File > Open... " + listFile + L": " + std::to_wstring(entries.size()) + L" documents in the list");
-        gui::Click(gui::FindChildById(app.MainWindow(), IDC_CHKZOOMFIT));
+        support::win::Click(support::win::FindChildById(app.MainWindow(), IDC_CHKZOOMFIT));
         Say(L"options: hidden lines visible, zoom to fit; pressing Print");
-        gui::PostClick(gui::FindChildById(app.MainWindow(), CMD_PRINT));
+        support::win::PostClick(support::win::FindChildById(app.MainWindow(), CMD_PRINT));
         const std::wstring final = FollowRun(app, Lower(entries.back()), entries.size());
         Say(L"final status line: " + final);
 
         CloseHandle(CreateFileW(readyFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-        gui::WaitFor([&] { return FileExists(goOnFile); }, 60000);
-        gui::PostCommand(app.MainWindow(), CMD_EXIT);
+        support::win::WaitFor([&] { return FileExists(goOnFile); }, 60000);
+        support::win::PostCommand(app.MainWindow(), CMD_EXIT);
         const auto code = app.WaitForExit(20000);
         Say(code ? L"File > Exit: Vantrel ended with exit code " + std::to_wstring(*code)
                  : std::wstring(L"File > Exit: Vantrel did not end"));

@@ -28,7 +28,7 @@ struct Delay {
     uint32_t milliseconds = 0;
 };
 
-struct WindowSpec {
+struct ScenarioWindow {
     std::string title; // UTF-8
     bool visible = true;
 };
@@ -49,7 +49,7 @@ struct Scenario {
     std::vector<Delay> delays;                      // a later line for the same member replaces an earlier one
     int32_t openError = kDefaultOpenError;
     uint32_t exitWaitMilliseconds = kDefaultExitWaitMilliseconds;
-    std::vector<WindowSpec> windows;
+    std::vector<ScenarioWindow> windows;
     std::vector<ScenarioError> errors;
 };
 

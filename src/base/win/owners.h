@@ -1,6 +1,6 @@
 #pragma once
-// The owners of the Win32 and COM resources the program, the stand-in host and the tests take: one small
-// owner per kind of resource. Each gives its resource back exactly once, when replaced, reset or
+// The owners of the Win32 and COM resources the program takes (the stand-in host and the tests use them
+// too): one small owner per kind of resource. Each gives its resource back exactly once, when replaced, reset or
 // destroyed; none can be copied, so no second owner can give it back again.
 #include <windows.h>
 #include <commctrl.h>
@@ -10,7 +10,6 @@
 #include <cstddef>
 #include <cstring>
 #include <new>
-#include <string_view>
 #include <utility>
 
 #include "base/win/system_library.h"
@@ -61,10 +60,6 @@ struct DestroyImageList {
 struct ClosePrinterObject {
     void operator()(HANDLE printer) const { winspool::ClosePrinter(printer); }
 };
-// The service control manager and its services (advapi32, one of the KnownDLLs).
-struct CloseServiceObject {
-    void operator()(SC_HANDLE service) const { CloseServiceHandle(service); }
-};
 struct FreeGlobalMemory {
     void operator()(HGLOBAL memory) const { GlobalFree(memory); }
 };
@@ -87,12 +82,10 @@ struct ReleaseInterface {
 
 using FontHandle = OwnedHandle<HFONT, DeleteGdiObject>;
 using BitmapHandle = OwnedHandle<HBITMAP, DeleteGdiObject>;
-using BrushHandle = OwnedHandle<HBRUSH, DeleteGdiObject>;
 using IconHandle = OwnedHandle<HICON, DestroyIconObject>; // loaded without LR_SHARED
 using ImageListHandle = OwnedHandle<HIMAGELIST, DestroyImageList>;
 using PrinterHandle = OwnedHandle<HANDLE, ClosePrinterObject>;
 using WindowHandle = OwnedHandle<HWND, DestroyDetachedWindow>;
-using ServiceHandle = OwnedHandle<SC_HANDLE, CloseServiceObject>;
 template <typename Interface> using ComInterface = OwnedHandle<Interface*, ReleaseInterface>;
 
 // A process, thread or file handle. CreateFile's INVALID_HANDLE_VALUE counts as none, so its result can
@@ -191,40 +184,6 @@ private:
     HDC dc_;
 };
 
-// A memory device context compatible with another (null: with the screen), deleted with DeleteDC.
-class MemoryDC {
-public:
-    explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDC() {
-        if (dc_)
-            DeleteDC(dc_);
-    }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
-// An object selected into a device context for as long as this lives; then the one it replaced is
-// selected back, so the object can be deleted.
-class SelectedObject {
-public:
-    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~SelectedObject() {
-        if (previous_)
-            SelectObject(dc_, previous_);
-    }
-    SelectedObject(const SelectedObject&) = delete;
-    SelectedObject& operator=(const SelectedObject&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
 // COM for this thread's lifetime, in a single-threaded apartment. CoUninitialize balances only an
 // initialisation that succeeded (S_FALSE included); a failed one is reported by Status and later COM
 // calls fail with their own status.
@@ -242,34 +201,6 @@ public:
 
 private:
     HRESULT status_;
-};
-
-// A BSTR, freed with SysFreeString.
-class OwnedBstr {
-public:
-    OwnedBstr() = default;
-    explicit OwnedBstr(std::wstring_view text)
-        : bstr_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
-    OwnedBstr(OwnedBstr&& other) noexcept : bstr_(other.Detach()) {}
-    OwnedBstr& operator=(OwnedBstr&& other) noexcept {
-        std::swap(bstr_, other.bstr_);
-        return *this;
-    }
-    OwnedBstr(const OwnedBstr&) = delete;
-    OwnedBstr& operator=(const OwnedBstr&) = delete;
-    ~OwnedBstr() { SysFreeString(bstr_); }
-
-    BSTR Get() const { return bstr_; }
-    // Hands the string to a caller that frees it (an EXCEPINFO field, for one).
-    BSTR Detach() { return std::exchange(bstr_, nullptr); }
-    // For out-parameters: frees what is held and lends the slot.
-    BSTR* Receive() {
-        SysFreeString(Detach());
-        return &bstr_;
-    }
-
-private:
-    BSTR bstr_ = nullptr;
 };
 
 // A VARIANT that is cleared when it goes.

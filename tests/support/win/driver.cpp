@@ -14,11 +14,48 @@
 #include "support/win/fixtures.h"
 #include "support/win/text.h"
 
-namespace gui {
+namespace support::win {
 
 namespace {
 
 constexpr int kClassNameLength = 256;
+
+// The owners only the screenshots need, beside the program's own (base/win/owners.h).
+using BrushHandle = base::win::OwnedHandle<HBRUSH, base::win::DeleteGdiObject>;
+
+// A memory device context compatible with another (null: with the screen), deleted with DeleteDC.
+class MemoryDC {
+public:
+    explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
+    ~MemoryDC() {
+        if (dc_)
+            DeleteDC(dc_);
+    }
+    MemoryDC(const MemoryDC&) = delete;
+    MemoryDC& operator=(const MemoryDC&) = delete;
+
+    HDC Get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+// An object selected into a device context for as long as this lives; then the one it replaced is
+// selected back, so the object can be deleted.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~SelectedObject() {
+        if (previous_)
+            SelectObject(dc_, previous_);
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
 
 } // namespace
 
@@ -274,8 +311,7 @@ App App::Launch(const std::wstring& exePath, const wchar_t* caption, DWORD timeo
         Sleep(250);
     }
     if (error != 0)
-        throw std::runtime_error("cannot start " + support::win::Narrow(exePath) + " (error " + std::to_string(error) +
-                                 ")");
+        throw std::runtime_error("cannot start " + Narrow(exePath) + " (error " + std::to_string(error) + ")");
     App app;
     app.process_.Reset(info.hProcess);
     app.thread_.Reset(info.hThread);
@@ -536,10 +572,10 @@ std::vector<DWORD> ScreenPixels(const RECT& area) {
     const int height = area.bottom - area.top;
     std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
     const base::win::ScreenDC screen;
-    const base::win::MemoryDC memory(screen.Get());
+    const MemoryDC memory(screen.Get());
     const base::win::BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
     {
-        const base::win::SelectedObject selected(memory.Get(), bitmap.Get());
+        const SelectedObject selected(memory.Get(), bitmap.Get());
         BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY);
     }
     BITMAPINFO info = TopDownBitmapInfo(width, height);
@@ -564,10 +600,10 @@ std::vector<std::pair<size_t, DWORD>> OpaquePixels(HICON icon, int width, int he
     for (int pass = 0; pass < 2; ++pass) {
         BITMAPINFO info = TopDownBitmapInfo(width, height);
         void* bits = nullptr;
-        const base::win::MemoryDC memory(nullptr);
+        const MemoryDC memory(nullptr);
         const base::win::BitmapHandle bitmap(CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        const base::win::SelectedObject selected(memory.Get(), bitmap.Get());
-        const base::win::BrushHandle brush(CreateSolidBrush(backgrounds[pass]));
+        const SelectedObject selected(memory.Get(), bitmap.Get());
+        const BrushHandle brush(CreateSolidBrush(backgrounds[pass]));
         RECT all{0, 0, width, height};
         FillRect(memory.Get(), &all, brush.Get());
         DrawIconEx(memory.Get(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
@@ -798,7 +834,7 @@ bool SaveScreenshot(const RECT& area, const std::wstring& bmpPath) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     const base::win::ScreenDC screen;
-    const base::win::MemoryDC memory(screen.Get());
+    const MemoryDC memory(screen.Get());
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -810,7 +846,7 @@ bool SaveScreenshot(const RECT& area, const std::wstring& bmpPath) {
     const base::win::BitmapHandle bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     bool saved = false;
     if (bitmap) {
-        const base::win::SelectedObject selected(memory.Get(), bitmap.Get());
+        const SelectedObject selected(memory.Get(), bitmap.Get());
         BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY);
         GdiFlush();
         const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) & ~3u);
@@ -843,4 +879,4 @@ std::wstring ArtifactFolder() {
     return folder;
 }
 
-} // namespace gui
+} // namespace support::win

@@ -26,15 +26,14 @@
 #include "support/win/planted.h"
 #include "support/win/registry_value.h"
 
-namespace gui {
+namespace support::win {
 
 // Handles the driver's own messages for the given time.
 void Pump(DWORD milliseconds);
 // Polls condition (handling the driver's messages) until it holds or the time is up; true if it held.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMilliseconds);
 
-// The folder of the running test program; Vantrel.exe is built next to it.
-using support::win::TestProgramFolder;
+// Vantrel.exe, built next to the running test program (TestProgramFolder).
 std::wstring VantrelPath();
 
 // --- windows of any process --------------------------------------------------------------------------
@@ -219,7 +218,7 @@ private:
 // --- dpi ------------------------------------------------------------------------------------------------------
 // Sets Wine's system dpi (HKCU\Control Panel\Desktop LogPixels) for the programs started while it
 // lives, and puts back what was there.
-class SystemDpiSetting : public support::win::RegistryValueOverride {
+class SystemDpiSetting : public RegistryValueOverride {
 public:
     explicit SystemDpiSetting(DWORD dpi)
         : RegistryValueOverride(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", dpi) {}
@@ -241,4 +240,4 @@ bool SaveScreenshot(const RECT& area, const std::wstring& bmpPath);
 // The folder for build artifacts: VANTREL_ARTIFACTS as a Windows path, else the test program's folder.
 std::wstring ArtifactFolder();
 
-} // namespace gui
+} // namespace support::win

@@ -7,11 +7,11 @@
 namespace support::win {
 
 std::optional<std::string> FileBytes(const std::wstring& path) {
-    return standin::ReadWholeFile(path);
+    return standin::win::ReadWholeFile(path);
 }
 
 bool PutFile(const std::wstring& path, std::string_view bytes) {
-    return standin::WriteWholeFile(path, bytes);
+    return standin::win::WriteWholeFile(path, bytes);
 }
 
 DWORD RunThisProgram(const std::wstring& arguments) {

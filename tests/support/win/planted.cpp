@@ -64,7 +64,7 @@ std::wstring PlantedFolder::LoadOrderKey() const {
 }
 
 std::wstring TestProgramFolder() {
-    std::wstring folder = standin::ExeDirectory();
+    std::wstring folder = standin::win::ExeDirectory();
     folder.pop_back(); // the trailing backslash
     return folder;
 }

@@ -14,6 +14,12 @@ constexpr DWORD kPollMilliseconds = 20;
 constexpr char kPidPrefix[] = "pid=";
 constexpr DWORD kServiceStopMilliseconds = 10000;
 
+// The service control manager and its services (advapi32, one of the KnownDLLs).
+struct CloseService {
+    void operator()(SC_HANDLE service) const { CloseServiceHandle(service); }
+};
+using ServiceHandle = base::win::OwnedHandle<SC_HANDLE, CloseService>;
+
 bool RunningUnderWine() {
     HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
     return ntdll && GetProcAddress(ntdll, "wine_get_version");
@@ -23,10 +29,10 @@ bool RunningUnderWine() {
 // every later activation the dead server's class object (0x800706BA at once). Windows drops such a
 // registration itself. Stopping rpcss drops it under Wine too; COM starts rpcss again on its next use.
 bool ForgetDeadClassRegistrations() {
-    base::win::ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
+    ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
     if (!manager)
         return false;
-    base::win::ServiceHandle rpcss(OpenServiceW(manager.Get(), L"RpcSs", SERVICE_STOP | SERVICE_QUERY_STATUS));
+    ServiceHandle rpcss(OpenServiceW(manager.Get(), L"RpcSs", SERVICE_STOP | SERVICE_QUERY_STATUS));
     if (!rpcss)
         return false;
     SERVICE_STATUS status = {};
@@ -67,12 +73,12 @@ std::ostream& operator<<(std::ostream& out, const CallLine& line) {
     return out << line.object << ' ' << line.member << " kind " << line.kind << " [" << line.args << ']';
 }
 
-StandinSession::StandinSession() : StandinSession(ExeDirectory()) {}
+StandinSession::StandinSession() : StandinSession(win::ExeDirectory()) {}
 
 StandinSession::StandinSession(std::wstring directory) : directory_(std::move(directory)) {
     if (!directory_.empty() && directory_.back() != L'\\' && directory_.back() != L'/')
         directory_ += L'\\';
-    journalPath_ = directory_ + kDefaultJournalFileName;
+    journalPath_ = directory_ + win::kDefaultJournalFileName;
 }
 
 std::wstring StandinSession::ServerPath() const {
@@ -80,11 +86,11 @@ std::wstring StandinSession::ServerPath() const {
 }
 
 std::wstring StandinSession::ScenarioPath() const {
-    return directory_ + kScenarioFileName;
+    return directory_ + win::kScenarioFileName;
 }
 
 bool StandinSession::WriteScenario(std::string_view text) const {
-    return WriteWholeFile(ScenarioPath(), text);
+    return win::WriteWholeFile(ScenarioPath(), text);
 }
 
 bool StandinSession::RemoveScenario() const {
@@ -96,7 +102,7 @@ bool StandinSession::RemoveJournal() const {
 }
 
 std::string StandinSession::JournalText() const {
-    return ReadWholeFile(journalPath_).value_or("");
+    return win::ReadWholeFile(journalPath_).value_or("");
 }
 
 std::vector<JournalEntry> StandinSession::Journal() const {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@ namespace standin {
 namespace {
 
 using Microsoft::WRL::ComPtr;
+using namespace standin::win; // the server's own files, which this tests
 
 // One GetIDsOfNames plus Invoke, with the arguments given in the caller's order.
 class Invocation {
@@ -30,9 +32,9 @@ public:
     Invocation(IDispatch* target, const wchar_t* name) : target_(target), name_(name) {}
 
     Invocation& Text(std::wstring_view text) {
-        texts_.emplace_back(text);
+        texts_.emplace_back(SysAllocStringLen(text.data(), static_cast<UINT>(text.size())), &SysFreeString);
         VARIANT arg = Empty(VT_BSTR);
-        V_BSTR(&arg) = texts_.back().Get();
+        V_BSTR(&arg) = texts_.back().get();
         return Add(arg);
     }
     Invocation& Bool(bool value) {
@@ -88,7 +90,7 @@ private:
 
     IDispatch* target_;
     const wchar_t* name_;
-    std::vector<base::win::OwnedBstr> texts_; // own the BSTRs that args_ only points at
+    std::vector<std::unique_ptr<OLECHAR, decltype(&SysFreeString)>> texts_; // the BSTRs that args_ points at
     std::vector<VARIANT> args_;
     base::win::OwnedVariant result_;
     base::win::OwnedExcepInfo error_;

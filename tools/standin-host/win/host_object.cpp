@@ -1,6 +1,7 @@
 #include "host_object.h"
 
 #include <new>
+#include <string>
 #include <vector>
 
 #include "base/win/owners.h"
@@ -8,7 +9,7 @@
 #include "server.h"
 #include "win_util.h"
 
-namespace standin {
+namespace standin::win {
 
 namespace {
 
@@ -47,8 +48,10 @@ HRESULT Raise(EXCEPINFO* error, const CallPlan& plan) {
     if (error) {
         *error = EXCEPINFO();
         error->scode = plan.status;
-        error->bstrSource = base::win::OwnedBstr(kExceptionSource).Detach();
-        error->bstrDescription = base::win::OwnedBstr(Utf8ToWide(plan.description)).Detach();
+        // The caller frees both.
+        const std::wstring description = Utf8ToWide(plan.description);
+        error->bstrSource = SysAllocString(kExceptionSource);
+        error->bstrDescription = SysAllocStringLen(description.data(), static_cast<UINT>(description.size()));
     }
     return DISP_E_EXCEPTION;
 }
@@ -192,4 +195,4 @@ HRESULT CreateHostObject(Server& server, automation::Target target, REFIID riid,
     return status;
 }
 
-} // namespace standin
+} // namespace standin::win

@@ -8,7 +8,7 @@
 
 #include "automation/host_members.h"
 
-namespace standin {
+namespace standin::win {
 
 class Server;
 
@@ -44,4 +44,4 @@ private:
 // Creates an object and gives the caller its first reference, as the interface riid.
 HRESULT CreateHostObject(Server& server, automation::Target target, REFIID riid, void** object);
 
-} // namespace standin
+} // namespace standin::win

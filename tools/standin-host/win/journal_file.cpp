@@ -3,7 +3,7 @@
 #include "base/win/owners.h"
 #include "win_util.h"
 
-namespace standin {
+namespace standin::win {
 
 void JournalFile::Append(const std::string& line) {
     // Readers (the tests) keep the file open and may delete it between runs, so share everything.
@@ -17,4 +17,4 @@ void JournalFile::Append(const std::string& line) {
     WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
-} // namespace standin
+} // namespace standin::win

@@ -6,7 +6,7 @@
 
 #include "journal.h"
 
-namespace standin {
+namespace standin::win {
 
 class JournalFile : public LineSink {
 public:
@@ -17,4 +17,4 @@ private:
     std::wstring path_;
 };
 
-} // namespace standin
+} // namespace standin::win

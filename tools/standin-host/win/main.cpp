@@ -7,11 +7,11 @@
 #include "server.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    standin::Scenario scenario = standin::LoadScenario();
-    std::wstring journalPath = standin::JournalPathFor(scenario);
+    standin::Scenario scenario = standin::win::LoadScenario();
+    std::wstring journalPath = standin::win::JournalPathFor(scenario);
     // The server outlives the apartment: objects the client never released are released while COM
     // shuts down, and they report back to the server as they go.
-    standin::Server server(std::move(scenario), std::move(journalPath));
+    standin::win::Server server(std::move(scenario), std::move(journalPath));
     base::win::ComApartment apartment;
     if (FAILED(apartment.Status()))
         return 1;

@@ -4,7 +4,7 @@
 
 #include "host_object.h"
 
-namespace standin {
+namespace standin::win {
 
 namespace {
 
@@ -56,7 +56,7 @@ void Server::CreateWindows() {
     if (scenario_.windows.empty())
         return;
     RegisterWindowClass();
-    for (const WindowSpec& wanted : scenario_.windows) {
+    for (const ScenarioWindow& wanted : scenario_.windows) {
         std::wstring title = Utf8ToWide(wanted.title);
         HWND window = CreateWindowExW(0, kWindowClassName, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                       CW_USEDEFAULT, 480, 320, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -151,4 +151,4 @@ std::wstring JournalPathFor(const Scenario& scenario) {
     return ExeDirectory() + kDefaultJournalFileName;
 }
 
-} // namespace standin
+} // namespace standin::win

@@ -14,7 +14,7 @@
 #include "scenario.h"
 #include "win_util.h"
 
-namespace standin {
+namespace standin::win {
 
 class Server {
 public:
@@ -76,4 +76,4 @@ private:
 Scenario LoadScenario();
 std::wstring JournalPathFor(const Scenario& scenario);
 
-} // namespace standin
+} // namespace standin::win

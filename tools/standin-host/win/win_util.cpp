@@ -5,7 +5,7 @@
 #include "base/win/owners.h"
 #include "base/win/text.h"
 
-namespace standin {
+namespace standin::win {
 
 std::wstring Utf8ToWide(std::string_view text) {
     return base::win::Widen(text, CP_UTF8);
@@ -49,4 +49,4 @@ bool WriteWholeFile(const std::wstring& path, std::string_view content) {
            written == content.size();
 }
 
-} // namespace standin
+} // namespace standin::win

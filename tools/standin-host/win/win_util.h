@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace standin {
+namespace standin::win {
 
 // {6E3B1C52-9A0D-4F8B-B1E7-2D4C5A9F0E11}, registered for "SldWorks.Application" by the register script.
 constexpr CLSID kStandinHostClsid = {0x6E3B1C52, 0x9A0D, 0x4F8B, {0xB1, 0xE7, 0x2D, 0x4C, 0x5A, 0x9F, 0x0E, 0x11}};
@@ -27,4 +27,4 @@ std::optional<std::string> ReadWholeFile(const std::wstring& path);
 // Replaces the file's content; false when it cannot be created or written.
 bool WriteWholeFile(const std::wstring& path, std::string_view content);
 
-} // namespace standin
+} // namespace standin::win
