@@ -3,11 +3,11 @@
 // the program that started it didn't wait for it.
 #include <windows.h>
 
-#include "journal.h"
+#include "support/win/journal.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    standin::AppendJournalLine(nullptr, std::wstring(L"hh.exe|") + GetCommandLineW());
-    for (int waited = 0; waited < 600 && standin::JournalExists(); ++waited)
+    support::win::AppendJournalLine(nullptr, std::wstring(L"hh.exe|") + GetCommandLineW());
+    for (int waited = 0; waited < 600 && support::win::JournalExists(); ++waited)
         Sleep(100);
     return 0;
 }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "journal.h"
+#include "support/win/journal.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 }
 
 extern "C" __declspec(dllexport) HWND WINAPI HtmlHelpW(HWND owner, LPCWSTR file, UINT command, DWORD_PTR data) {
-    standin::AppendJournalLine(gThisModule, Fields(owner, file ? file : L"-", command, data));
+    support::win::AppendJournalLine(gThisModule, Fields(owner, file ? file : L"-", command, data));
     return nullptr;
 }
 

@@ -12,7 +12,7 @@
 #include <cstring>
 #include <string>
 
-#include "../htmlhelp-standins/journal.h"
+#include "support/win/journal.h"
 
 namespace {
 
@@ -32,9 +32,9 @@ std::string WindowClass(HWND window) {
 }
 
 HRESULT Journal(const char* method, HWND window, const std::string& arguments, const char* refusedBy = "calls") {
-    standin::AppendJournalLine(gThisModule,
-                               base::win::Widen(std::string(method) + "|" + WindowClass(window) + "|" + arguments),
-                               kJournalVariable);
+    support::win::AppendJournalLine(gThisModule,
+                                    base::win::Widen(std::string(method) + "|" + WindowClass(window) + "|" + arguments),
+                                    kJournalVariable);
     return Refuses(refusedBy) ? E_FAIL : S_OK;
 }
 

@@ -10,7 +10,7 @@
 
 #include "base/win/text.h"
 
-namespace standin {
+namespace support::win {
 
 inline std::wstring OwnPath(HMODULE module) {
     wchar_t path[MAX_PATH] = {};
@@ -45,4 +45,4 @@ inline void AppendJournalLine(HMODULE module, const std::wstring& fields,
     CloseHandle(file);
 }
 
-} // namespace standin
+} // namespace support::win
