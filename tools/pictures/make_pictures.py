@@ -6,12 +6,13 @@ polygons in the 16 standard colours, and rendered at every size the program pick
 Rectangle edges snap to whole pixels and outlines stay one pixel wide (two at twice the size), so a picture
 drawn at 20 or 24 pixels is as sharp as the 16-pixel one instead of being a stretched copy.
 
-The tool-button pictures of one size make one strip, pictures/toolbar_<size>.bmp: for each button, in
-the tool bar's order (kToolButtons in src/shell/main_window_layout.cpp), its normal image and then the
+The tool-button pictures of one size make one strip, src/res/pictures/toolbar_<size>.bmp: for each button,
+in the tool bar's order (kToolButtons in src/shell/main_window_layout.cpp), its normal image and then the
 embossed grey one for the disabled state, side by side. Magenta (not one of the colours used) marks the
 transparent pixels.
 
-Run it from this folder after changing a picture: python3 make_pictures.py
+Run it after changing a picture: python3 tools/pictures/make_pictures.py (it writes into src/res wherever
+it is run from).
 """
 import os
 import struct
@@ -260,8 +261,8 @@ def ico(images):
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    folder = os.path.join(here, "pictures")
+    res = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "src", "res")
+    folder = os.path.join(res, "pictures")
     os.makedirs(folder, exist_ok=True)
     for size in BUTTON_SIZES:
         rows = [[] for _ in range(size)]
@@ -278,7 +279,7 @@ def main():
         c = Canvas(size, 32)
         draw_icon(c)
         images.append((size, icon_image(c.pixels)))
-    with open(os.path.join(here, "vantrel.ico"), "wb") as f:
+    with open(os.path.join(res, "vantrel.ico"), "wb") as f:
         f.write(ico(images))
 
 
