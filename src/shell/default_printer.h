@@ -1,7 +1,7 @@
 #pragma once
 // The rules of the program's printer selection that don't need the spooler: which printer the user's
 // profile names as the default, how that name is read from the profile, and which copy count the
-// device settings keep after the Print dialog. The Windows side (printer_selection.cpp) asks the
+// device settings keep after the Print dialog. The Windows side (printer_dialogs.cpp) asks the
 // profile and the spooler and follows these.
 #include <cstddef>
 #include <functional>

@@ -6,9 +6,18 @@
 #include <commdlg.h>
 
 #include "base/win/owners.h"
-#include "shell/win/printer_selection.h"
 
 namespace shell::win {
+
+// The program's current printer: the printer (device, driver and port, as a DEVNAMES record) and its
+// device settings (a DEVMODE record), both in movable global memory because that is how PrintDlgA
+// takes and gives them.
+struct PrinterSelection {
+    base::win::GlobalMemory devNames; // DEVNAMES: driver, device and port
+    base::win::GlobalMemory devMode;  // DEVMODEA; may be empty if the driver gave no settings, then the dialog asks it
+
+    bool IsSet() const { return static_cast<bool>(devNames); }
+};
 
 class PrinterDialogs {
 public:
