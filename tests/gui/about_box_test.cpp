@@ -54,7 +54,7 @@ protected:
         return WaitFor([&] { return !IsWindowVisible(box); }, 3000);
     }
 
-    HWND Panel(HWND box) { return FindChild(box, L"TfrmAboutPanel"); }
+    HWND Panel(HWND box) { return FindChild(box, L"TPanel"); }
     HWND Memo(HWND box) { return FindChild(box, L"Edit"); }
 };
 
