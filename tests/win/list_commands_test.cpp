@@ -117,19 +117,16 @@ TEST_F(FileListCommandsTest, RemoveRefillsTheUnselectedEntriesWithTheRedrawOff) 
 
 TEST_F(FileListCommandsTest, OpenReplacesTheListWithTheRedrawOffAndSaveWritesItBackThere) {
     Fill({"old"});
-    const std::string longest(5000, 'z');
-    const std::string path = File("l.txt");
-    ASSERT_TRUE(support::win::PutFile(Widen(path), "b\rA\n\r\n" + longest + "\nc"));
+    const std::string path = Narrow(folder.Put(L"l.txt", "b\rA\n\r\nc"));
     Answer(path);
     ListBoxCalls box(window.lbxList());
     window.mnuOpenClick(sender);
-    EXPECT_EQ(list.Entries(), (Strings{"", "A", "b", "c", longest}));
-    EXPECT_EQ(box.calls, (Strings{"redraw off", "empty", "insert ", "insert A", "insert b", "insert c",
-                                  "insert " + longest, "redraw on"}));
+    EXPECT_EQ(list.Entries(), (Strings{"", "A", "b", "c"}));
+    EXPECT_EQ(box.calls, (Strings{"redraw off", "empty", "insert ", "insert A", "insert b", "insert c", "redraw on"}));
     window.mnuSaveClick(sender);
     ASSERT_EQ(dialogs.shown.size(), 1u) << "Save after Open asks nothing";
     EXPECT_EQ(dialogs.shown[0].dialog, &shell::kOpenListDialog);
-    EXPECT_EQ(FileBytes(Widen(path)), "\r\nA\r\nb\r\nc\r\n" + longest + "\r\n");
+    EXPECT_EQ(FileBytes(Widen(path)), "\r\nA\r\nb\r\nc\r\n");
 }
 
 TEST_F(FileListCommandsTest, SaveAsProposesItsOwnLastChoiceAndKeepsANameItCouldNotWrite) {
@@ -172,9 +169,8 @@ TEST_F(FileListCommandsTest, ADropIsDrawnOnceWhenAllAreInAndNamesWhatItLeftOutAf
     Fill({File("m.prt")});
     EXPECT_TRUE(GetWindowLongPtrW(window.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) << "the window takes drops";
     ListBoxCalls box(window.lbxList());
-    EXPECT_EQ(MessageOf([&] {
-                  window.FormDropFiles(Drop({z, gone, a}));
-              }),
+    const HDROP drop = Drop({z, gone, a});
+    EXPECT_EQ(MessageOf([&] { window.FormDropFiles(drop); }),
               "These dropped items were not added:\n\n" + Narrow(gone) + ": not a file or folder");
     EXPECT_EQ(list.Entries(), (Strings{Narrow(a), File("m.prt"), Narrow(z)}));
     EXPECT_EQ(box.calls, (Strings{"redraw off", "insert " + Narrow(z), "insert " + Narrow(a), "redraw on"}));
