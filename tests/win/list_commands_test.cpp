@@ -97,6 +97,8 @@ TEST_F(FileListCommandsTest, AddInsertsTheChosenPathsOneByOneAndKeepsThoseBefore
 
 TEST_F(FileListCommandsTest, RemoveRefillsTheUnselectedEntriesWithTheRedrawOff) {
     Fill({"d", "a", "c", "b", "e"});
+    Answer(File("l.txt"));
+    window.mnuSaveAsClick(sender);
     ListBoxCalls box(window.lbxList());
     window.btnRemoveClick(sender);
     EXPECT_TRUE(box.calls.empty()) << "nothing selected, nothing done";
@@ -113,6 +115,13 @@ TEST_F(FileListCommandsTest, RemoveRefillsTheUnselectedEntriesWithTheRedrawOff) 
     EXPECT_EQ(MessageOf([&] { window.btnRemoveClick(sender); }), "Unable to insert a line");
     EXPECT_EQ(list.Entries(), Strings{"c"});
     EXPECT_EQ(box.calls.back(), "redraw on") << "drawn again after the refusal";
+
+    box.room = INT_MAX;
+    Select(0);
+    window.btnRemoveClick(sender);
+    EXPECT_EQ(list.Count(), 0);
+    window.mnuSaveClick(sender);
+    EXPECT_EQ(dialogs.shown.size(), 1u) << "with every entry removed the list file stays current";
 }
 
 TEST_F(FileListCommandsTest, OpenReplacesTheListWithTheRedrawOffAndSaveWritesItBackThere) {
