@@ -107,6 +107,6 @@ build_give_back() {
         chown -R "$SUDO_UID:${SUDO_GID:-$SUDO_UID}" "$VANTREL_ROOT/build"
         # Debian's Wine names its server's folder, root's private one in /tmp, in each prefix's file
         # "wineserver"; without that file Wine makes a folder of the user's own.
-        find "$VANTREL_ROOT/build" -name system.reg -exec sh -c 'rm -f "${1%/system.reg}/wineserver"' sh {} \;
+        find "$VANTREL_ROOT/build" -name wineserver -type f -delete
     fi
 }
