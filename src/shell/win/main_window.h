@@ -128,6 +128,7 @@ private:
 
 public:
     automation::Variant varHostApp;
+    batch::HostOwner hostOwner = batch::HostOwner::Vantrel; // whose host varHostApp holds
     automation::Variant varActiveDoc;
     std::string listFileName;
     // The dialogs' remembered state, kept from one use to the next; the commands that show the dialogs

@@ -94,6 +94,13 @@ public:
     // A plain wait: no message is handled while it lasts.
     void Pause(uint32_t milliseconds) override { Sleep(milliseconds); }
 
+    // The start-up scan's rule on the windows there now; the start-up flag stays as the scan left it.
+    bool HostWindowExists() override {
+        bool found = false;
+        batch::win::ScanTopLevelWindows(found);
+        return found;
+    }
+
 private:
     static int RadioOf(batch::DisplayChoice choice) {
         switch (choice) {
@@ -161,7 +168,7 @@ void TfrmVantrel::FormDropFiles(HDROP drop) {
 
 void TfrmVantrel::btnPrintClick(const forms::Sender&) {
     WindowPrintRunView view(*this);
-    batch::RunPrintBatch(view, *this, varHostApp, varActiveDoc, taskbarProgress_);
+    batch::RunPrintBatch(view, *this, varHostApp, hostOwner, varActiveDoc, taskbarProgress_);
 }
 
 void TfrmVantrel::mnuSelPrintClick(const forms::Sender&) {
@@ -189,7 +196,7 @@ void TfrmVantrel::ScanForHostWindows() {
 }
 
 void TfrmVantrel::ExitHostAtClose() {
-    batch::ExitHostAtClose(hostWasRunning, varHostApp, *this);
+    batch::ExitHostAtClose(hostWasRunning, varHostApp, hostOwner, *this);
 }
 
 } // namespace shell::win
