@@ -89,7 +89,6 @@ TEST(StandinScenario, EmptyFileMeansDefaults) {
     EXPECT_TRUE(s.journalPath.empty());
     EXPECT_TRUE(s.faults.empty());
     EXPECT_TRUE(s.windows.empty());
-    EXPECT_FALSE(s.oneApplication);
 }
 
 TEST(StandinScenario, WindowsKeepTitleAndVisibilityInOrder) {
