@@ -14,8 +14,10 @@ bool FindHostWindowStep(std::string_view title, bool& hostWasRunning) {
     return !hostWasRunning;
 }
 
-void ExitHostAtClose(bool hostWasRunning, const automation::Variant& hostApp, StatusLine& status) {
-    if (hostWasRunning)
+void ExitHostAtClose(bool hostWasRunning, const automation::Variant& hostApp, HostOwner hostOwner, StatusLine& status) {
+    // With no run since start-up hostApp is empty and its owner the program: the call then fails before
+    // it reaches any host, and the status line says so.
+    if (hostWasRunning || hostOwner == HostOwner::User)
         return;
     try {
         automation::CallAutomationMethod(hostApp, automation::kExitApp.name);

@@ -33,8 +33,10 @@ bool IsPushButton(HWND window) {
 
 // The form the menu help hook of this thread serves.
 TfrmVantrel* gMenuHelpForm = nullptr;
-// Sent for F1 beside the key itself; the system turns it into WM_HELP for the item under the mouse pointer.
-constexpr UINT kKeyF1Message = 0x004D;
+
+HCURSOR WaitCursorShape() {
+    return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT));
+}
 
 } // namespace
 
@@ -56,7 +58,8 @@ LRESULT CALLBACK MenuHelpHook::Filter(int code, WPARAM wParam, LPARAM lParam) no
             gMenuHelpForm->HelpForHighlightedMenuItem();
             return TRUE;
         }
-        if (message->message == kKeyF1Message)
+        // The system turns this into WM_HELP for the item under the mouse pointer.
+        if (message->message == forms::win::kKeyF1Message)
             return TRUE; // already answered by the key itself
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -133,6 +136,8 @@ LRESULT TfrmVantrel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MENUSELECT:
         OnMenuSelect(wParam, lParam);
         return 0;
+    case WM_SETCURSOR:
+        return OnSetCursor() ? TRUE : DefaultHandling(message, wParam, lParam);
     case WM_DROPFILES:
         // Posted, so a drop made while a run holds the thread waits in the queue until the run is over.
         FormDropFiles(reinterpret_cast<HDROP>(wParam));
@@ -158,6 +163,23 @@ void TfrmVantrel::OnClose() {
 
 void TfrmVantrel::FormClose(const forms::Sender&, CloseAction&) {
     ExitHostAtClose();
+}
+
+TfrmVantrel::WaitCursor::WaitCursor(TfrmVantrel& form) : form_(form), previous_(SetCursor(WaitCursorShape())) {
+    ++form_.waitCursors_;
+}
+
+TfrmVantrel::WaitCursor::~WaitCursor() {
+    --form_.waitCursors_;
+    SetCursor(previous_);
+}
+
+// The controls ask their parent first (DefWindowProc), so this answers over all of them too.
+bool TfrmVantrel::OnSetCursor() {
+    if (waitCursors_ == 0)
+        return false;
+    SetCursor(WaitCursorShape());
+    return true;
 }
 
 void TfrmVantrel::OnHelp(const HELPINFO& info) {

@@ -106,6 +106,21 @@ public:
     void ScanForHostWindows();
     void ExitHostAtClose();
 
+    // The wait cursor over the window while a handler holds the thread (a run, a large drop): set at once,
+    // and the answer to WM_SETCURSOR over the window and its controls until it goes, when the cursor
+    // before it comes back.
+    class WaitCursor {
+    public:
+        explicit WaitCursor(TfrmVantrel& form);
+        ~WaitCursor();
+        WaitCursor(const WaitCursor&) = delete;
+        WaitCursor& operator=(const WaitCursor&) = delete;
+
+    private:
+        TfrmVantrel& form_;
+        HCURSOR previous_;
+    };
+
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(int command, const forms::Sender& sender) override;
@@ -118,6 +133,7 @@ private:
     // goes before the host's and both go while the controls are still there.
     forms::win::HelpViewer& help_;
     bool closing_ = false;        // FormClose ran and the quit request is posted
+    int waitCursors_ = 0;         // WaitCursors alive
     int highlightedMenuItem_ = 0; // the menu item F1 asks help for while the menu is open (0: none)
     MenuHelpHook menuHelpHook_;
     base::win::ImageListHandle pictures_; // per tool button, in order: its normal and its disabled image
@@ -128,6 +144,7 @@ private:
 
 public:
     automation::Variant varHostApp;
+    batch::HostOwner hostOwner = batch::HostOwner::Vantrel; // whose host varHostApp holds
     automation::Variant varActiveDoc;
     std::string listFileName;
     // The dialogs' remembered state, kept from one use to the next; the commands that show the dialogs
@@ -141,6 +158,7 @@ private:
     void CreateFrame(int iconId);
     void CreateControls();
     void OnClose();
+    bool OnSetCursor();
     void OnHelp(const HELPINFO& info);
     void OnMenuSelect(WPARAM wParam, LPARAM lParam);
     void HelpForHighlightedMenuItem();
