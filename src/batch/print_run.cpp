@@ -2,6 +2,7 @@
 
 #include "automation/automation.h"
 #include "automation/host_members.h"
+#include "batch/host_lifecycle.h"
 
 namespace batch {
 namespace {
@@ -128,15 +129,6 @@ void Connect(PrintRunView& view, Variant& hostApp, HostOwner& hostOwner) {
     hostApp = std::move(created);
 }
 
-// Gives the user's host its window back when the run is over, however it ended. Whatever this meets (a
-// host that refuses, or has gone) is dropped: the run's own text and outcome are what the user must see.
-void ShowUserHost(const Variant& hostApp) noexcept {
-    try {
-        automation::CallAutomationMethod(hostApp, automation::kVisible.name, true);
-    } catch (...) {
-    }
-}
-
 } // namespace
 
 int32_t ClassifyDocument(const std::string& lowerPath, int32_t heldCode) {
@@ -179,7 +171,7 @@ RunOutcome RunPrintBatch(PrintRunView& view, StatusLine& status, Variant& hostAp
             outcome.failedDocuments.push_back(document);
     }
     if (connected && hostOwner == HostOwner::User)
-        ShowUserHost(hostApp);
+        ShowHost(hostApp);
     if (outcome.started)
         progress.RunEnded(!outcome.failed);
     return outcome;

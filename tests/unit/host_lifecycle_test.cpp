@@ -51,11 +51,16 @@ struct HostExitTest : ::testing::Test {
     std::vector<std::string>& statuses = setStatus.texts;
 };
 
-TEST_F(HostExitTest, NeitherAHostRunningAtStartUpNorTheUsersHostIsTouched) {
+TEST_F(HostExitTest, NoHostIsToldToExitWhenOneRanAtStartUpOrTheHostIsTheUsers) {
     Variant hostApp(ObjectPtr::Share(&app));
-    batch::ExitHostAtClose(true, hostApp, HostOwner::Vantrel, setStatus);
     batch::ExitHostAtClose(false, hostApp, HostOwner::User, setStatus);
+    batch::ExitHostAtClose(true, hostApp, HostOwner::User, setStatus);
+    batch::ExitHostAtClose(true, Variant(), HostOwner::Vantrel, setStatus);
     EXPECT_TRUE(log->lookups.empty());
+    app.Fail("Visible", Hr(0x800706BA));
+    batch::ExitHostAtClose(true, hostApp, HostOwner::Vantrel, setStatus);
+    EXPECT_EQ(log->timeline, std::vector<std::string>{"app.Visible(11:-1)"})
+        << "the program's own host, started after the one of start-up had gone, is shown rather than left hidden";
     EXPECT_TRUE(statuses.empty());
 }
 
