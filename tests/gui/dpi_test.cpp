@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "support/win/rects.h"
@@ -79,10 +80,14 @@ protected:
     }
 
     void ExpectMainWindowLaidOutAt(int dpi) {
-        SCOPED_TRACE(testing::Message() << dpi << " dpi");
         const RECT client = ClientRect(Main());
-        EXPECT_EQ(client.right, Scaled(742, dpi));
-        EXPECT_EQ(client.bottom, Scaled(443, dpi));
+        EXPECT_EQ(client.right, Scaled(742, dpi)) << dpi << " dpi";
+        EXPECT_EQ(client.bottom, Scaled(443, dpi)) << dpi << " dpi";
+        ExpectControlsLaidOutAt(dpi);
+    }
+
+    void ExpectControlsLaidOutAt(int dpi) {
+        SCOPED_TRACE(testing::Message() << dpi << " dpi");
         for (const Placed& placed : kMainWindowControls)
             ExpectAt(Control(placed.className, placed.caption),
                      ScaledRect(placed.left, placed.top, placed.width, placed.height, dpi),
@@ -92,10 +97,18 @@ protected:
         EXPECT_EQ(SendMessageW(List(), LB_GETITEMHEIGHT, 0, 0), Scaled(13, dpi));
     }
 
-    // Moves the window to a monitor of that dpi, as far as the program can tell.
-    void MoveTo(int fromDpi, int toDpi) {
-        SendDpiChanged(app(), Main(), toDpi, SuggestedRect(Main(), fromDpi, toDpi));
-        ASSERT_TRUE(app().WaitUntilIdle());
+    // Moves the window to a monitor of that dpi as Windows 10 1703 and later do, as far as the program can
+    // tell: the rectangle suggested keeps the top-left corner and has the size the window asked for.
+    RECT MoveTo(int dpi) {
+        RECT suggested;
+        GetWindowRect(Main(), &suggested);
+        const std::optional<SIZE> size = AskDpiScaledSize(app(), Main(), dpi);
+        EXPECT_TRUE(size.has_value()) << "no size asked for at " << dpi << " dpi";
+        if (size)
+            suggested = RECT{suggested.left, suggested.top, suggested.left + size->cx, suggested.top + size->cy};
+        SendDpiChanged(app(), Main(), dpi, suggested);
+        EXPECT_TRUE(app().WaitUntilIdle());
+        return suggested;
     }
 };
 
@@ -122,24 +135,20 @@ TEST_P(StartDpiTest, TheClientAreaAndEveryControlAreTheLayoutScaled) {
 
 INSTANTIATE_TEST_SUITE_P(SystemDpi, StartDpiTest, testing::Values(120, 144, 192));
 
-// 168 and 240 are dpis the tool-button pictures were not drawn for: the layout scales all the same.
-TEST_F(DpiTest, MovedToAnotherDpiTheWindowTakesTheSuggestedPlaceAndTheLayoutScaledAndComesBackToTheSamePixels) {
+// 168 and 240 are dpis the tool-button pictures were not drawn for: the layout scales all the same. The
+// client area is not compared: Wine keeps drawing the frame at the dpi the program started at.
+TEST_F(DpiTest, MovedToAnotherDpiTheWindowEndsOnTheSuggestedRectangleWithTheLayoutScaledAndComesBackToTheSamePixels) {
     RECT frame;
     GetWindowRect(Main(), &frame);
     const std::vector<RECT> places = PlacesOfAllChildren(Main());
-    int dpi = 96;
-    for (const int next : {120, 144, 192, 168, 240}) {
-        const RECT suggested = SuggestedRect(Main(), dpi, next);
-        MoveTo(dpi, next);
-        dpi = next;
-        ExpectMainWindowLaidOutAt(dpi);
+    for (const int dpi : {120, 144, 192, 168, 240}) {
+        const RECT suggested = MoveTo(dpi);
+        ExpectControlsLaidOutAt(dpi);
         RECT moved;
         GetWindowRect(Main(), &moved);
-        EXPECT_EQ(moved.left, suggested.left);
-        EXPECT_EQ(moved.top, suggested.top);
+        EXPECT_TRUE(SameRect(moved, suggested)) << dpi << " dpi";
     }
-    SendDpiChanged(app(), Main(), 96, frame);
-    ASSERT_TRUE(app().WaitUntilIdle());
+    MoveTo(96);
     RECT back;
     GetWindowRect(Main(), &back);
     EXPECT_TRUE(SameRect(back, frame));
@@ -155,9 +164,9 @@ TEST_F(DpiTest, MovingBetweenDpisLeavesNoGdiObjectBehind) {
         return GdiObjectCount(app().Process());
     };
     const auto round = [this] {
-        MoveTo(96, 144);
-        MoveTo(144, 192);
-        MoveTo(192, 96);
+        MoveTo(144);
+        MoveTo(192);
+        MoveTo(96);
     };
     round();
     const DWORD before = settledCount();
@@ -226,7 +235,8 @@ TEST(DpiPixelsTest, MovedTo144DpiTheWindowLooksAsWhenStartedAt144Dpi) {
         GetWindowRect(app.MainWindow(), &startedFrame);
         started = ClientPixels(app.MainWindow());
     }
-    // Moved to where the other stood, so that both are whole on the screen.
+    // Moved to where the other stood, so that both are whole on the screen, as Windows 8.1 to 10 1607 move
+    // it: with no size asked first, the client area is set right after the move.
     const App app = App::Launch(VantrelPath(), kMainCaption);
     SendDpiChanged(app, app.MainWindow(), 144, startedFrame);
     ASSERT_TRUE(BringToFront(app.MainWindow()) && app.WaitUntilIdle());
@@ -236,4 +246,9 @@ TEST(DpiPixelsTest, MovedTo144DpiTheWindowLooksAsWhenStartedAt144Dpi) {
     const RECT differing = Differing(app.MainWindow(), moved, started);
     EXPECT_EQ(differing.right, -1) << "pixels differ from " << differing.left << "," << differing.top << " to "
                                    << differing.right << "," << differing.bottom;
+    // Windows 10 1703 and later move it to the size it asks for: the size it has when started there.
+    const std::optional<SIZE> asked = AskDpiScaledSize(app, app.MainWindow(), 144);
+    ASSERT_TRUE(asked.has_value());
+    EXPECT_EQ(asked->cx, startedFrame.right - startedFrame.left);
+    EXPECT_EQ(asked->cy, startedFrame.bottom - startedFrame.top);
 }

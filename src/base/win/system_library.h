@@ -4,7 +4,7 @@
 // of that name dropped beside a portable Vantrel.exe (in a Downloads folder, say) would run in it before
 // the first window. Vantrel imports at load time only kernel32, user32, gdi32, ole32, oleaut32, shell32 and
 // msvcrt, all known DLLs (shell32 since Windows XP), whose own imports the loader takes from the system too;
-// the common controls, the common dialogs and the spooler are called through here.
+// the common controls, the common dialogs, the spooler and the monitors' dpi are called through here.
 #include <windows.h>
 #include <commctrl.h>
 #include <commdlg.h>
@@ -95,6 +95,11 @@ VANTREL_SYSTEM_FUNCTION(library, GetOpenFileNameA)
 VANTREL_SYSTEM_FUNCTION(library, GetSaveFileNameA)
 VANTREL_SYSTEM_FUNCTION(library, PrintDlgA)
 } // namespace comdlg32
+
+// Windows 8.1 and later; on 7 and 8 Find answers null.
+namespace shcore {
+inline SystemLibrary library{"shcore.dll"};
+} // namespace shcore
 
 namespace winspool {
 inline SystemLibrary library{"winspool.drv"};
