@@ -81,6 +81,19 @@ TEST_F(TaskbarGuiTest, FailedRunTurnsTheButtonRedAndFlashesItWhileTheUserIsAway)
                                               "FlashWindowEx|TfrmVantrel|15"}));
 }
 
+// The About box is a window of its own, which the main window doesn't own: Vantrel is in front all the same.
+TEST_F(TaskbarGuiTest, RunEndingWhileTheAboutBoxIsInFrontDoesNotFlash) {
+    AddEntries({L"c:\\a.slddrw"});
+    PostCommand(Main(), CMD_ABOUT);
+    HWND about = app().WaitForWindow(L"TfrmAbout", nullptr, 5000);
+    ASSERT_TRUE(about && BringToFront(about));
+    PostCommand(Main(), CMD_PRINT);
+    ASSERT_TRUE(WaitFor([&] { return TaskbarCalls().size() >= 4; }, 2 * kRunMillisecondsPerDocument));
+    EXPECT_TRUE(app().WaitUntilIdle());
+    EXPECT_EQ(GetForegroundWindow(), about);
+    EXPECT_EQ(TaskbarCalls(), With(kCreated, {kState + "1", kState + "0"}));
+}
+
 // A taskbar object that can't be made, can't start, or refuses every call.
 struct Refusal {
     const char* mode;

@@ -1,6 +1,6 @@
 #pragma once
 // A print run's progress on the main window's taskbar button, through the shell's ITaskbarList3, and a
-// flash of the button when a run ends while the user works in another window.
+// flash of the button when a run ends while the user works in another program.
 //
 // The shell's taskbar object is asked for only once the shell has said that the window's button exists
 // (the registered message "TaskbarButtonCreated", sent again when Explorer restarts). Vantrel runs as
