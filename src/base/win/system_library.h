@@ -26,11 +26,17 @@ DllSearch RestrictDllSearch(FARPROC setDefaultDllDirectories);
 // process, so this loads nothing.
 FARPROC FindSetDefaultDllDirectories();
 
+// Where a DLL comes from. The common controls come from the side-by-side assembly that the program's
+// manifest names (version 6), which only a load by name reaches.
+enum class DllSource { kSystemFolder, kManifest };
+
 // A DLL of the system folder, loaded at its first lookup and kept until the process ends. Until
-// RestrictDllSearch has answered kSystemFolderOnly, it loads by full path, which works on every Windows.
+// RestrictDllSearch has answered kSystemFolderOnly, it loads by full path, which works on every Windows;
+// a DLL of the manifest by name in both modes.
 class SystemLibrary {
 public:
-    explicit constexpr SystemLibrary(const char* fileName) : fileName_(fileName) {}
+    explicit constexpr SystemLibrary(const char* fileName, DllSource source = DllSource::kSystemFolder)
+        : fileName_(fileName), source_(source) {}
     SystemLibrary(const SystemLibrary&) = delete;
     SystemLibrary& operator=(const SystemLibrary&) = delete;
 
@@ -41,6 +47,7 @@ public:
 
 private:
     const char* fileName_; // ASCII
+    DllSource source_;
     HMODULE module_ = nullptr;
 };
 
@@ -79,7 +86,7 @@ private:
 #define VANTREL_SYSTEM_FUNCTION(library, name) inline const SystemFunction<decltype(&::name)> name{library, #name};
 
 namespace comctl32 {
-inline SystemLibrary library{"comctl32.dll"};
+inline SystemLibrary library{"comctl32.dll", DllSource::kManifest};
 VANTREL_SYSTEM_FUNCTION(library, InitCommonControlsEx)
 VANTREL_SYSTEM_FUNCTION(library, ImageList_Create)
 VANTREL_SYSTEM_FUNCTION(library, ImageList_AddMasked)
