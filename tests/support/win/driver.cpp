@@ -432,16 +432,6 @@ void SendDpiChanged(const App& app, HWND window, int dpi, const RECT& suggested)
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), rect.AsParam());
 }
 
-std::optional<SIZE> AskDpiScaledSize(const App& app, HWND window, int dpi) {
-    RemoteMemory size(app.Process(), sizeof(SIZE));
-    SIZE asked{};
-    size.Write(&asked, sizeof asked);
-    if (!SendMessageW(window, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi), size.AsParam()))
-        return std::nullopt;
-    size.Read(&asked, sizeof asked);
-    return asked;
-}
-
 namespace {
 
 // A row of the GDI handle table that a process's PEB points to (GdiSharedHandleTable), as Windows and

@@ -229,9 +229,6 @@ public:
 // when the window moves there: WM_DPICHANGED with the rectangle Windows suggests (in the program's memory,
 // as the message's pointer is not carried across processes). Returns when the program has handled it.
 void SendDpiChanged(const App& app, HWND window, int dpi, const RECT& suggested);
-// Asks a top-level window of the program for its whole size at that dpi, as Windows 10 1703 and later do
-// before the move (WM_GETDPISCALEDSIZE, the size in the program's memory); nothing when it doesn't answer.
-std::optional<SIZE> AskDpiScaledSize(const App& app, HWND window, int dpi);
 // The GDI objects the process holds: GetGuiResources where it counts them, else (Wine, whose
 // GetGuiResources answers 0) the objects in use in the process's GDI handle table.
 DWORD GdiObjectCount(HANDLE process);
