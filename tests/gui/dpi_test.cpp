@@ -142,7 +142,6 @@ TEST_F(DpiTest, MovedToAnotherDpiTheWindowTakesTheSuggestedPlaceAndTheLayoutScal
     for (const int dpi : {120, 144, 192, 168, 240}) {
         const RECT suggested = AskedRect(app(), Main(), dpi);
         SendDpiChanged(app(), Main(), dpi, suggested);
-        ASSERT_TRUE(app().WaitUntilIdle());
         ExpectMainWindowLaidOutAt(dpi, false);
         RECT moved;
         GetWindowRect(Main(), &moved);
