@@ -8,6 +8,7 @@
 #include "forms/win/error_box.h"
 #include "shell/main_window_layout.h"
 #include "shell/main_window_layout.h"
+#include "shell/win/shell_messages.h"
 
 namespace shell::win {
 
@@ -75,8 +76,10 @@ TfrmVantrel::TfrmVantrel(int iconId, forms::win::HelpViewer& help) : help_(help)
         Application.SetMainWindow(Handle(),
                                   LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_SHORTCUTS)));
     forms::win::RunGuarded([this] { FormCreate(); });
-    // Files dropped anywhere on the window come to the frame, the one window that accepts them.
+    // Files dropped anywhere on the window come to the frame, the one window that accepts them, from
+    // the user's shell also when Vantrel runs elevated.
     DragAcceptFiles(Handle(), TRUE);
+    AcceptShellMessages(Handle());
     ShowCentred();
 }
 
