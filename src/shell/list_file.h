@@ -34,7 +34,8 @@ public:
     virtual FileResult ReadWhole(const std::string& path, std::string& bytes) = 0;
     // Makes bytes the file's whole contents. A file open elsewhere or read-only is refused before anything
     // is written; a write that fails (a full disk, a share gone) leaves the previous contents as they
-    // were. The file keeps what makes it the user's (links, permissions, attributes).
+    // were, unless it ends in KeptBeside. The file keeps what makes it the user's (links, permissions,
+    // attributes).
     virtual FileResult WriteWhole(const std::string& path, std::string_view bytes) = 0;
 
 protected:

@@ -44,7 +44,7 @@ private:
                               const std::wstring& temporaryPath, std::string_view bytes);
     FileResult AfterFailedReplace(const std::wstring& path, TemporaryFile& temporary, std::string_view bytes);
     FileResult WriteInPlace(HANDLE file, std::string_view bytes);
-    // Fills the temporary file, flushes it and makes it an ordinary visible file, then closes it.
+    // Fills the temporary file, flushes it and clears its hidden attribute, then closes it.
     bool Fill(TemporaryFile& temporary, std::string_view bytes);
     bool ReadAll(HANDLE file, std::string& bytes);
     bool WriteAll(HANDLE file, uint64_t offset, std::string_view bytes);
