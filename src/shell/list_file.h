@@ -24,6 +24,8 @@ enum class FileResult {
     ReadFailed,   // it opened, but its bytes could not all be read
     CannotCreate, // the file could not be created or opened for writing (folder gone, read-only, in use)
     WriteFailed,  // the new text could not all be written and flushed (disk full, share gone)
+    KeptBeside,   // the new text is whole on disk but could not take the list file's name: it stays in the
+                  // temporary file beside it, which may be its one copy (the list file may be gone)
 };
 
 class ListFileStore {
@@ -32,7 +34,8 @@ public:
     virtual FileResult ReadWhole(const std::string& path, std::string& bytes) = 0;
     // Makes bytes the file's whole contents. A file open elsewhere or read-only is refused before anything
     // is written; a write that fails (a full disk, a share gone) leaves the previous contents as they
-    // were. The file keeps what makes it the user's (links, permissions, attributes).
+    // were, unless it ends in KeptBeside. The file keeps what makes it the user's (links, permissions,
+    // attributes).
     virtual FileResult WriteWhole(const std::string& path, std::string_view bytes) = 0;
 
 protected:
@@ -41,5 +44,10 @@ protected:
 
 // The message a failed result shows in the error box; path is the list file's full path.
 std::string FileResultMessage(FileResult result, const std::string& path);
+
+// The name of the file into which a Save writes the new text before it takes the place of the list file
+// at path: "~list.txt.vantrel-tmp" for "C:\Lists\list.txt", a name no one takes for a list and that
+// Open's "*.txt" filter doesn't show. It lies beside the file the list file's name leads to.
+std::string TemporaryListFileName(const std::string& path);
 
 } // namespace shell
