@@ -12,6 +12,12 @@ VANTREL_DESKTOP_PID=""
 # wine_prefix_prepare <prefix dir>: creates the prefix once, with the settings the tests rely on.
 wine_prefix_prepare() {
     export WINEPREFIX="$1"
+    # Wine refuses a prefix that another user owns, to root too, and looks at its top folder only: root
+    # takes back a prefix that build_give_back gave to the user of an earlier run through sudo.
+    if [ "$(id -u)" = 0 ] && [ -d "$WINEPREFIX" ] && [ "$(stat -c %u "$WINEPREFIX")" != 0 ]; then
+        chown 0:0 "$WINEPREFIX"
+        rm -f "$WINEPREFIX/wineserver"
+    fi
     if [ ! -f "$WINEPREFIX/.vantrel-ready" ]; then
         rm -rf "$WINEPREFIX"
         mkdir -p "$WINEPREFIX"
@@ -92,4 +98,15 @@ wine_register_standin() {
 # wine_screenshot <file.png>
 wine_screenshot() {
     import -window root -display "$DISPLAY" "$1" 2>/dev/null
+}
+
+# build_give_back: after a run through sudo, the build folder belongs to the user who ran sudo again
+# (SUDO_UID, SUDO_GID), so that builds, the demo and Wine work for that user without root.
+build_give_back() {
+    if [ "$(id -u)" = 0 ] && [ -n "${SUDO_UID:-}" ] && [ -d "$VANTREL_ROOT/build" ]; then
+        chown -R "$SUDO_UID:${SUDO_GID:-$SUDO_UID}" "$VANTREL_ROOT/build"
+        # Debian's Wine names its server's folder, root's private one in /tmp, in each prefix's file
+        # "wineserver"; without that file Wine makes a folder of the user's own.
+        find "$VANTREL_ROOT/build" -name wineserver -type f -delete
+    fi
 }

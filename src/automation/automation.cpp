@@ -165,6 +165,15 @@ Variant CallAutomationMethod(const Variant& target, const std::string& name, con
     return result;
 }
 
+bool SameObject(const Variant& a, const Variant& b) {
+    AutomationObject* first = a.Object();
+    AutomationObject* second = b.Object();
+    if (!first || !second)
+        return false;
+    const void* identity = first->Identity();
+    return identity && identity == second->Identity();
+}
+
 std::string OleFailureStatusText(std::exception_ptr failure) {
     const std::string prefix = "OLE Error:  ";
     try {

@@ -22,6 +22,9 @@ Variant CallAutomationMethod(const Variant& target, const std::string& name, con
                              const Variant& a8 = Variant(), const Variant& a9 = Variant(),
                              const Variant& a10 = Variant());
 
+// Whether both hold an automation reference to one and the same object, by its COM identity.
+bool SameObject(const Variant& a, const Variant& b);
+
 // Trailing characters of code 32 or less, and full stops, removed one by one.
 std::string TrimOleText(std::string text);
 

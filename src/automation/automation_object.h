@@ -41,6 +41,9 @@ public:
     // IDispatch::Invoke, with locale 0. args are in COM order: the caller's last argument first.
     virtual int32_t Invoke(int32_t dispId, uint16_t flags, std::vector<WireArg>& args, Variant& result,
                            ErrorRecord& error) = 0;
+    // The object's COM identity, its IUnknown: two references lead to one object exactly when their
+    // identities are equal. Null when the object gives none. Costs the host no call by name.
+    virtual const void* Identity() = 0;
 
 protected:
     ~AutomationObject() = default;

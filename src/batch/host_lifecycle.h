@@ -21,8 +21,14 @@ bool TitleNamesHost(std::string_view title);
 // The flag is written at every step, so it ends true only on a match.
 bool FindHostWindowStep(std::string_view title, bool& hostWasRunning);
 
-// At main-window close a host the program reached is told to exit, unless the host was already running
-// at start-up. The close is never held up: a failure only goes to the status line.
-void ExitHostAtClose(bool hostWasRunning, const automation::Variant& hostApp, StatusLine& status);
+// Gives a host its window back (Visible true). Whatever this meets (a host that refuses, or has gone) is
+// dropped: it never replaces what the status line already says.
+void ShowHost(const automation::Variant& hostApp) noexcept;
+
+// At main-window close the host a run reached is told to exit, unless a host was already running at
+// start-up or the host held is the user's. The close is never held up: a failure only goes to the status
+// line. A host of the program's own that may not be told to exit (one was running at start-up) is shown
+// rather than left running hidden.
+void ExitHostAtClose(bool hostWasRunning, const automation::Variant& hostApp, HostOwner hostOwner, StatusLine& status);
 
 } // namespace batch

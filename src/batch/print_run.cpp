@@ -2,6 +2,7 @@
 
 #include "automation/automation.h"
 #include "automation/host_members.h"
+#include "batch/host_lifecycle.h"
 
 namespace batch {
 namespace {
@@ -133,6 +134,18 @@ bool Contains(const std::string& text, const char* part) {
     return text.find(part) != std::string::npos;
 }
 
+// Creates the run's host object and stores it into hostApp with its owner. The same object as the one held
+// (a running host answers its ProgID with its one application object) keeps the owner it had. Any other is
+// the user's when a window titled like the host's was there before connecting (so a host the run itself
+// starts, whose window comes up while it starts, is not taken for the user's), else the program's own.
+void Connect(PrintRunView& view, Variant& hostApp, HostOwner& hostOwner) {
+    const bool hostWindowFound = view.HostWindowExists();
+    Variant created(automation::CreateAutomationObject(automation::kProgId));
+    if (!automation::SameObject(created, hostApp))
+        hostOwner = hostWindowFound ? HostOwner::User : HostOwner::Vantrel;
+    hostApp = std::move(created);
+}
+
 } // namespace
 
 int32_t ClassifyDocument(const std::string& lowerPath, int32_t heldCode) {
@@ -145,33 +158,40 @@ int32_t ClassifyDocument(const std::string& lowerPath, int32_t heldCode) {
     return heldCode;
 }
 
-void RunPrintBatch(PrintRunView& view, StatusLine& status, Variant& hostApp, Variant& activeDoc,
-                   RunProgress& progress) {
-    bool started = false;
+RunOutcome RunPrintBatch(PrintRunView& view, StatusLine& status, Variant& hostApp, HostOwner& hostOwner,
+                         Variant& activeDoc, RunProgress& progress) {
+    RunOutcome outcome;
+    bool connected = false; // hostApp holds this run's host object
+    int document = -1;      // the list index of the document under way
     // One guarded region for the whole run: the first failure ends it, and nothing is tidied up.
     try {
         int count = view.EntryCount();
         if (count == 0)
-            return;
-        started = true;
+            return outcome;
+        outcome.started = true;
         progress.RunStarted(count);
         status.SetStatus("Connecting to SolidWorks...");
-        hostApp = Variant(automation::CreateAutomationObject(automation::kProgId));
+        Connect(view, hostApp, hostOwner);
+        connected = true;
         automation::CallAutomationMethod(hostApp, automation::kUserControl.name, true);
         automation::CallAutomationMethod(hostApp, automation::kVisible.name, false);
         Session session{view, status, hostApp, activeDoc};
         int32_t heldTypeCode = 0;
-        for (int i = 0; i < (count = view.EntryCount()); ++i) {
-            progress.DocumentStarted(i + 1, count);
-            session.Process(i, heldTypeCode);
+        for (document = 0; document < (count = view.EntryCount()); ++document) {
+            progress.DocumentStarted(document + 1, count);
+            session.Process(document, heldTypeCode);
         }
     } catch (...) {
         status.SetStatus(automation::OleFailureStatusText(std::current_exception()));
-        if (started)
-            progress.RunEnded(false);
-        return;
+        outcome.failed = true;
+        if (document >= 0)
+            outcome.failedDocuments.push_back(document);
     }
-    progress.RunEnded(true);
+    if (connected && hostOwner == HostOwner::User)
+        ShowHost(hostApp);
+    if (outcome.started)
+        progress.RunEnded(!outcome.failed);
+    return outcome;
 }
 
 } // namespace batch

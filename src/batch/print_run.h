@@ -3,12 +3,17 @@
 // print or preview, pause and close, announcing each step in the status line.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "automation/variant.h"
 
 namespace batch {
 
 enum class DisplayChoice { HiddenVisible, HiddenGrayed, HiddenRemoved, Shaded };
+
+// Whose host the main window holds in varHostApp. The user's is given its window back after every run and
+// is never told to exit; the program's own, which a run started, stays hidden until the exit at close.
+enum class HostOwner { Vantrel, User };
 
 // The main window's status line, which says what the program is doing: the run's steps and failures, and
 // a failed host exit at close.
@@ -35,6 +40,8 @@ public:
     virtual bool Preview() = 0;
     // The wait after printing; no messages are handled while it lasts.
     virtual void Pause(uint32_t milliseconds) = 0;
+    // Whether a top-level window whose title names the host is there now, by the start-up scan's rule.
+    virtual bool HostWindowExists() = 0;
 
 protected:
     ~PrintRunView() = default;
@@ -62,9 +69,18 @@ int32_t ClassifyDocument(const std::string& lowerPath, int32_t heldCode);
 
 constexpr uint32_t kPausePerDocumentMs = 5000;
 
+// How a run ended, for what the window shows after it besides the status line.
+struct RunOutcome {
+    bool started = false; // false for an empty list: nothing happened
+    bool failed = false;  // a failure ended the run; its text is in the status line
+    // The list indexes of the documents at which the run failed, in run order; empty when it failed before
+    // its first document or didn't fail.
+    std::vector<int> failedDocuments;
+};
+
 // btnPrintClick's algorithm. Returns normally in every case; a failure ends the run with its text in
-// the status line.
-void RunPrintBatch(PrintRunView& view, StatusLine& status, automation::Variant& hostApp, automation::Variant& activeDoc,
-                   RunProgress& progress);
+// the status line. hostOwner says whose host hostApp holds; a run that connects sets both.
+RunOutcome RunPrintBatch(PrintRunView& view, StatusLine& status, automation::Variant& hostApp, HostOwner& hostOwner,
+                         automation::Variant& activeDoc, RunProgress& progress);
 
 } // namespace batch

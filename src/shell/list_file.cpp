@@ -50,8 +50,16 @@ std::string FileResultMessage(FileResult result, const std::string& path) {
         return "Cannot create file " + path;
     case FileResult::WriteFailed:
         return "Stream write error";
+    case FileResult::KeptBeside:
+        return "Stream write error: the new list is in " + TemporaryListFileName(path) + " beside " + path +
+               " or, if that is a link, beside the file it links to";
     }
     return {};
+}
+
+std::string TemporaryListFileName(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    return "~" + path.substr(slash == std::string::npos ? 0 : slash + 1) + ".vantrel-tmp";
 }
 
 } // namespace shell

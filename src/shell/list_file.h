@@ -24,9 +24,16 @@ enum class FileResult {
     ReadFailed,   // it opened, but its bytes could not all be read
     CannotCreate, // the file could not be created or opened for writing (folder gone, read-only, in use)
     WriteFailed,  // the new text could not all be written and flushed (disk full, share gone)
+    KeptBeside,   // the new text is whole on disk but could not take the list file's name: it stays in the
+                  // temporary file beside it, which may be its one copy (the list file may be gone)
 };
 
 // The message a failed result shows in the error box; path is the list file's full path.
 std::string FileResultMessage(FileResult result, const std::string& path);
+
+// The name of the file into which a Save writes the new text before it takes the place of the list file
+// at path: "~list.txt.vantrel-tmp" for "C:\Lists\list.txt", a name no one takes for a list and that
+// Open's "*.txt" filter doesn't show. It lies beside the file the list file's name leads to.
+std::string TemporaryListFileName(const std::string& path);
 
 } // namespace shell

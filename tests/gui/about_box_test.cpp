@@ -144,9 +144,17 @@ TEST_F(AboutBoxTest, CommentsAreThirteenReadOnlyBorderlessLinesOnTheButtonFace) 
     EXPECT_EQ(lines[1], L"");
     EXPECT_EQ(lines[2], L"Support:");
     int emptySupportLines = 0;
-    for (size_t i = 3; i < lines.size(); ++i)
+    std::wstring support;
+    for (size_t i = 3; i < lines.size(); ++i) {
         emptySupportLines += lines[i].empty() ? 1 : 0;
+        support += lines[i] + L" ";
+    }
     EXPECT_EQ(emptySupportLines, 2);
+    // Support is the help beside the program: no mail address, (international) telephone number or web address.
+    EXPECT_NE(support.find(L"F1"), std::wstring::npos) << support;
+    EXPECT_NE(support.find(L"Vantrel.chm"), std::wstring::npos) << support;
+    EXPECT_EQ(support.find_first_of(L"@+"), std::wstring::npos) << support;
+    EXPECT_EQ(support.find(L"://"), std::wstring::npos) << support;
 
     const LONG style = GetWindowLongW(memo, GWL_STYLE);
     EXPECT_EQ(style & (ES_MULTILINE | ES_READONLY | WS_TABSTOP), ES_MULTILINE | ES_READONLY | WS_TABSTOP);

@@ -71,7 +71,7 @@ TEST_F(HostLifecycleGuiTest, HostThatHasGoneDoesNotHoldUpTheClose) {
     EXPECT_EQ(ExitAppCalls(), 0u);
 }
 
-// A top-level window titled like the host's, made by the test before Vantrel starts.
+// A top-level window titled like the host's, made by the test.
 class HostLikeWindow : public support::win::TitledWindow {
 public:
     explicit HostLikeWindow(bool visible)
@@ -93,6 +93,9 @@ protected:
     std::unique_ptr<HostLikeWindow> window_;
 };
 
+// The run then takes the host for the user's and shows it again as it ends, before the close can come.
+const CallLine kShownAgain{"app1", "Visible", "1", "11:-1"};
+
 TEST_P(HostWindowAtStartUpTest, MeansNoHostCallAtCloseWhateverRanInBetween) {
     RunOneDocument();
     ExitAndExpectCodeZero();
@@ -100,11 +103,20 @@ TEST_P(HostWindowAtStartUpTest, MeansNoHostCallAtCloseWhateverRanInBetween) {
     ASSERT_TRUE(exit);
     EXPECT_EQ(exit->args, "live=0") << "the references are still given back";
     EXPECT_EQ(ExitAppCalls(), 0u);
-    EXPECT_EQ(Calls().back(), (CallLine{"app1", "QuitDoc", "1", "8:c:\\parts\\bracket.sldprt"}));
+    EXPECT_EQ(Calls().back(), kShownAgain);
 }
 
 INSTANTIATE_TEST_SUITE_P(HiddenOrVisible, HostWindowAtStartUpTest, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Visible" : "Hidden"; });
+
+TEST_F(HostLifecycleGuiTest, AHostWindowMadeAfterStartUpButBeforeTheRunMeansNoExitAppAtCloseEither) {
+    ASSERT_TRUE(app().WaitUntilIdle()); // the start-up scan is over
+    const HostLikeWindow window(false);
+    RunOneDocument();
+    ExitAndExpectCodeZero();
+    EXPECT_EQ(ExitAppCalls(), 0u);
+    EXPECT_EQ(Calls().back(), kShownAgain);
+}
 
 } // namespace
 } // namespace gui

@@ -58,10 +58,17 @@ TEST_F(PrintRunGuiTest, RunSendsTheChosenViewToEachDocumentAndEndsOnClosing) {
     EXPECT_EQ(Calls(), expected);
 }
 
-TEST_F(PrintRunGuiTest, HostExceptionEndsTheRunWithItsTextAndSignedCode) {
+TEST_F(PrintRunGuiTest, HostExceptionEndsTheRunWithItsTextAndSignedCodeAndTheFailedEntrySelected) {
     Scenario("raise PrintDirect 1 0x80040001 Printer jammed.\\r\\n\n");
     AddEntries({L"c:\\a.sldprt", L"c:\\b.sldprt"});
+    for (int i = 0; i < 30; ++i) // more than the list shows, so that the first is out of view
+        AddListBoxItem(List(), L"c:\\z" + std::to_wstring(i));
+    SendMessageW(List(), LB_SETTOPINDEX, 31, 0);
+    SendMessageW(List(), LB_SETSEL, TRUE, 31);
     PrintAndWaitFor(L"OLE Error:  Printer jammed(-2147221503)", 1);
+    EXPECT_EQ(SendMessageW(List(), LB_GETSELCOUNT, 0, 0), 1);
+    EXPECT_GT(SendMessageW(List(), LB_GETSEL, 0, 0), 0) << "the failed document's entry alone is selected";
+    EXPECT_EQ(SendMessageW(List(), LB_GETTOPINDEX, 0, 0), 0) << "and scrolled into view";
     const auto calls = Calls();
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.back(), (CallLine{"doc1", "PrintDirect", "3", ""})) << "the document is left open";
@@ -114,7 +121,7 @@ TEST_F(PrintRunGuiTest, AListFileLineOf5000CharactersOpensAndPrintsWhole) {
     EXPECT_EQ(calls[2], (CallLine{"app1", "OpenDocSilent", "1", "8:" + lowered + ";3:1;16387:0"}));
 }
 
-TEST_F(PrintRunGuiTest, ADropDuringTheRunWaitsInTheQueueUntilTheRunEnds) {
+TEST_F(PrintRunGuiTest, AClickAndAKeyDuringTheRunAreDiscardedWhileADropWaitsUntilTheRunEnds) {
     Scenario("delay OpenDocSilent 1500\n");
     const support::win::ScratchFolder folder;
     const std::wstring dropped = folder.Put(L"a.sldprt"); // sorts before the listed one
@@ -122,6 +129,11 @@ TEST_F(PrintRunGuiTest, ADropDuringTheRunWaitsInTheQueueUntilTheRunEnds) {
     PostClick(Button(L"&Print"));
     ASSERT_EQ(WaitForStatus(L"Opening z:\\b.sldprt", kRunMillisecondsPerDocument), L"Opening z:\\b.sldprt");
     const auto drop = PostDrop(app(), {dropped});
+    // Pressed again because nothing seems to happen: each would be a second run (or help) if it were kept.
+    ASSERT_TRUE(BringToFront(Main()));
+    ClickAt(Button(L"&Print"), {10, 10});
+    PressKeys({VK_CONTROL, 'P'});
+    PressKeys({VK_F1});
     const auto opened = [&] {
         const auto calls = Calls();
         return std::count_if(calls.begin(), calls.end(),
@@ -131,6 +143,7 @@ TEST_F(PrintRunGuiTest, ADropDuringTheRunWaitsInTheQueueUntilTheRunEnds) {
     // Had the drop come in during the run, the run would go on to the entry after the first: b again.
     EXPECT_FALSE(WaitFor([&] { return opened() > 1; }, 3000));
     EXPECT_TRUE(app().WaitUntilIdle());
+    EXPECT_TRUE(HelpCalls().empty());
     EXPECT_EQ(ListBoxItems(List()), (std::vector<std::wstring>{dropped, L"z:\\b.sldprt"}));
 }
 

@@ -81,6 +81,17 @@ TEST_F(TaskbarGuiTest, FailedRunTurnsTheButtonRedAndFlashesItWhileTheUserIsAway)
                                               "FlashWindowEx|TfrmVantrel|15"}));
 }
 
+TEST_F(TaskbarGuiTest, RunEndingWhileTheAboutBoxIsInFrontDoesNotFlash) {
+    AddEntries({L"c:\\a.slddrw"});
+    PostCommand(Main(), CMD_ABOUT);
+    HWND about = app().WaitForWindow(L"TfrmAbout", nullptr, 5000);
+    ASSERT_TRUE(about && BringToFront(about));
+    PostCommand(Main(), CMD_PRINT);
+    ASSERT_TRUE(WaitFor([&] { return TaskbarCalls().size() >= 4; }, 2 * kRunMillisecondsPerDocument));
+    EXPECT_TRUE(app().WaitUntilIdle());
+    EXPECT_EQ(TaskbarCalls(), With(kCreated, {kState + "1", kState + "0"}));
+}
+
 // A taskbar object that can't be made, can't start, or refuses every call.
 struct Refusal {
     const char* mode;

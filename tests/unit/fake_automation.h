@@ -72,6 +72,7 @@ public:
         log_->calls.push_back(std::move(call));
         return status;
     }
+    const void* Identity() override { return this; }
 
     // Scripting.
     void Refuse(const std::string& member) { unknown_.insert(member); }

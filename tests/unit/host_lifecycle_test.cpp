@@ -4,6 +4,7 @@
 #include "batch/host_lifecycle.h"
 
 using namespace automation;
+using batch::HostOwner;
 using fakes::FakeObject;
 
 namespace {
@@ -50,16 +51,22 @@ struct HostExitTest : ::testing::Test {
     std::vector<std::string>& statuses = setStatus.texts;
 };
 
-TEST_F(HostExitTest, HostRunningAtStartUpIsNeverTouched) {
+TEST_F(HostExitTest, NoHostIsToldToExitWhenOneRanAtStartUpOrTheHostIsTheUsers) {
     Variant hostApp(ObjectPtr::Share(&app));
-    batch::ExitHostAtClose(true, hostApp, setStatus);
+    batch::ExitHostAtClose(false, hostApp, HostOwner::User, setStatus);
+    batch::ExitHostAtClose(true, hostApp, HostOwner::User, setStatus);
+    batch::ExitHostAtClose(true, Variant(), HostOwner::Vantrel, setStatus);
     EXPECT_TRUE(log->lookups.empty());
+    app.Fail("Visible", Hr(0x800706BA));
+    batch::ExitHostAtClose(true, hostApp, HostOwner::Vantrel, setStatus);
+    EXPECT_EQ(log->timeline, std::vector<std::string>{"app.Visible(11:-1)"})
+        << "the program's own host, started after the one of start-up had gone, is shown rather than left hidden";
     EXPECT_TRUE(statuses.empty());
 }
 
 TEST_F(HostExitTest, HostReachedByARunGetsOneExitAppWithoutArguments) {
     Variant hostApp(ObjectPtr::Share(&app));
-    batch::ExitHostAtClose(false, hostApp, setStatus);
+    batch::ExitHostAtClose(false, hostApp, HostOwner::Vantrel, setStatus);
     EXPECT_EQ(log->timeline, std::vector<std::string>{"app.ExitApp()"});
     EXPECT_EQ(log->calls.at(0).kind, 3);
     EXPECT_TRUE(statuses.empty());
@@ -67,21 +74,21 @@ TEST_F(HostExitTest, HostReachedByARunGetsOneExitAppWithoutArguments) {
 }
 
 TEST_F(HostExitTest, NoRunOrOnlyFailedRunsShowTheEmptyReferenceText) {
-    batch::ExitHostAtClose(false, Variant(), setStatus);
+    batch::ExitHostAtClose(false, Variant(), HostOwner::Vantrel, setStatus);
     EXPECT_EQ(statuses, std::vector<std::string>{"OLE Error:  Variant does not reference an automation object"});
 }
 
 TEST_F(HostExitTest, LostHostShowsTheSystemErrorText) {
     app.FailLookups(Hr(0x800706BA));
-    batch::ExitHostAtClose(false, Variant(ObjectPtr::Share(&app)), setStatus);
+    batch::ExitHostAtClose(false, Variant(ObjectPtr::Share(&app)), HostOwner::Vantrel, setStatus);
     EXPECT_EQ(statuses, std::vector<std::string>{"OLE Error:  OLE error 800706BA(-2147023174)"});
 }
 
 TEST_F(HostExitTest, HostExceptionAndUnknownMemberAreShownToo) {
     app.Raise("ExitApp", Hr(0x80040005), "Busy.");
-    batch::ExitHostAtClose(false, Variant(ObjectPtr::Share(&app)), setStatus);
+    batch::ExitHostAtClose(false, Variant(ObjectPtr::Share(&app)), HostOwner::Vantrel, setStatus);
     app.Refuse("ExitApp");
-    batch::ExitHostAtClose(false, Variant(ObjectPtr::Share(&app)), setStatus);
+    batch::ExitHostAtClose(false, Variant(ObjectPtr::Share(&app)), HostOwner::Vantrel, setStatus);
     EXPECT_EQ(statuses, (std::vector<std::string>{"OLE Error:  Busy(-2147221499)",
                                                   "OLE Error:  Method 'ExitApp' not supported by automation object"}));
 }

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <new>
+#include <tuple>
 
 #include "batch/print_run.h"
 #include "fake_automation.h"
 
 using namespace automation;
 using batch::DisplayChoice;
+using batch::HostOwner;
 using fakes::FakeFactory;
 using fakes::FakeObject;
 using Timeline = std::vector<std::string>;
@@ -37,12 +40,14 @@ public:
         log_->timeline.push_back("status:" + text);
     }
     void Pause(uint32_t ms) override { log_->timeline.push_back("pause:" + std::to_string(ms)); }
+    bool HostWindowExists() override { return hostWindow(); }
 
     std::vector<std::string> entries;
     DisplayChoice display = DisplayChoice::HiddenVisible;
     bool isometric = false, zoom = false, preview = false;
     int failEntry = -1;
     std::string status = "Welcome to Vantrel";
+    std::function<bool()> hostWindow = [] { return false; };
 
 private:
     std::shared_ptr<fakes::CallLog> log_;
@@ -75,6 +80,7 @@ struct PrintRunTest : ::testing::Test {
     fakes::ScopedPlatform platform{&factory};
     RecordingView view{log};
     Variant hostApp, activeDoc;
+    HostOwner hostOwner = HostOwner::Vantrel;
 
     PrintRunTest() {
         factory.objects = {&app, &app2};
@@ -82,13 +88,13 @@ struct PrintRunTest : ::testing::Test {
         app2.Return("ActivateDoc", Variant(ObjectPtr::Share(&doc)));
     }
     // The run's calls and texts; what it tells the taskbar has tests of its own.
-    void Run() {
+    batch::RunOutcome Run() {
         struct : batch::RunProgress {
             void RunStarted(int) noexcept override {}
             void DocumentStarted(int, int) noexcept override {}
             void RunEnded(bool) noexcept override {}
         } unshown;
-        batch::RunPrintBatch(view, view, hostApp, activeDoc, unshown);
+        return batch::RunPrintBatch(view, view, hostApp, hostOwner, activeDoc, unshown);
     }
 
     // The timeline of one document from Open to Close, with the given steps between Activate and Print.
@@ -270,7 +276,7 @@ TEST_F(PrintRunTest, FailureAtTheThirdOfFiveDocumentsLeavesItOpenAndTheRestUntou
            [&](fakes::RecordedCall&, Variant&, ErrorRecord&) { return ++opens == 3 ? Hr(0x800706BE) : 0; });
     view.entries = {"1.prt", "2.prt", "3.prt", "4.prt", "5.prt"};
     view.display = DisplayChoice::Shaded;
-    Run();
+    EXPECT_EQ(Run().failedDocuments, std::vector<int>{2});
     auto shaded = [](const std::string& p) { return Timeline{"status:Shading " + p, "doc.ViewDisplayShaded()"}; };
     EXPECT_EQ(log->timeline, Join({Start(),
                                    Document("1.prt", 1, shaded("1.prt")),
@@ -286,7 +292,7 @@ TEST_F(PrintRunTest, RefusedUserControlOrVisibleEndsBeforeTheFirstDocument) {
         app.On("UserControl", nullptr);
         app.Fail(member, Hr(0x80020005));
         view.entries = {"a.prt"};
-        Run();
+        EXPECT_TRUE(Run().failedDocuments.empty());
         EXPECT_EQ(view.status, "OLE Error:  OLE error 80020005(-2147352571)");
         EXPECT_EQ(hostApp.Object(), &app) << "the new host object is kept";
         EXPECT_EQ(log->timeline.front(), "status:Connecting to SolidWorks...");
@@ -335,13 +341,41 @@ TEST_F(PrintRunTest, HostThatCannotBeCreatedLeavesTheEarlierOneInPlace) {
               Timeline({"status:Connecting to SolidWorks...", "status:OLE Error:  OLE error 80080005(-2146959355)"}));
 }
 
+TEST_F(PrintRunTest, AHostWindowBeforeConnectingMakesANewHostTheUsersShownAgainHoweverTheRunEnds) {
+    const HostOwner mine = HostOwner::Vantrel, users = HostOwner::User;
+    // {host window before connecting, object held (the run gets app), its owner, a member that fails; owner after}
+    const std::tuple<bool, FakeObject*, HostOwner, std::string, HostOwner> cases[] = {
+        {false, nullptr, mine, "", mine},
+        {true, &app2, mine, "", users},
+        {true, &app, mine, "QuitDoc", mine},
+        {false, &app, users, "", users},
+        {true, nullptr, mine, "UserControl", users}};
+    view.entries = {"a.slddrw"};
+    // Whoever is shown again has gone meanwhile, which changes nothing for the user.
+    app.On("Visible",
+           [](fakes::RecordedCall& c, Variant&, ErrorRecord&) { return c.args[0].boolValue ? Hr(0x800706BA) : 0; });
+    for (const auto& [windowBefore, held, heldOwner, failing, expected] : cases) {
+        factory.next = 0;
+        app.Fail(failing, Hr(0x80020005)); // "" fails nothing
+        // The host shows its window as it starts: a scan after connecting would find one every time.
+        view.hostWindow = [&, before = windowBefore] { return before || factory.next > 0; };
+        hostApp = held ? Variant(ObjectPtr::Share(held)) : Variant();
+        hostOwner = heldOwner;
+        Run();
+        EXPECT_EQ(hostOwner, expected);
+        EXPECT_EQ(view.status, failing.empty() ? "Closing a.slddrw" : "OLE Error:  OLE error 80020005(-2147352571)");
+        EXPECT_EQ(log->timeline.back() == "app.Visible(11:-1)", expected == users) << "shown again, after the text";
+        app.On(failing, nullptr);
+    }
+}
+
 TEST_F(PrintRunTest, ProgressHearsTheStartEachDocumentBeforeItsOpenAndTheEndAfterTheLastClose) {
     RecordingProgress progress(log);
-    batch::RunPrintBatch(view, view, hostApp, activeDoc, progress);
+    batch::RunPrintBatch(view, view, hostApp, hostOwner, activeDoc, progress);
     EXPECT_TRUE(log->timeline.empty()) << "an empty list is no run";
 
     view.entries = {"a.slddrw", "b.slddrw"};
-    batch::RunPrintBatch(view, view, hostApp, activeDoc, progress);
+    batch::RunPrintBatch(view, view, hostApp, hostOwner, activeDoc, progress);
     EXPECT_EQ(log->timeline, Join({{"progress:start 2"},
                                    Start(),
                                    {"progress:1/2"},
@@ -355,14 +389,14 @@ TEST_F(PrintRunTest, ProgressHearsOfAFailureAfterItsTextWhereverTheRunStops) {
     RecordingProgress progress(log);
     view.entries = {"a.prt", "b.prt"};
     factory.createStatus = Hr(0x80080005);
-    batch::RunPrintBatch(view, view, hostApp, activeDoc, progress);
+    batch::RunPrintBatch(view, view, hostApp, hostOwner, activeDoc, progress);
     EXPECT_EQ(log->timeline, Timeline({"progress:start 2", "status:Connecting to SolidWorks...",
                                        "status:OLE Error:  OLE error 80080005(-2146959355)", "progress:failed"}));
 
     log->timeline.clear();
     factory.createStatus = 0;
     view.failEntry = 1;
-    batch::RunPrintBatch(view, view, hostApp, activeDoc, progress);
+    batch::RunPrintBatch(view, view, hostApp, hostOwner, activeDoc, progress);
     EXPECT_EQ(std::vector<std::string>(log->timeline.end() - 3, log->timeline.end()),
               Timeline({"progress:2/2", "status:OLE Error:  unknown error", "progress:failed"}));
 }

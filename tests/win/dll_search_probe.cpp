@@ -19,7 +19,9 @@ using base::win::SystemLibrary;
 HMODULE LoadTheVantrelWay(bool withSetDefaultDllDirectories, const char* fileName) {
     const DllSearch search = RestrictDllSearch(withSetDefaultDllDirectories ? FindSetDefaultDllDirectories() : nullptr);
     std::printf("%s\n", search == DllSearch::kSystemFolderOnly ? "system folder only" : "full paths");
-    SystemLibrary library(fileName);
+    // The common controls through the program's own object, which says where they come from.
+    SystemLibrary named(fileName);
+    SystemLibrary& library = std::strcmp(fileName, "comctl32.dll") == 0 ? base::win::comctl32::library : named;
     library.Find("DllGetVersion"); // the load is what counts, not whether the DLL has this export
     return GetModuleHandleA(fileName);
 }

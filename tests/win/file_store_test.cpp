@@ -54,7 +54,7 @@ private:
 
 // The raw calls of a Save, in the order the default path makes them; Replaced is the moment after a
 // replacement succeeded.
-enum class Call { None, Write, Flush, Replace, Replaced, Rename };
+enum class Call { None, Write, Flush, Replace, Replaced, Rename, Create };
 
 // The platform's files, with the raw calls replaced by the test's: a read or write of its own, or the
 // nth call of one kind failing with an error (a write after its first half is in), or the process ending
@@ -68,6 +68,7 @@ public:
     int nth = 1;
     DWORD error = ERROR_NETNAME_DELETED;
     bool die = false;
+    bool takesReplacedAway = true;
 
 protected:
     bool WriteBytes(HANDLE file, const char* bytes, DWORD size, DWORD& written) override {
@@ -86,7 +87,7 @@ protected:
             const bool done = FileStore::Replace(replaced, replacement);
             return Strikes(Call::Replaced) ? Fail() : done;
         }
-        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT) // the list file went, the new one stayed where it was
+        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT && takesReplacedAway) // the new one stayed where it was
             DeleteFileW(replaced.c_str());
         return Fail();
     }
@@ -252,7 +253,7 @@ protected:
 
 // A Save meeting a fault after its first part, on each path (a list file with a second name is
 // rewritten in place; one not there yet is made fresh): the list file keeps exactly its previous bytes,
-// or stays absent, unless the Save gets over the fault; nothing else is left in the folder either way.
+// or stays absent, unless the Save gets over the fault; nothing else is left but a copy kept (nameTaken).
 struct FaultySave {
     const char* name;
     const char* previous; // none: no list file yet
@@ -262,6 +263,7 @@ struct FaultySave {
     int nth;
     bool recovers = false;
     DWORD error = ERROR_NETNAME_DELETED;
+    bool nameTaken = false;
 };
 class FaultySaveTest : public SaveTest<FaultySave> {};
 
@@ -270,14 +272,28 @@ TEST_P(FaultySaveTest, LeavesThePreviousBytesOrTheNew) {
     if (save.linked) {
         ASSERT_TRUE(CreateHardLinkA(File("link.txt").c_str(), list_.c_str(), nullptr));
     }
-    const std::vector<std::wstring> before = Names();
+    if (save.failAt == Call::Create) // the temporary file's creation, refused as a folder has its name
+        folder_.Folder(L"~list.txt.vantrel-tmp");
+    std::vector<std::wstring> names = Names();
     FaultyFiles files;
     files.failAt = save.failAt;
     files.nth = save.nth;
     files.error = save.error;
-    EXPECT_EQ(files.WriteWhole(list_, save.text), save.recovers ? FileResult::Ok : FileResult::WriteFailed);
+    files.takesReplacedAway = !save.nameTaken;
+    const FileResult failed = save.nameTaken ? FileResult::KeptBeside : FileResult::WriteFailed;
+    EXPECT_EQ(files.WriteWhole(list_, save.text), save.recovers ? FileResult::Ok : failed);
     ExpectList(save.recovers ? save.text : save.previous);
-    EXPECT_EQ(Names(), before);
+    if (save.recovers && !save.previous)
+        names.push_back(L"list.txt");
+    if (save.nameTaken) { // the new list is kept, to be seen, and the message says where
+        const std::string kept = File("~list.txt.vantrel-tmp"), message = shell::FileResultMessage(failed, list_);
+        EXPECT_EQ(FileBytes(Widen(kept)), save.text);
+        EXPECT_FALSE(GetFileAttributesA(kept.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+        EXPECT_EQ(message.rfind("Stream write error", 0), 0u) << message;
+        EXPECT_NE(message.find("~list.txt.vantrel-tmp beside " + list_), message.npos) << message;
+        names.push_back(L"~list.txt.vantrel-tmp");
+    }
+    EXPECT_EQ(Names(), names);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -285,7 +301,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FaultySave{"TemporaryWrite", kPrevious, false, kLonger, Call::Write, 1},
         FaultySave{"TemporaryFlush", kPrevious, false, kLonger, Call::Flush, 1},
-        FaultySave{"Replace", kPrevious, false, kShorter, Call::Replace, 1},
         FaultySave{"InPlaceGrow", kPrevious, true, kLonger, Call::Write, 1},
         FaultySave{"InPlaceFlushAfterGrow", kPrevious, true, kLonger, Call::Flush, 1},
         FaultySave{"InPlaceOverwrite", kPrevious, true, kLonger, Call::Write, 2},
@@ -294,11 +309,15 @@ INSTANTIATE_TEST_SUITE_P(
         FaultySave{"InPlaceLastFlushShorter", kPrevious, true, kShorter, Call::Flush, 2},
         FaultySave{"FreshWrite", nullptr, false, kShorter, Call::Write, 1},
         FaultySave{"FreshRename", nullptr, false, kShorter, Call::Rename, 1},
-        // Faults a Save gets over: a redirector with nothing to flush, a replacement refused (written in
-        // place instead), one that took the list file away without moving the new one in.
+        // Faults a Save gets over: a redirector with nothing to flush, a replacement refused or failed (written
+        // in place instead), one that took the list file away without moving the new one in, no temporary file.
         FaultySave{"FlushNotSupported", kPrevious, false, kLonger, Call::Flush, 1, true, ERROR_NOT_SUPPORTED},
         FaultySave{"FlushInvalidFunction", kPrevious, true, kLonger, Call::Flush, 2, true, ERROR_INVALID_FUNCTION},
         FaultySave{"ReplaceRefused", kPrevious, false, kLonger, Call::Replace, 1, true, ERROR_ACCESS_DENIED},
+        FaultySave{"Replace", kPrevious, false, kShorter, Call::Replace, 1, true, ERROR_INVALID_PARAMETER},
+        FaultySave{"FreshWithoutTemporary", nullptr, false, kShorter, Call::Create, 1, true},
+        FaultySave{"ReplacementNotMovedInNameTaken", kPrevious, false, kLonger, Call::Replace, 1, false,
+                   ERROR_UNABLE_TO_MOVE_REPLACEMENT, true},
         FaultySave{"ReplacementNotMovedIn", kPrevious, false, kLonger, Call::Replace, 1, true,
                    ERROR_UNABLE_TO_MOVE_REPLACEMENT}),
     CaseName<FaultySave>);
@@ -397,6 +416,18 @@ TEST(SmallDiskTest, AListLargerThanTheFreeRoomLeavesThePreviousOne) {
     EXPECT_EQ(FileBytes(Widen(path)), "shorter\r\n");
     DeleteFileA(path.c_str());
     DeleteFileA(filler.c_str());
+}
+
+// A symbolic link to a list in another folder, made by CMake (Wine can't) in VANTREL_LINKED_LIST.
+TEST(SymbolicLinkTest, StaysALinkAndTheFileItLeadsToGetsTheList) {
+    const char* folder = std::getenv("VANTREL_LINKED_LIST");
+    ASSERT_NE(folder, nullptr) << "run by ctest, which names the link's folder";
+    const std::wstring link = Widen(folder) + L"\\list.txt", shared = Widen(folder) + L"\\shared\\list.txt";
+    ASSERT_TRUE(support::win::PutFile(shared, "old\r\n"));
+    EXPECT_EQ(FileStore().WriteWhole(Narrow(link), "new\r\n"), FileResult::Ok);
+    EXPECT_EQ(FileBytes(shared), "new\r\n");
+    ASSERT_TRUE(support::win::PutFile(shared, "later\r\n"));
+    EXPECT_EQ(FileBytes(link), "later\r\n") << "not a link now: configure again to remake it";
 }
 
 } // namespace

@@ -155,6 +155,14 @@ TEST_F(StandinLink, DocumentReferencesTakeCallsAndAreEachGivenBackOnceDocumentBe
     EXPECT_LT(LastReleaseSeq(journal, "doc2"), LastReleaseSeq(journal, "app1"));
 }
 
+TEST_F(StandinLink, TwoReferencesAreOneObjectExactlyWhenTheHostHandsOutItsObjectAgain) {
+    ASSERT_NO_FATAL_FAILURE(Start("one-app\n"));
+    const Variant again(CreateAutomationObject(automation::kProgId));
+    doc_ = CallAutomationMethod(app_, automation::kActivateDoc.name, "a.sldprt");
+    EXPECT_TRUE(SameObject(again, app_));
+    EXPECT_FALSE(SameObject(doc_, app_));
+}
+
 TEST_F(StandinLink, HostFailuresArriveAsTheirClassesWithTrimmedMessagesAndCodes) {
     ASSERT_NO_FATAL_FAILURE(Start("open-error -3\n"
                                   "fail OpenDocSilent 1 0x80004005\n"

@@ -226,6 +226,11 @@ std::string ReadHiddenWindow(Scenario& s, std::string_view rest) {
     return ReadWindow(s, rest, false);
 }
 
+std::string ReadOneApplication(Scenario& scenario, std::string_view rest) {
+    scenario.oneApplication = true;
+    return ExpectEnd(rest);
+}
+
 struct Keyword {
     std::string_view word;
     LineReader read;
@@ -244,6 +249,7 @@ constexpr Keyword kKeywords[] = {
     {"exit-wait", ReadExitWait},
     {"window", ReadVisibleWindow},
     {"hidden-window", ReadHiddenWindow},
+    {"one-app", ReadOneApplication},
 };
 
 std::string ReadLine(Scenario& scenario, std::string_view line) {

@@ -50,6 +50,7 @@ struct Scenario {
     int32_t openError = kDefaultOpenError;
     uint32_t exitWaitMilliseconds = kDefaultExitWaitMilliseconds;
     std::vector<ScenarioWindow> windows;
+    bool oneApplication = false; // every CreateInstance hands out the one live application object
     std::vector<ScenarioError> errors;
 };
 

@@ -56,20 +56,22 @@ const forms::ControlLayout kControls[] = {
 };
 // clang-format on
 
+// Support is the help beside the program and the project's own documentation: Vantrel has no public
+// address to send a user to, so none is named.
 const char* const kCommentLines[] = {
     "Commercial Version",
     "",
     "Support:",
-    "Vantrel Software Support",
-    "support@vantrel.example",
+    "Press F1 on a button, option or menu",
+    "item of the main window, or choose",
+    "Help > Contents, for Vantrel's help:",
+    "Vantrel.chm, kept beside Vantrel.exe.",
     "",
-    "Telephone: +1 555 0100",
-    "Fax: +1 555 0199",
+    "The project's home is its source,",
+    "with its README and documentation.",
     "",
-    "Web: https://vantrel.example/support",
-    "Monday to Friday, 9:00 to 17:00",
-    "Please quote the version above.",
-    "Thank you for using Vantrel.",
+    "Please quote the version above",
+    "when you ask for help.",
 };
 
 std::string CommentText() {

@@ -150,4 +150,13 @@ int32_t ComDispatchObject::Invoke(int32_t dispId, uint16_t flags, std::vector<Wi
     return status;
 }
 
+const void* ComDispatchObject::Identity() {
+    IUnknown* identity = nullptr;
+    if (FAILED(dispatch_->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity))) || !identity)
+        return nullptr;
+    // Only the address is kept: it stays the object's identity for as long as dispatch_ holds the object.
+    identity->Release();
+    return identity;
+}
+
 } // namespace automation::win

@@ -19,6 +19,7 @@ public:
     int32_t GetIdOfName(const std::string& name, int32_t& dispId) override;
     int32_t Invoke(int32_t dispId, uint16_t flags, std::vector<WireArg>& args, Variant& result,
                    ErrorRecord& error) override;
+    const void* Identity() override;
 
     IDispatch* Dispatch() const { return dispatch_; }
 

@@ -4,8 +4,8 @@
 // of that name dropped beside a portable Vantrel.exe (in a Downloads folder, say) would run in it before
 // the first window. Vantrel imports at load time only kernel32, user32, gdi32, ole32, oleaut32 and msvcrt,
 // all known DLLs, whose own imports the loader takes from the system too; the common controls, the common
-// dialogs, the spooler and the shell (for dropped files, a known DLL too, but large and not needed before
-// the window is shown) are called through here.
+// dialogs, the spooler, the monitors' dpi and the shell (for dropped files, a known DLL too, but large and
+// not needed before the window is shown) are called through here.
 #include <windows.h>
 #include <commctrl.h>
 #include <commdlg.h>
@@ -28,11 +28,17 @@ DllSearch RestrictDllSearch(FARPROC setDefaultDllDirectories);
 // process, so this loads nothing.
 FARPROC FindSetDefaultDllDirectories();
 
+// Where a DLL comes from. The common controls come from the side-by-side assembly that the program's
+// manifest names (version 6), which only a load by name reaches.
+enum class DllSource { kSystemFolder, kManifest };
+
 // A DLL of the system folder, loaded at its first lookup and kept until the process ends. Until
-// RestrictDllSearch has answered kSystemFolderOnly, it loads by full path, which works on every Windows.
+// RestrictDllSearch has answered kSystemFolderOnly, it loads by full path, which works on every Windows;
+// a DLL of the manifest by name in both modes.
 class SystemLibrary {
 public:
-    explicit constexpr SystemLibrary(const char* fileName) : fileName_(fileName) {}
+    explicit constexpr SystemLibrary(const char* fileName, DllSource source = DllSource::kSystemFolder)
+        : fileName_(fileName), source_(source) {}
     SystemLibrary(const SystemLibrary&) = delete;
     SystemLibrary& operator=(const SystemLibrary&) = delete;
 
@@ -43,6 +49,7 @@ public:
 
 private:
     const char* fileName_; // ASCII
+    DllSource source_;
     HMODULE module_ = nullptr;
 };
 
@@ -81,7 +88,7 @@ private:
 #define VANTREL_SYSTEM_FUNCTION(library, name) inline const SystemFunction<decltype(&::name)> name{library, #name};
 
 namespace comctl32 {
-inline SystemLibrary library{"comctl32.dll"};
+inline SystemLibrary library{"comctl32.dll", DllSource::kManifest};
 VANTREL_SYSTEM_FUNCTION(library, InitCommonControlsEx)
 VANTREL_SYSTEM_FUNCTION(library, ImageList_Create)
 VANTREL_SYSTEM_FUNCTION(library, ImageList_AddMasked)
@@ -97,6 +104,11 @@ VANTREL_SYSTEM_FUNCTION(library, GetOpenFileNameA)
 VANTREL_SYSTEM_FUNCTION(library, GetSaveFileNameA)
 VANTREL_SYSTEM_FUNCTION(library, PrintDlgA)
 } // namespace comdlg32
+
+// Windows 8.1 and later; on 7 and 8 Find answers null.
+namespace shcore {
+inline SystemLibrary library{"shcore.dll"};
+} // namespace shcore
 
 namespace winspool {
 inline SystemLibrary library{"winspool.drv"};

@@ -4,6 +4,25 @@ namespace forms::win {
 
 TApplication Application;
 
+namespace {
+
+struct MessageRange {
+    UINT first;
+    UINT last;
+};
+
+// The input messages, in the order they are taken out. The non-client mouse messages follow their client
+// ones, as the hit test decides which a press becomes. F1's own message comes after the keys, whose
+// taking out posts it. Touch and pen input (Windows 7's WM_TOUCH, the pointer messages of Windows 8 on)
+// would become mouse clicks if a window let it through unhandled.
+constexpr MessageRange kInputMessages[] = {
+    {WM_KEYFIRST, WM_KEYLAST},     {kKeyF1Message, kKeyF1Message},
+    {WM_MOUSEFIRST, WM_MOUSELAST}, {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK},
+    {WM_TOUCH, WM_POINTERHWHEEL},
+};
+
+} // namespace
+
 void TApplication::SetMainWindow(HWND window, HACCEL shortcuts) {
     mainWindow_ = window;
     shortcuts_ = shortcuts;
@@ -35,6 +54,14 @@ void TApplication::Run() {
 
 void TApplication::Terminate() {
     PostQuitMessage(0);
+}
+
+void TApplication::DiscardQueuedInput() {
+    MSG message;
+    for (const MessageRange& range : kInputMessages) {
+        while (PeekMessageA(&message, nullptr, range.first, range.last, PM_REMOVE)) {
+        }
+    }
 }
 
 } // namespace forms::win

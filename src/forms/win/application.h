@@ -7,6 +7,9 @@
 
 namespace forms::win {
 
+// Posted beside an F1 key-down as the key is taken from the queue; the system makes WM_HELP of it.
+constexpr UINT kKeyF1Message = 0x004D;
+
 class TApplication {
 public:
     // The title captions the main window, the About box and the error box.
@@ -26,6 +29,10 @@ public:
     void Run();
     // Asks the message loop to end once it reaches the request.
     void Terminate();
+    // Takes the keyboard, mouse, touch and pen input queued for this thread's windows out of the queue
+    // without handling it. A handler that held the thread (a print run) calls it as it ends, so that what
+    // the user pressed meanwhile doesn't start commands after it; posted messages, paint and timers stay.
+    void DiscardQueuedInput();
 
 private:
     bool TranslateShortcut(MSG& message) const;

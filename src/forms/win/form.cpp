@@ -1,5 +1,7 @@
 #include "forms/win/form.h"
 
+#include <shellscalingapi.h>
+
 #include <string>
 
 #include "base/exception.h"
@@ -31,9 +33,28 @@ int SystemDpi() {
     return dpi > 0 ? dpi : kDesignDpi;
 }
 
+namespace {
+
+// The dpi of the monitor that holds most of the window, as Windows 8.1 and later tell a program that is
+// aware of each monitor's dpi; 0 on Windows 7 and 8, which have no shcore.dll.
+int MonitorDpi(HWND window) {
+    static const auto getDpiForMonitor =
+        base::win::ExportAs<decltype(&::GetDpiForMonitor)>(base::win::shcore::library.Find("GetDpiForMonitor"));
+    UINT x = 0;
+    UINT y = 0;
+    if (!getDpiForMonitor ||
+        FAILED(getDpiForMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), MDT_EFFECTIVE_DPI, &x, &y)))
+        return 0;
+    return static_cast<int>(y);
+}
+
+} // namespace
+
 int WindowDpi(HWND window) {
     static const auto getDpiForWindow = User32Export<decltype(&::GetDpiForWindow)>("GetDpiForWindow");
-    const int dpi = getDpiForWindow ? static_cast<int>(getDpiForWindow(window)) : 0;
+    int dpi = getDpiForWindow ? static_cast<int>(getDpiForWindow(window)) : 0;
+    if (dpi <= 0)
+        dpi = MonitorDpi(window);
     return dpi > 0 ? dpi : SystemDpi();
 }
 
@@ -146,7 +167,8 @@ SIZE TForm::FrameSize(int dpi) const {
 
 // A frame laid out by its client area gets that client area whatever the frame took: a menu bar that
 // wraps, or a frame that the system left at another dpi than the client's (per-monitor awareness before
-// Windows 10 1703 scales no frame).
+// Windows 10 1703 scales no frame). Never at the cost of another monitor: the window's dpi would change
+// again, and the correction with it, back and forth.
 void TForm::KeepClientSize() {
     if (frame_.outerSize)
         return;
@@ -158,8 +180,12 @@ void TForm::KeepClientSize() {
         return;
     RECT outer;
     GetWindowRect(Handle(), &outer);
-    SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left + width - client.right,
-                 outer.bottom - outer.top + height - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT corrected{outer.left, outer.top, outer.right + width - client.right,
+                         outer.bottom + height - client.bottom};
+    if (MonitorFromRect(&corrected, MONITOR_DEFAULTTONEAREST) != MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST))
+        return;
+    SetWindowPos(Handle(), nullptr, 0, 0, corrected.right - corrected.left, corrected.bottom - corrected.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND TForm::CreateChild(const ChildWindow& child) {
@@ -209,7 +235,12 @@ void TForm::ChangeDpi(int dpi, const RECT* suggested) {
     if (suggested)
         SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    KeepClientSize();
+    // Where Windows asked for the size first, the rectangle it suggests is exactly the window's, and is
+    // taken as it is: no later correction can move the window back over the monitors' border. Windows 8.1
+    // to 10 1607 ask nothing and suggest the old size scaled, around a frame they don't scale.
+    if (sizeAskedAtDpi_ != dpi)
+        KeepClientSize();
+    sizeAskedAtDpi_ = 0;
     for (const BuiltChild& child : children_) {
         const Rect bounds = ScaleRect(child.bounds, dpi);
         SendMessageA(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
@@ -242,6 +273,12 @@ LRESULT TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         if (RestoreFocusOnActivate(wParam))
             return 0;
         return HandleMessage(message, wParam, lParam);
+    case WM_GETDPISCALEDSIZE:
+        // Before a move to a monitor of another dpi, Windows 10 1703 and later (which draw the frame at
+        // the window's dpi) ask for the whole window's size there, frame included, and suggest it.
+        *reinterpret_cast<SIZE*>(lParam) = FrameSize(static_cast<int>(wParam));
+        sizeAskedAtDpi_ = static_cast<int>(wParam);
+        return TRUE;
     case WM_DPICHANGED: {
         // The new dpi (x and y are the same), and the rectangle at which the window keeps its place
         // under the pointer or on its monitor; a dpi that is no dpi asks the window's own.

@@ -19,7 +19,8 @@ namespace forms::win {
 
 // The system dpi (LOGPIXELSY of the screen): the dpi of every window on a Windows without per-monitor dpi.
 int SystemDpi();
-// The dpi the window is drawn at: its monitor's (GetDpiForWindow, Windows 10 1607 on), else the system dpi.
+// The dpi the window is drawn at: its monitor's (GetDpiForWindow from Windows 10 1607 on, GetDpiForMonitor
+// on Windows 8.1 and the Windows 10 before it), else (Windows 7 and 8) the system dpi.
 int WindowDpi(HWND window);
 
 // A window class of the program. Registered at the first window of its kind, once per run.
@@ -78,7 +79,7 @@ protected:
     HFONT Font() const { return font_.Get(); }
 
     // Creates the window, hidden, with the size asked for scaled to the dpi of the monitor it is created
-    // on. Throws when it can't.
+    // on, and keeps it so at every dpi it is moved to. Throws when it can't.
     void CreateHandle(const FrameStyle& frame);
     // Builds a child at the form's dpi with the form's font. The first child
     // that takes the focus by Tab has it when the form is first activated. Throws when it can't.
@@ -116,6 +117,7 @@ private:
     FrameStyle frame_{};
     // The font outlives the children that draw with it; the children go before the frame.
     int dpi_;
+    int sizeAskedAtDpi_ = 0; // the dpi Windows last asked the frame's size at, until the change to it
     base::win::FontHandle font_;
     std::vector<BuiltChild> children_; // in creation order
     HWND lastFocus_ = nullptr;         // the control that gets the focus back when the form is activated

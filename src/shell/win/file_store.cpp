@@ -9,12 +9,12 @@
 
 namespace shell::win {
 
-// The new contents on their way to the list file's name, created hidden beside it under a name that no
-// one takes for a list ("~list.txt.vantrel-tmp"). It is deleted after its handle is closed unless its
-// contents reached the list file's name.
+// The new contents on their way to the list file's name, created hidden beside the file they are to
+// replace. It is deleted after its handle is closed unless its contents reached the list file's name or
+// may be the one copy of the new list.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(const std::wstring& listPath) : path_(NameBeside(listPath)) {
+    explicit TemporaryFile(std::wstring path) : path_(std::move(path)) {
         handle_.Reset(CreateFileW(path_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_HIDDEN, nullptr));
         kept_ = !handle_;
@@ -35,12 +35,6 @@ public:
     void Keep() { kept_ = true; }
 
 private:
-    static std::wstring NameBeside(const std::wstring& listPath) {
-        const size_t slash = listPath.find_last_of(L"\\/");
-        const size_t name = slash == std::wstring::npos ? 0 : slash + 1;
-        return listPath.substr(0, name) + L"~" + listPath.substr(name) + L".vantrel-tmp";
-    }
-
     std::wstring path_;
     base::win::KernelHandle handle_;
     bool kept_ = true;
@@ -48,11 +42,24 @@ private:
 
 namespace {
 
+constexpr DWORD kReadWrite = GENERIC_READ | GENERIC_WRITE;
+
 // The list file held for this Save: shared with nobody, so a file open in another program, or one that
 // can't be written, is refused before anything is written.
-base::win::KernelHandle OpenExclusively(const std::wstring& path) {
-    return base::win::KernelHandle(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                               FILE_ATTRIBUTE_NORMAL, nullptr));
+base::win::KernelHandle OpenExclusively(const std::wstring& path, DWORD access = kReadWrite) {
+    return base::win::KernelHandle(
+        CreateFileW(path.c_str(), access, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+// Replacing the list file needs the right to delete it, so it is asked for; where only that is refused,
+// the file is opened without it (deletable false), to be rewritten in place with no temporary file made
+// that this Save might not be allowed to delete again.
+base::win::KernelHandle OpenForSave(const std::wstring& path, bool& deletable) {
+    base::win::KernelHandle list = OpenExclusively(path, kReadWrite | DELETE);
+    deletable = static_cast<bool>(list);
+    if (!list && GetLastError() == ERROR_ACCESS_DENIED)
+        list = OpenExclusively(path);
+    return list;
 }
 
 BY_HANDLE_FILE_INFORMATION InformationOf(HANDLE file) {
@@ -68,11 +75,14 @@ bool IsReadOnly(HANDLE file) {
     return (InformationOf(file).dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
-// The temporary file was hidden while it could be left behind; under its new name it is an ordinary file
-// (Windows' ReplaceFileW then gives it the list file's own attributes; Wine's keeps these).
+// The temporary file was hidden while it could be left behind; under its new name it is seen. Its other
+// attributes stay (Windows' ReplaceFileW then gives it the list file's own; Wine's keeps these).
 bool MakeVisible(HANDLE file) {
+    constexpr DWORD settable = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                               FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_OFFLINE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    const DWORD kept = InformationOf(file).dwFileAttributes & settable;
     FILE_BASIC_INFO basic{}; // times of 0 stay as they are
-    basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+    basic.FileAttributes = kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL;
     return SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic) != FALSE;
 }
 
@@ -86,8 +96,55 @@ bool SetEndAt(HANDLE file, uint64_t size) {
     return SeekTo(file, size) && SetEndOfFile(file) != FALSE;
 }
 
-bool IsRefusal(DWORD error) {
-    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+// The file the system says the handle holds, by its full path ("\\?\C:\Lists\list.txt"): where a
+// symbolic link or junction at its name leads. Empty where the system can't say (a volume without a
+// drive letter, some network redirectors).
+std::wstring FinalPathOf(HANDLE file) {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD size = GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()),
+                                                     FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (size == 0)
+            return {};
+        const bool fits = size < path.size(); // otherwise size is what it needs, terminator included
+        path.resize(size);
+        if (fits)
+            return path;
+    }
+}
+
+// A symbolic link, a junction or another reparse point that stands for a name elsewhere; a name whose
+// entry can't be read counts as one.
+bool IsLink(const std::wstring& path) {
+    WIN32_FIND_DATAW entry{};
+    const HANDLE search = FindFirstFileW(path.c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return true;
+    FindClose(search);
+    return (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 && IsReparseTagNameSurrogate(entry.dwReserved0);
+}
+
+// Where the list file is replaced: the file its name leads to, by that file's own path, so that a link at
+// the name stays a link and the file it points to gets the new list. Empty where that path is not to be
+// had for a link: the file is then rewritten in place.
+std::wstring ReplacedPath(HANDLE list, const std::wstring& name) {
+    std::wstring path = FinalPathOf(list);
+    if (path.empty() && !IsLink(name))
+        path = name;
+    return path;
+}
+
+// The temporary file's path: in the folder of the file it is to replace, named after the list file.
+std::wstring TemporaryPathBeside(const std::wstring& replaced, const std::string& listFileName) {
+    const size_t slash = replaced.find_last_of(L"\\/");
+    const size_t name = slash == std::wstring::npos ? 0 : slash + 1;
+    return replaced.substr(0, name) + base::win::Widen(TemporaryListFileName(listFileName));
+}
+
+// After these two the list file may have gone from its name; after any other failure of ReplaceFileW
+// both files keep their names.
+bool LeftNamesAsTheyWere(DWORD replaceError) {
+    return replaceError != ERROR_UNABLE_TO_MOVE_REPLACEMENT && replaceError != ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;
 }
 
 } // namespace
@@ -154,26 +211,31 @@ bool FileStore::Flush(HANDLE file) {
 
 FileResult FileStore::WriteWhole(const std::string& path, std::string_view bytes) {
     const std::wstring name = base::win::Widen(path);
-    base::win::KernelHandle list = OpenExclusively(name);
+    bool deletable = false;
+    base::win::KernelHandle list = OpenForSave(name, deletable);
     if (!list)
-        return GetLastError() == ERROR_FILE_NOT_FOUND ? WriteFresh(name, bytes) : FileResult::CannotCreate;
+        return GetLastError() == ERROR_FILE_NOT_FOUND ? WriteFresh(name, path, bytes) : FileResult::CannotCreate;
     if (IsReadOnly(list.Get()))
         return FileResult::CannotCreate;
     if (bytes.size() >= MAXDWORD)
         return FileResult::WriteFailed;
     // A replacement would take the file away from its other names, which would keep the previous list.
-    if (InformationOf(list.Get()).nNumberOfLinks > 1)
+    const bool hardLinked = InformationOf(list.Get()).nNumberOfLinks > 1;
+    const std::wstring replaced = deletable && !hardLinked ? ReplacedPath(list.Get(), name) : std::wstring();
+    if (replaced.empty())
         return WriteInPlace(list.Get(), bytes);
-    return WriteReplacing(list, name, bytes);
+    return WriteReplacing(list, replaced, TemporaryPathBeside(replaced, path), bytes);
 }
 
 // A list file that isn't there yet appears under its name only whole, by a rename of the flushed
 // temporary file: a Save that ends half way leaves no partial list under that name.
-FileResult FileStore::WriteFresh(const std::wstring& path, std::string_view bytes) {
-    TemporaryFile temporary(path);
+FileResult FileStore::WriteFresh(const std::wstring& path, const std::string& listFileName, std::string_view bytes) {
+    if (bytes.size() >= MAXDWORD)
+        return FileResult::WriteFailed;
+    TemporaryFile temporary(TemporaryPathBeside(path, listFileName));
     if (!temporary.IsOpen())
-        return FileResult::CannotCreate;
-    if (bytes.size() >= MAXDWORD || !Fill(temporary, bytes))
+        return WriteDirectly(path, bytes);
+    if (!Fill(temporary, bytes))
         return FileResult::WriteFailed;
     if (!Rename(temporary.Path(), path)) {
         const DWORD error = GetLastError();
@@ -184,6 +246,21 @@ FileResult FileStore::WriteFresh(const std::wstring& path, std::string_view byte
     return FileResult::Ok;
 }
 
+// Where no temporary file can be made beside it (its name would pass MAX_PATH, or a folder has it), the
+// new list file is created under its own name and written there; a failed write takes it away again.
+FileResult FileStore::WriteDirectly(const std::wstring& path, std::string_view bytes) {
+    base::win::KernelHandle file(
+        CreateFileW(path.c_str(), kReadWrite, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return FileResult::CannotCreate;
+    if (WriteAll(file.Get(), 0, bytes) && Flush(file.Get()))
+        return FileResult::Ok;
+    SetEndAt(file.Get(), 0); // nothing partial stays should the delete be refused
+    file.Reset();
+    DeleteFileW(path.c_str());
+    return FileResult::WriteFailed;
+}
+
 bool FileStore::Fill(TemporaryFile& temporary, std::string_view bytes) {
     const HANDLE file = temporary.Handle();
     if (!WriteAll(file, 0, bytes) || !Flush(file) || !MakeVisible(file))
@@ -192,8 +269,9 @@ bool FileStore::Fill(TemporaryFile& temporary, std::string_view bytes) {
     return true;
 }
 
-FileResult FileStore::WriteReplacing(base::win::KernelHandle& list, const std::wstring& path, std::string_view bytes) {
-    TemporaryFile temporary(path);
+FileResult FileStore::WriteReplacing(base::win::KernelHandle& list, const std::wstring& path,
+                                     const std::wstring& temporaryPath, std::string_view bytes) {
+    TemporaryFile temporary(temporaryPath);
     if (!temporary.IsOpen())
         return WriteInPlace(list.Get(), bytes);
     if (!Fill(temporary, bytes))
@@ -209,19 +287,14 @@ FileResult FileStore::WriteReplacing(base::win::KernelHandle& list, const std::w
 }
 
 FileResult FileStore::AfterFailedReplace(const std::wstring& path, TemporaryFile& temporary, std::string_view bytes) {
-    const DWORD error = GetLastError();
-    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
-        // The list file may be gone from its name already, the new list still under the temporary one:
-        // it is moved over. Where that fails too and the name is free, it stays as the one copy on disk.
-        const bool moved = Rename(temporary.Path(), path);
-        if (moved || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
-            temporary.Keep();
-        return moved ? FileResult::Ok : FileResult::WriteFailed;
+    if (!LeftNamesAsTheyWere(GetLastError())) {
+        // The list file may be gone from its name already, the new list still under the temporary one: it
+        // is moved over. Where that fails too, it stays where it is, as it may be the one copy on disk.
+        temporary.Keep();
+        return Rename(temporary.Path(), path) ? FileResult::Ok : FileResult::KeptBeside;
     }
-    if (!IsRefusal(error))
-        return FileResult::WriteFailed;
-    // The list file could not be replaced (no right to delete it, or another program opened it in the
-    // moment between): it is as it was. Rewriting it in place needs neither.
+    // The list file was not replaced (no right to delete it, another program opened it in the moment
+    // between, a share or file system that can't replace): it is as it was, and is rewritten in place.
     const base::win::KernelHandle list = OpenExclusively(path);
     if (!list || IsReadOnly(list.Get()))
         return FileResult::CannotCreate;

@@ -2,8 +2,10 @@
 // List files through the Win32 file calls. Reading shares the file with readers only. Writing leaves the
 // previous list or the new one under the list file's name, never a mix: the new text goes into a
 // temporary file beside it, is flushed, and then takes the list file's place with ReplaceFileW, which on
-// Windows keeps the list file's ACL, attributes, creation time, named streams and encryption. A list
-// file with more hard links, or in a folder where no file can be created, is rewritten in place instead.
+// Windows keeps the list file's ACL, attributes, creation time, named streams and encryption. A name that
+// is a symbolic link or junction stays one: the file it leads to is the one replaced, in its own folder.
+// A list file with more hard links, one this user may not delete, one beside which no file can be
+// created, or one the file system won't replace, is rewritten in place instead.
 #include <windows.h>
 
 #include <cstdint>
@@ -40,11 +42,13 @@ protected:
     virtual bool Rename(const std::wstring& from, const std::wstring& to);
 
 private:
-    FileResult WriteFresh(const std::wstring& path, std::string_view bytes);
-    FileResult WriteReplacing(base::win::KernelHandle& list, const std::wstring& path, std::string_view bytes);
+    FileResult WriteFresh(const std::wstring& path, const std::string& listFileName, std::string_view bytes);
+    FileResult WriteDirectly(const std::wstring& path, std::string_view bytes);
+    FileResult WriteReplacing(base::win::KernelHandle& list, const std::wstring& path,
+                              const std::wstring& temporaryPath, std::string_view bytes);
     FileResult AfterFailedReplace(const std::wstring& path, TemporaryFile& temporary, std::string_view bytes);
     FileResult WriteInPlace(HANDLE file, std::string_view bytes);
-    // Fills the temporary file, flushes it and makes it an ordinary visible file, then closes it.
+    // Fills the temporary file, flushes it and clears its hidden attribute, then closes it.
     bool Fill(TemporaryFile& temporary, std::string_view bytes);
     bool ReadAll(HANDLE file, std::string& bytes);
     bool WriteAll(HANDLE file, uint64_t offset, std::string_view bytes);

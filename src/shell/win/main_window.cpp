@@ -35,8 +35,29 @@ bool IsPushButton(HWND window) {
 
 // The form the menu help hook of this thread serves.
 TfrmVantrel* gMenuHelpForm = nullptr;
-// Sent for F1 beside the key itself; the system turns it into WM_HELP for the item under the mouse pointer.
-constexpr UINT kKeyF1Message = 0x004D;
+
+// Not in the SDK's headers: the message that carries the dropped names' memory across processes.
+constexpr UINT kCopyGlobalData = 0x0049;
+
+// Started elevated ("Run as administrator"), Vantrel runs at a higher integrity level than the user's
+// shell, and Windows keeps the shell's messages out of its windows (User Interface Privilege Isolation):
+// a file dragged from Explorer would find the window refusing it, and the taskbar's "button created"
+// would never arrive. A drop's messages (WM_DROPFILES, and WM_COPYDATA and WM_COPYGLOBALDATA, by which
+// the shell hands the dropped names across) and "button created" are let in, one at a time, for this
+// window (ChangeWindowMessageFilterEx, Windows 7 and later). A process that isn't elevated gets them
+// anyway. A refusal goes unreported: the window then works as it would without, with neither drops from
+// the shell nor taskbar progress when elevated.
+void AcceptShellMessages(HWND window) {
+    const UINT messages[] = {WM_DROPFILES, WM_COPYDATA, kCopyGlobalData, TaskbarProgress::ButtonCreatedMessage()};
+    for (const UINT message : messages) {
+        if (message != 0)
+            ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, nullptr);
+    }
+}
+
+HCURSOR WaitCursorShape() {
+    return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT));
+}
 
 } // namespace
 
@@ -58,7 +79,8 @@ LRESULT CALLBACK MenuHelpHook::Filter(int code, WPARAM wParam, LPARAM lParam) no
             gMenuHelpForm->HelpForHighlightedMenuItem();
             return TRUE;
         }
-        if (message->message == kKeyF1Message)
+        // The system turns this into WM_HELP for the item under the mouse pointer.
+        if (message->message == forms::win::kKeyF1Message)
             return TRUE; // already answered by the key itself
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -77,9 +99,11 @@ TfrmVantrel::TfrmVantrel(int iconId, forms::win::HelpViewer& help, FileDialogPla
                                   LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_SHORTCUTS)));
     forms::win::RunGuarded([this] { FormCreate(); });
     ShowCentred();
-    // Files dropped anywhere on the window come to the frame, the one window that accepts them. The shell
-    // library this loads is not needed to show the window, so it is loaded once the window is up.
+    // Files dropped anywhere on the window come to the frame, the one window that accepts them, from the
+    // user's shell also when Vantrel runs elevated. The shell library this loads is not needed to show
+    // the window, so it is loaded once the window is up.
     forms::win::RunGuarded([this] { base::win::shell32::DragAcceptFiles(Handle(), TRUE); });
+    AcceptShellMessages(Handle());
 }
 
 TfrmVantrel::~TfrmVantrel() {
@@ -126,6 +150,8 @@ LRESULT TfrmVantrel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MENUSELECT:
         OnMenuSelect(wParam, lParam);
         return 0;
+    case WM_SETCURSOR:
+        return OnSetCursor() ? TRUE : DefaultHandling(message, wParam, lParam);
     case WM_DROPFILES:
         // Posted, so a drop made while a run holds the thread waits in the queue until the run is over.
         FormDropFiles(reinterpret_cast<HDROP>(wParam));
@@ -151,6 +177,23 @@ void TfrmVantrel::OnClose() {
 
 void TfrmVantrel::FormClose(const forms::Sender&, CloseAction&) {
     ExitHostAtClose();
+}
+
+TfrmVantrel::WaitCursor::WaitCursor(TfrmVantrel& form) : form_(form), previous_(SetCursor(WaitCursorShape())) {
+    ++form_.waitCursors_;
+}
+
+TfrmVantrel::WaitCursor::~WaitCursor() {
+    --form_.waitCursors_;
+    SetCursor(previous_);
+}
+
+// The controls ask their parent first (DefWindowProc), so this answers over all of them too.
+bool TfrmVantrel::OnSetCursor() {
+    if (waitCursors_ == 0)
+        return false;
+    SetCursor(WaitCursorShape());
+    return true;
 }
 
 void TfrmVantrel::OnHelp(const HELPINFO& info) {

@@ -90,6 +90,21 @@ public:
     void ScanForHostWindows();
     void ExitHostAtClose();
 
+    // The wait cursor over the window while a handler holds the thread (a run, a large drop): set at once,
+    // and the answer to WM_SETCURSOR over the window and its controls until it goes, when the cursor
+    // before it comes back.
+    class WaitCursor {
+    public:
+        explicit WaitCursor(TfrmVantrel& form);
+        ~WaitCursor();
+        WaitCursor(const WaitCursor&) = delete;
+        WaitCursor& operator=(const WaitCursor&) = delete;
+
+    private:
+        TfrmVantrel& form_;
+        HCURSOR previous_;
+    };
+
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(int command, const forms::Sender& sender) override;
@@ -104,6 +119,7 @@ private:
     FileDialogPlatform& fileDialogs_;
     std::function<void()> showAboutBox_;
     bool closing_ = false;        // FormClose ran and the quit request is posted
+    int waitCursors_ = 0;         // WaitCursors alive
     int highlightedMenuItem_ = 0; // the menu item F1 asks help for while the menu is open (0: none)
     MenuHelpHook menuHelpHook_;
     base::win::ImageListHandle pictures_; // per tool button, in order: its normal and its disabled image
@@ -113,6 +129,7 @@ private:
     TaskbarProgress taskbarProgress_{*this};
 
     automation::Variant varHostApp;
+    batch::HostOwner hostOwner = batch::HostOwner::Vantrel; // whose host varHostApp holds
     automation::Variant varActiveDoc;
     // The current list file: empty until the first Open or Save As, then the path last chosen in either.
     std::string listFileName;
@@ -126,6 +143,7 @@ private:
     void CreateFrame(int iconId);
     void CreateControls();
     void OnClose();
+    bool OnSetCursor();
     void OnHelp(const HELPINFO& info);
     void OnMenuSelect(WPARAM wParam, LPARAM lParam);
     void HelpForHighlightedMenuItem();

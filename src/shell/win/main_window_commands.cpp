@@ -13,6 +13,7 @@
 #include "batch/host_lifecycle.h"
 #include "batch/print_run.h"
 #include "batch/win/host_windows.h"
+#include "forms/win/application.h"
 #include "shell/dropped_documents.h"
 #include "shell/fill_order.h"
 #include "shell/list_file.h"
@@ -54,18 +55,16 @@ void ThrowUnlessOk(FileResult result, const std::string& path) {
         throw base::Exception(FileResultMessage(result, path));
 }
 
-// The wait cursor while a large drop is walked and added; the handler holds the thread, so nothing
-// else sets the cursor meanwhile.
-class WaitCursor {
-public:
-    WaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)))) {}
-    ~WaitCursor() { SetCursor(previous_); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    HCURSOR previous_;
-};
+// Points the user at the entries a run failed at: they alone are selected, the first of them scrolled
+// into view with the focus rectangle on it. No entries: the selection stays as the user left it.
+void SelectOnly(HWND listBox, const std::vector<int>& entries) {
+    if (entries.empty())
+        return;
+    SendMessageA(listBox, LB_SETSEL, FALSE, -1);
+    for (const int entry : entries)
+        SendMessageA(listBox, LB_SETSEL, TRUE, entry);
+    SendMessageA(listBox, LB_SETCARETINDEX, static_cast<WPARAM>(entries.front()), FALSE);
+}
 
 // Whether a host window existed when the main window was created: process-wide, false until the scan.
 // Only the scan writes it (clearing it first); only the close reads it.
@@ -85,6 +84,13 @@ public:
 
     // A plain wait: no message is handled while it lasts.
     void Pause(uint32_t milliseconds) override { Sleep(milliseconds); }
+
+    // The start-up scan's rule on the windows there now; the start-up flag stays as the scan left it.
+    bool HostWindowExists() override {
+        bool found = false;
+        batch::win::ScanTopLevelWindows(found);
+        return found;
+    }
 
 private:
     static int RadioOf(batch::DisplayChoice choice) {
@@ -170,7 +176,7 @@ void TfrmVantrel::mnuSaveAsClick(const forms::Sender& sender) {
 
 void TfrmVantrel::FormDropFiles(HDROP drop) {
     const std::vector<ShellName> dropped = TakeDroppedNames(drop);
-    const WaitCursor waiting;
+    const WaitCursor waiting(*this);
     FindFileSystem files;
     const DroppedDocuments found = GatherDroppedDocuments(dropped, files);
     ListBox list(lbxList());
@@ -184,8 +190,17 @@ void TfrmVantrel::FormDropFiles(HDROP drop) {
 }
 
 void TfrmVantrel::btnPrintClick(const forms::Sender&) {
-    WindowPrintRunView view(*this);
-    batch::RunPrintBatch(view, *this, varHostApp, varActiveDoc, taskbarProgress_);
+    batch::RunOutcome outcome;
+    {
+        const WaitCursor waiting(*this);
+        WindowPrintRunView view(*this);
+        outcome = batch::RunPrintBatch(view, *this, varHostApp, hostOwner, varActiveDoc, taskbarProgress_);
+        // What the user pressed while the run held the thread waits in the queue; handled now it would
+        // start commands long after the user gave up on them (a second run, a removal).
+        if (outcome.started)
+            forms::win::Application.DiscardQueuedInput();
+    }
+    SelectOnly(lbxList(), outcome.failedDocuments);
 }
 
 void TfrmVantrel::mnuSelPrintClick(const forms::Sender&) {
@@ -213,7 +228,7 @@ void TfrmVantrel::ScanForHostWindows() {
 }
 
 void TfrmVantrel::ExitHostAtClose() {
-    batch::ExitHostAtClose(hostWasRunning, varHostApp, *this);
+    batch::ExitHostAtClose(hostWasRunning, varHostApp, hostOwner, *this);
 }
 
 } // namespace shell::win

@@ -42,9 +42,11 @@ void TaskbarProgress::SetState(TBPFLAG state) noexcept {
 }
 
 void TaskbarProgress::FlashUnlessInFront() noexcept {
-    // A window the main window owns (the About box) in front counts as the user being here.
+    // Any of Vantrel's windows in front (the About box, a dialog, an error box) counts as the user being
+    // here: the About box is a window of its own, which the main window doesn't own.
+    DWORD frontProcess = 0;
     const HWND front = GetForegroundWindow();
-    if (front && GetAncestor(front, GA_ROOTOWNER) == form_.Handle())
+    if (front && GetWindowThreadProcessId(front, &frontProcess) && frontProcess == GetCurrentProcessId())
         return;
     // Until the user brings the window to the front; the system stops it then.
     FLASHWINFO flash{sizeof flash, form_.Handle(), FLASHW_ALL | FLASHW_TIMERNOFG, 0, 0};

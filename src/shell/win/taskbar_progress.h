@@ -1,12 +1,12 @@
 #pragma once
 // A print run's progress on the main window's taskbar button, through the shell's ITaskbarList3, and a
-// flash of the button when a run ends while the user works in another window.
+// flash of the button when a run ends while the user works in another program.
 //
 // The shell's taskbar object is asked for only once the shell has said that the window's button exists
 // (the registered message "TaskbarButtonCreated", sent again when Explorer restarts). Vantrel runs as
-// invoker; started elevated, it would get that message only by letting it through with
-// ChangeWindowMessageFilterEx, and without it simply shows no progress. A system without the object, or
-// one that refuses a call, shows nothing either: no call here reports a failure or changes the run.
+// invoker; started elevated, it gets that message because the main window lets it through
+// (main_window.cpp). A system without the object, or one that refuses a call, shows nothing: no call
+// here reports a failure or changes the run.
 #include <windows.h>
 #include <shobjidl.h>
 

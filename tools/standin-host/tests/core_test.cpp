@@ -74,8 +74,10 @@ TEST(StandinScenario, MalformedLinesAreReportedWithTheirLineNumberAndIgnored) {
 TEST(StandinScenario, BomCommentsBlankLinesAndCrLfAreIgnored) {
     Scenario s = ParseScenario("\xEF\xBB\xBF# a comment\r\n\r\n   \r\n  # indented\r\n"
                                "open-error -3\r\n"
+                               "one-app\r\n"
                                "journal Z:\\tmp\\my journal.txt  \r\n");
     EXPECT_TRUE(s.errors.empty());
+    EXPECT_TRUE(s.oneApplication);
     EXPECT_EQ(s.openError, -3);
     EXPECT_EQ(s.journalPath, "Z:\\tmp\\my journal.txt");
 }

@@ -65,7 +65,7 @@ HostObject::HostObject(Server& server, automation::Target target)
 }
 
 HostObject::~HostObject() {
-    server_.ObjectDestroyed();
+    server_.ObjectDestroyed(this);
 }
 
 HRESULT STDMETHODCALLTYPE HostObject::QueryInterface(REFIID riid, void** object) {

@@ -82,7 +82,9 @@ void Server::ServeUntilEnd() {
     }
 }
 
-void Server::ObjectDestroyed() {
+void Server::ObjectDestroyed(const IUnknown* object) {
+    if (object == application_)
+        application_ = nullptr;
     lifetime_.ObjectDestroyed();
     EndIfIdle();
 }
@@ -133,7 +135,13 @@ HRESULT STDMETHODCALLTYPE Server::ClassFactory::CreateInstance(IUnknown* outer, 
     *object = nullptr;
     if (outer)
         return CLASS_E_NOAGGREGATION;
-    return CreateHostObject(server_, automation::Target::Application, riid, object);
+    // As a host that is already running answers its ProgID with its one application object.
+    if (server_.application_)
+        return server_.application_->QueryInterface(riid, object);
+    const HRESULT status = CreateHostObject(server_, automation::Target::Application, riid, object);
+    if (SUCCEEDED(status) && server_.scenario_.oneApplication)
+        server_.application_ = static_cast<IUnknown*>(*object);
+    return status;
 }
 
 HRESULT STDMETHODCALLTYPE Server::ClassFactory::LockServer(BOOL lock) {

@@ -31,7 +31,7 @@ public:
     ObjectNames& Names() { return names_; }
 
     void ObjectCreated() { lifetime_.ObjectCreated(); }
-    void ObjectDestroyed();
+    void ObjectDestroyed(const IUnknown* object);
     void LockServer(bool lock);
 
     // ExitApp: the server ends when the last reference goes, or when the exit wait runs out.
@@ -69,6 +69,8 @@ private:
     ClassFactory factory_;
     DWORD classCookie_ = 0;
     UINT_PTR exitTimer_ = 0;
+    // Under one-app, the application object the class factory hands out while it lives.
+    IUnknown* application_ = nullptr;
     std::vector<base::win::WindowHandle> windows_;
 };
 
