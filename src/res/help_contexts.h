@@ -15,6 +15,7 @@
 #define IDH_ISOMETRIC 80
 #define IDH_ZOOM_TO_FIT 90
 #define IDH_PRINT_PREVIEW 100
+#define IDH_KEEP_GOING 110
 #define IDH_FILE_OPEN 500
 #define IDH_FILE_SAVE 510
 #define IDH_FILE_SAVE_AS 520
@@ -39,6 +40,7 @@ inline constexpr HelpTopic kHelpTopics[] = {
     {IDH_ISOMETRIC, "isometric.html"},
     {IDH_ZOOM_TO_FIT, "zoom-to-fit.html"},
     {IDH_PRINT_PREVIEW, "print-preview.html"},
+    {IDH_KEEP_GOING, "keep-going.html"},
     {IDH_FILE_OPEN, "open.html"},
     {IDH_FILE_SAVE, "save.html"},
     {IDH_FILE_SAVE_AS, "save-as.html"},

@@ -22,6 +22,7 @@ const forms::ControlLayout kControls[] = {
     {"chkIsometric",     IDC_CHKISOMETRIC,     ControlKind::CheckBox,    {600, 168, 120, 17}, "&isometric",            IDH_ISOMETRIC,      true,  false},
     {"chkZoomFit",       IDC_CHKZOOMFIT,       ControlKind::CheckBox,    {600, 192, 120, 17}, "&zoom to fit",          IDH_ZOOM_TO_FIT,    true,  false},
     {"chkPreview",       IDC_CHKPREVIEW,       ControlKind::CheckBox,    {600, 232, 120, 17}, "print previe&w",        IDH_PRINT_PREVIEW,  true,  false},
+    {"chkKeepGoing",     IDC_CHKKEEPGOING,     ControlKind::CheckBox,    {600, 256, 120, 17}, "&keep going",           IDH_KEEP_GOING,     true,  false},
     {"stbVantrel",       IDC_STBVANTREL,       ControlKind::StatusBar,   {0, 424, 742, 19},   kWelcomeText,            0,                  true,  false},
 };
 

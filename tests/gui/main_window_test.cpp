@@ -39,6 +39,7 @@ const ExpectedControl kLayout[] = {
     {L"Button", L"&isometric", At(600, 168, 120, 17)},
     {L"Button", L"&zoom to fit", At(600, 192, 120, 17)},
     {L"Button", L"print previe&w", At(600, 232, 120, 17)},
+    {L"Button", L"&keep going", At(600, 256, 120, 17)},
     {L"Static", L"", At(0, 0, 742, 33)}, // Bevel1, the tool bar's background
     {L"msctls_statusbar32", nullptr, At(0, 424, 742, 19)},
 };
@@ -67,6 +68,7 @@ TEST_F(VantrelTest, StartsWithTitleWelcomeTextDefaultOptionsEmptyListAndFocusOnT
     EXPECT_FALSE(IsChecked(Button(L"&isometric")));
     EXPECT_FALSE(IsChecked(Button(L"&zoom to fit")));
     EXPECT_FALSE(IsChecked(Button(L"print previe&w")));
+    EXPECT_FALSE(IsChecked(Button(L"&keep going")));
     EXPECT_TRUE(ListBoxItems(List()).empty());
     EXPECT_EQ(app().FocusedWindow(), List());
 }
@@ -146,9 +148,15 @@ TEST_F(VantrelTest, StatusBarHasOnePartAndNoSizeGrip) {
 
 TEST_F(VantrelTest, TabVisitsTheControlsInTabOrderEnteringTheRadioGroupAtTheCheckedButton) {
     ASSERT_TRUE(BringToFront(Main()));
-    const std::vector<HWND> expected = {
-        Button(L"&Add..."),    Button(L"Rem&ove"),      Button(L"&Print"),         Button(L"hidden lines &visible"),
-        Button(L"&isometric"), Button(L"&zoom to fit"), Button(L"print previe&w"), List()};
+    const std::vector<HWND> expected = {Button(L"&Add..."),
+                                        Button(L"Rem&ove"),
+                                        Button(L"&Print"),
+                                        Button(L"hidden lines &visible"),
+                                        Button(L"&isometric"),
+                                        Button(L"&zoom to fit"),
+                                        Button(L"print previe&w"),
+                                        Button(L"&keep going"),
+                                        List()};
     for (HWND next : expected) {
         PressKeys({VK_TAB});
         EXPECT_TRUE(WaitFor([&] { return app().FocusedWindow() == next; }, 2000)) << WindowText(next);
@@ -331,9 +339,13 @@ TEST_F(HelpTest, F1OnAControlShowsItsTopicPageAndOnTheListNothing) {
     PressKeys({VK_TAB}); // on to isometric
     ASSERT_TRUE(WaitFor([&] { return app().FocusedWindow() == Button(L"&isometric"); }, 2000));
     PressKeys({VK_F1});
-    HelpJournal().WaitForCalls(2);
+    PressKeys({VK_MENU, 'K'});
+    ASSERT_TRUE(WaitFor([&] { return app().FocusedWindow() == Button(L"&keep going"); }, 2000));
+    PressKeys({VK_F1});
+    HelpJournal().WaitForCalls(3);
     EXPECT_EQ(HelpCalls(),
-              (std::vector<HtmlHelpJournal::Call>{HelpTopicShown(L"shaded.html"), HelpTopicShown(L"isometric.html")}));
+              (std::vector<HtmlHelpJournal::Call>{HelpTopicShown(L"shaded.html"), HelpTopicShown(L"isometric.html"),
+                                                  HelpTopicShown(L"keep-going.html")}));
 }
 
 TEST_F(HelpTest, F1OnHighlightedMenuItemsShowsTheirPagesAndForTheHelpMenuTheDefaultTopic) {
