@@ -14,6 +14,8 @@ constexpr int32_t kDispEUnknownName = Hr(0x80020006);
 constexpr int32_t kDispEBadVarType = Hr(0x80020008);
 constexpr int32_t kDispEException = Hr(0x80020009);
 constexpr int32_t kCoEClassString = Hr(0x800401F3);
+constexpr int32_t kCoEObjNotConnected = Hr(0x800401FD);
+constexpr int32_t kRpcEDisconnected = Hr(0x80010108);
 constexpr int32_t kRpcEServerUnavailable = Hr(0x800706BA);
 constexpr int32_t kRpcECallFailed = Hr(0x800706BE);
 

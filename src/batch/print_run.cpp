@@ -1,7 +1,11 @@
 #include "batch/print_run.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "automation/automation.h"
 #include "automation/host_members.h"
+#include "automation/status_codes.h"
 #include "batch/host_lifecycle.h"
 
 namespace batch {
@@ -90,8 +94,11 @@ struct Session {
     StatusLine& status;
     Variant& hostApp;
     Variant& activeDoc;
+    Document doc{};           // the document under way
+    bool opened = false;      // its OpenDocSilent went through
+    bool closeCalled = false; // its QuitDoc was called, whatever it answered
 
-    void Call(const Step& step, Document& doc) {
+    void Call(const Step& step) {
         const automation::Member& member = *step.member;
         const Variant& target = member.target == automation::Target::Application ? hostApp : activeDoc;
         switch (step.arguments) {
@@ -114,7 +121,9 @@ struct Session {
     }
 
     void Process(int index, int32_t& heldTypeCode) {
-        Document doc{view.LowerCaseEntry(index), 0};
+        doc = Document{};
+        opened = closeCalled = false;
+        doc.path = view.LowerCaseEntry(index);
         heldTypeCode = ClassifyDocument(doc.path, heldTypeCode);
         doc.typeCode = heldTypeCode;
         for (const Step& step : kDocumentSteps) {
@@ -122,13 +131,55 @@ struct Session {
                 continue;
             if (step.status)
                 status.SetStatus(step.status + doc.path);
-            if (step.member)
-                Call(step, doc);
-            else
+            if (!step.member) {
                 view.Pause(kPausePerDocumentMs);
+                continue;
+            }
+            closeCalled = closeCalled || step.member == &automation::kQuitDoc;
+            Call(step);
+            opened = opened || step.member == &automation::kOpenDocSilent;
+        }
+    }
+
+    // After a failure the run goes past, the document is not left open in the host: it is closed if it
+    // was opened and its own close was not the step that failed. Whatever that close meets is dropped; a
+    // host gone meanwhile ends the run at the next document's first call.
+    void CloseAfterFailure() noexcept {
+        if (!opened || closeCalled)
+            return;
+        try {
+            automation::CallAutomationMethod(hostApp, automation::kQuitDoc.name, doc.path);
+        } catch (...) {
         }
     }
 };
+
+// The status texts a run ends with when it neither failed nor went through without a failure.
+std::string StoppedText(int finished, int count) {
+    return "Stopped after " + std::to_string(finished) + " of " + std::to_string(count) + " documents";
+}
+
+std::string FailedDocumentsText(bool preview, int count, size_t failed) {
+    const int wentThrough = count - static_cast<int>(failed);
+    return (preview ? "Previewed " : "Printed ") + std::to_string(wentThrough) + " of " + std::to_string(count) +
+           " documents; " + std::to_string(failed) + " failed";
+}
+
+// The failure's text goes to the status line at once, and with the document's path to the outcome.
+void RecordFailure(RunOutcome& outcome, StatusLine& status, int document, const std::string& path) {
+    const std::string text = automation::OleFailureStatusText(std::current_exception());
+    status.SetStatus(text);
+    if (document < 0)
+        return;
+    outcome.failedDocuments.push_back(document);
+    outcome.failureLines.push_back(path + ": " + text);
+}
+
+RunEnd EndOf(const RunOutcome& outcome) {
+    if (outcome.failed || !outcome.failedDocuments.empty())
+        return RunEnd::Failed;
+    return outcome.stopped ? RunEnd::Stopped : RunEnd::Succeeded;
+}
 
 bool Contains(const std::string& text, const char* part) {
     return text.find(part) != std::string::npos;
@@ -158,12 +209,41 @@ int32_t ClassifyDocument(const std::string& lowerPath, int32_t heldCode) {
     return heldCode;
 }
 
+bool FailureEndsRun(const std::exception_ptr& failure) {
+    constexpr int32_t kHostGone[] = {automation::kRpcEDisconnected, automation::kRpcEServerUnavailable,
+                                     automation::kRpcECallFailed, automation::kCoEObjNotConnected};
+    try {
+        std::rethrow_exception(failure);
+    } catch (const automation::EOleSysError& e) {
+        return std::find(std::begin(kHostGone), std::end(kHostGone), e.ErrorCode) != std::end(kHostGone);
+    } catch (const automation::EOleError&) {
+        return false;
+    } catch (...) {
+        return true;
+    }
+}
+
+std::string FailureSummaryText(const RunOutcome& outcome) {
+    if (!outcome.wentPastFailures)
+        return {};
+    const std::vector<std::string>& lines = outcome.failureLines;
+    const size_t shown = std::min(lines.size(), kSummaryLines);
+    std::string text;
+    for (size_t i = 0; i < shown; ++i)
+        text += (i ? "\r\n" : "") + lines[i];
+    if (lines.size() > shown)
+        text += "\r\n... and " + std::to_string(lines.size() - shown) + " more";
+    return text;
+}
+
 RunOutcome RunPrintBatch(PrintRunView& view, StatusLine& status, Variant& hostApp, HostOwner& hostOwner,
                          Variant& activeDoc, RunProgress& progress) {
     RunOutcome outcome;
     bool connected = false; // hostApp holds this run's host object
     int document = -1;      // the list index of the document under way
-    // One guarded region for the whole run: the first failure ends it, and nothing is tidied up.
+    Session session{view, status, hostApp, activeDoc};
+    // One guarded region for the whole run: a failure that gets out of a document ends it, and nothing is
+    // tidied up.
     try {
         int count = view.EntryCount();
         if (count == 0)
@@ -175,22 +255,37 @@ RunOutcome RunPrintBatch(PrintRunView& view, StatusLine& status, Variant& hostAp
         connected = true;
         automation::CallAutomationMethod(hostApp, automation::kUserControl.name, true);
         automation::CallAutomationMethod(hostApp, automation::kVisible.name, false);
-        Session session{view, status, hostApp, activeDoc};
         int32_t heldTypeCode = 0;
         for (document = 0; document < (count = view.EntryCount()); ++document) {
+            if (view.StopRequested()) {
+                outcome.stopped = true;
+                break;
+            }
             progress.DocumentStarted(document + 1, count);
-            session.Process(document, heldTypeCode);
+            try {
+                session.Process(document, heldTypeCode);
+            } catch (...) {
+                if (FailureEndsRun(std::current_exception()) || !view.KeepGoing())
+                    throw;
+                RecordFailure(outcome, status, document, session.doc.path);
+                outcome.wentPastFailures = true;
+                session.CloseAfterFailure();
+            }
         }
+        const int finished = document;
+        document = -1; // past the documents: a failure from here on is none of theirs
+        if (outcome.stopped)
+            status.SetStatus(StoppedText(finished, count));
+        else if (outcome.wentPastFailures)
+            status.SetStatus(FailedDocumentsText(view.Preview(), count, outcome.failedDocuments.size()));
     } catch (...) {
-        status.SetStatus(automation::OleFailureStatusText(std::current_exception()));
         outcome.failed = true;
-        if (document >= 0)
-            outcome.failedDocuments.push_back(document);
+        RecordFailure(outcome, status, document, session.doc.path);
     }
     if (connected && hostOwner == HostOwner::User)
         ShowHost(hostApp);
     if (outcome.started)
-        progress.RunEnded(!outcome.failed);
+        progress.RunEnded(EndOf(outcome));
     return outcome;
 }
 

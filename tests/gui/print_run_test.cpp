@@ -147,6 +147,39 @@ TEST_F(PrintRunGuiTest, AClickAndAKeyDuringTheRunAreDiscardedWhileADropWaitsUnti
     EXPECT_EQ(ListBoxItems(List()), (std::vector<std::wstring>{dropped, L"z:\\b.sldprt"}));
 }
 
+TEST_F(PrintRunGuiTest, KeepGoingGoesPastAFailedDocumentSelectsItAndListsItInTheSummaryBox) {
+    Scenario("raise PrintDirect 1 0x80040001 Printer jammed.\\r\\n\n");
+    AddEntries({L"c:\\a.sldprt", L"c:\\b.sldprt"});
+    Click(Button(L"&keep going"));
+    PrintAndWaitFor(L"Printed 1 of 2 documents; 1 failed", 2);
+    HWND box = app().WaitForDialog(5000, kMainCaption);
+    ASSERT_NE(box, nullptr);
+    const MessageBoxContent content = ReadMessageBox(box);
+    EXPECT_EQ(content.text, L"c:\\a.sldprt: OLE Error:  Printer jammed(-2147221503)");
+    EXPECT_TRUE(content.hasWarningIcon);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), Main());
+    EXPECT_EQ(SendMessageW(List(), LB_GETSELCOUNT, 0, 0), 1);
+    EXPECT_GT(SendMessageW(List(), LB_GETSEL, 0, 0), 0) << "the failed document's entry is selected";
+    EXPECT_TRUE(WaitForCall({"app1", "QuitDoc", "1", "8:c:\\a.sldprt"})) << "closed after its failure";
+    EXPECT_TRUE(WaitForCall({"app1", "QuitDoc", "1", "8:c:\\b.sldprt"})) << "and the run went on";
+    PressDialogButton(box, IDOK);
+}
+
+TEST_F(PrintRunGuiTest, EscDuringAHostCallStopsTheRunOnceThatDocumentIsClosed) {
+    Scenario("delay PrintDirect 1500\n");
+    AddEntries({L"c:\\a.slddrw", L"c:\\b.slddrw"});
+    PostClick(Button(L"&Print"));
+    ASSERT_EQ(WaitForStatus(L"Printing c:\\a.slddrw", kRunMillisecondsPerDocument), L"Printing c:\\a.slddrw");
+    ASSERT_TRUE(BringToFront(Main()));
+    PressKeys({VK_ESCAPE}); // a short press, over before the host answers
+    const std::wstring stopped = L"Stopped after 1 of 2 documents";
+    EXPECT_EQ(WaitForStatus(stopped, kRunMillisecondsPerDocument), stopped);
+    EXPECT_TRUE(app().WaitUntilIdle());
+    const auto calls = Calls();
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.back(), (CallLine{"app1", "QuitDoc", "1", "8:c:\\a.slddrw"})) << "the next is not opened";
+}
+
 // Takes the ProgID's registration away for the test and puts it back afterwards.
 class UnregisteredProgId {
 public:

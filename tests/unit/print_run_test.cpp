@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <new>
 #include <tuple>
 
+#include "automation/host_members.h"
 #include "batch/print_run.h"
 #include "fake_automation.h"
 
@@ -35,6 +37,8 @@ public:
     bool Isometric() override { return isometric; }
     bool ZoomToFit() override { return zoom; }
     bool Preview() override { return preview; }
+    bool KeepGoing() override { return keepGoing; }
+    bool StopRequested() override { return stop(); }
     void SetStatus(const std::string& text) override {
         status = text;
         log_->timeline.push_back("status:" + text);
@@ -44,7 +48,8 @@ public:
 
     std::vector<std::string> entries;
     DisplayChoice display = DisplayChoice::HiddenVisible;
-    bool isometric = false, zoom = false, preview = false;
+    bool isometric = false, zoom = false, preview = false, keepGoing = false;
+    std::function<bool()> stop = [] { return false; }; // Esc pressed by now
     int failEntry = -1;
     std::string status = "Welcome to Vantrel";
     std::function<bool()> hostWindow = [] { return false; };
@@ -63,8 +68,9 @@ public:
     void DocumentStarted(int number, int count) noexcept override {
         log_->timeline.push_back("progress:" + std::to_string(number) + "/" + std::to_string(count));
     }
-    void RunEnded(bool succeeded) noexcept override {
-        log_->timeline.push_back(succeeded ? "progress:ok" : "progress:failed");
+    void RunEnded(batch::RunEnd end) noexcept override {
+        const char* ends[] = {"progress:ok", "progress:failed", "progress:stopped"};
+        log_->timeline.push_back(ends[static_cast<int>(end)]);
     }
 
 private:
@@ -92,7 +98,7 @@ struct PrintRunTest : ::testing::Test {
         struct : batch::RunProgress {
             void RunStarted(int) noexcept override {}
             void DocumentStarted(int, int) noexcept override {}
-            void RunEnded(bool) noexcept override {}
+            void RunEnded(batch::RunEnd) noexcept override {}
         } unshown;
         return batch::RunPrintBatch(view, view, hostApp, hostOwner, activeDoc, unshown);
     }
@@ -399,6 +405,113 @@ TEST_F(PrintRunTest, ProgressHearsOfAFailureAfterItsTextWhereverTheRunStops) {
     batch::RunPrintBatch(view, view, hostApp, hostOwner, activeDoc, progress);
     EXPECT_EQ(std::vector<std::string>(log->timeline.end() - 3, log->timeline.end()),
               Timeline({"progress:2/2", "status:OLE Error:  unknown error", "progress:failed"}));
+}
+
+TEST_F(PrintRunTest, KeepGoingRecordsADocumentsFailureClosesItIfOpenedAndGoesOnButTheHostGoneEndsTheRun) {
+    const int32_t refused = Hr(0x80040010);
+    // {member failing at every call with a status, and a second one; preview; the status line at the end;
+    // QuitDoc calls; failed documents the summary box lists}
+    const std::tuple<const char*, int32_t, const char*, int32_t, bool, std::string, long, size_t> cases[] = {
+        {"OpenDocSilent", refused, "", 0, false, "Printed 0 of 2 documents; 2 failed", 0, 2},
+        {"ActivateDoc", refused, "", 0, false, "Printed 0 of 2 documents; 2 failed", 2, 2},
+        {"ViewDisplayWireframe", refused, "", 0, false, "Printed 1 of 2 documents; 1 failed", 2, 1},
+        {"PrintPreview", refused, "", 0, true, "Previewed 0 of 2 documents; 2 failed", 2, 2},
+        {"QuitDoc", refused, "", 0, false, "Printed 0 of 2 documents; 2 failed", 2, 2},
+        {"PrintDirect", refused, "QuitDoc", refused, false, "Printed 0 of 2 documents; 2 failed", 2, 2},
+        {"ViewDisplayWireframe", refused, "PrintDirect", Hr(0x800706BA), false,
+         "OLE Error:  OLE error 800706BA(-2147023174)", 1, 2},
+        {"OpenDocSilent", Hr(0x80010108), "", 0, false, "OLE Error:  OLE error 80010108(-2147417848)", 0, 0},
+        {"QuitDoc", Hr(0x800706BE), "", 0, false, "OLE Error:  OLE error 800706BE(-2147023170)", 1, 0},
+        {"ActivateDoc", Hr(0x800401FD), "", 0, false, "OLE Error:  OLE error 800401FD(-2147220995)", 0, 0},
+        {"Visible", refused, "", 0, false, "OLE Error:  OLE error 80040010(-2147221488)", 0, 0},
+    };
+    const auto holder = [&](const std::string& name) -> FakeObject& {
+        const bool onApp = std::any_of(std::begin(kAllMembers), std::end(kAllMembers), [&](const Member* m) {
+            return name == m->name && m->target == Target::Application;
+        });
+        return onApp ? app : doc;
+    };
+    view.keepGoing = true;
+    view.entries = {"a.prt", "b.slddrw"}; // the drawing gets no display step
+    for (const auto& [first, firstStatus, second, secondStatus, preview, status, closes, listed] : cases) {
+        log->timeline.clear();
+        factory.next = 0;
+        view.preview = preview;
+        holder(first).Fail(first, firstStatus);
+        holder(second).Fail(second, secondStatus);
+        const batch::RunOutcome outcome = Run();
+        EXPECT_EQ(view.status, status) << first << " " << second;
+        EXPECT_EQ(std::count_if(log->timeline.begin(), log->timeline.end(),
+                                [](const std::string& e) { return e.rfind("app.QuitDoc(", 0) == 0; }),
+                  closes)
+            << first << " " << second;
+        EXPECT_EQ(outcome.wentPastFailures ? outcome.failureLines.size() : 0u, listed) << first << " " << second;
+        for (const char* member : {first, second})
+            holder(member).On(member, nullptr);
+        app.Return("ActivateDoc", Variant(ObjectPtr::Share(&doc)));
+    }
+    view.failEntry = 0; // not the automation link's failure
+    Run();
+    EXPECT_EQ(view.status, "OLE Error:  unknown error");
+}
+
+TEST_F(PrintRunTest, TenThousandMostlyFailingEntriesAreAllNamedAndTheSummaryListsTwentyAndHowManyMore) {
+    view.keepGoing = true;
+    for (int i = 0; i < 10000; ++i)
+        view.entries.push_back("d" + std::to_string(i) + ".slddrw");
+    int opens = 0;
+    app.On("OpenDocSilent",
+           [&](fakes::RecordedCall&, Variant&, ErrorRecord&) { return ++opens % 100 == 0 ? 0 : Hr(0x80040010); });
+    const batch::RunOutcome outcome = Run();
+    EXPECT_EQ(view.status, "Printed 100 of 10000 documents; 9900 failed");
+    ASSERT_EQ(outcome.failedDocuments.size(), 9900u);
+    EXPECT_EQ(outcome.failedDocuments[99], 100) << "the 100th went through";
+    const std::string text = batch::FailureSummaryText(outcome);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 20);
+    EXPECT_EQ(text.substr(0, text.find('\r')), "d0.slddrw: OLE Error:  OLE error 80040010(-2147221488)");
+    EXPECT_EQ(text.substr(text.rfind('\n') + 1), "... and 9880 more");
+
+    batch::RunOutcome twenty;
+    twenty.wentPastFailures = true;
+    twenty.failureLines.assign(20, "c:\\a.prt: OLE Error:  unknown error");
+    EXPECT_EQ(batch::FailureSummaryText(twenty).find("more"), std::string::npos);
+}
+
+TEST_F(PrintRunTest, EscStopsTheRunBeforeTheNextDocumentOnceTheOneInHandIsClosed) {
+    RecordingProgress progress(log);
+    view.entries = {"a.slddrw", "b.slddrw", "c.slddrw"};
+    // {Esc pressed once the timeline shows this ("": during the connection); documents finished by then}
+    const std::pair<std::string, int> cases[] = {{"", 0}, {"pause:5000", 1}, {"status:Opening c.slddrw", 3}};
+    for (const auto& [pressedAt, finished] : cases) {
+        log->timeline.clear();
+        factory.next = 0;
+        view.stop = [&, at = pressedAt] {
+            return at.empty() || std::find(log->timeline.begin(), log->timeline.end(), at) != log->timeline.end();
+        };
+        batch::RunPrintBatch(view, view, hostApp, hostOwner, activeDoc, progress);
+        Timeline expected = Join({{"progress:start 3"}, Start()});
+        for (int i = 0; i < finished; ++i) {
+            const std::string path = view.entries[static_cast<size_t>(i)];
+            expected = Join({expected, {"progress:" + std::to_string(i + 1) + "/3"}, Document(path, 3, {})});
+        }
+        // After the last document there is nothing left to stop.
+        expected = Join(
+            {expected, finished == 3 ? Timeline{"progress:ok"}
+                                     : Timeline{"status:Stopped after " + std::to_string(finished) + " of 3 documents",
+                                                "progress:stopped"}});
+        EXPECT_EQ(log->timeline, expected) << pressedAt;
+    }
+
+    // Failures before the stop are still listed, and the taskbar shows them.
+    view.keepGoing = true;
+    log->timeline.clear();
+    factory.next = 0;
+    doc.Fail("PrintDirect", Hr(0x80040010));
+    view.stop = [&] { return !log->timeline.empty() && log->timeline.back() == "app.QuitDoc(8:a.slddrw)"; };
+    const batch::RunOutcome outcome = batch::RunPrintBatch(view, view, hostApp, hostOwner, activeDoc, progress);
+    EXPECT_EQ(view.status, "Stopped after 1 of 3 documents");
+    EXPECT_EQ(batch::FailureSummaryText(outcome), "a.slddrw: OLE Error:  OLE error 80040010(-2147221488)");
+    EXPECT_EQ(log->timeline.back(), "progress:failed");
 }
 
 } // namespace

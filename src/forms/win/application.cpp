@@ -64,4 +64,12 @@ void TApplication::DiscardQueuedInput() {
     }
 }
 
+bool TApplication::TakeQueuedEscape() {
+    MSG message;
+    bool escape = false;
+    while (PeekMessageA(&message, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE))
+        escape = escape || message.wParam == VK_ESCAPE;
+    return escape;
+}
+
 } // namespace forms::win

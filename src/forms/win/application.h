@@ -33,6 +33,11 @@ public:
     // without handling it. A handler that held the thread (a print run) calls it as it ends, so that what
     // the user pressed meanwhile doesn't start commands after it; posted messages, paint and timers stay.
     void DiscardQueuedInput();
+    // Whether Esc was pressed in one of this thread's windows since the last look. For a handler that
+    // holds the thread and handles no messages (a print run): it takes the queued key presses out of the
+    // queue, as only that sees past the first of them, and so a short press during a long host call is
+    // seen at the next look. What it takes would be dropped by DiscardQueuedInput at the handler's end.
+    bool TakeQueuedEscape();
 
 private:
     bool TranslateShortcut(MSG& message) const;

@@ -36,13 +36,16 @@ BOOL CALLBACK ProgramWindowsDisabled::Collect(HWND window, LPARAM self) noexcept
 }
 
 void ShowErrorBox(const std::string& message) {
-    const std::string text = ErrorBoxText(message);
+    ShowMessageBox(ErrorBoxText(message), MB_ICONSTOP);
+}
+
+void ShowMessageBox(const std::string& text, UINT icon) {
     ProgramWindowsDisabled disabled;
     // A box given a window that no longer exists as its owner is never shown: such a box goes without one.
     HWND owner = Application.MainWindow();
     if (owner && !IsWindow(owner))
         owner = nullptr;
-    MessageBoxA(owner, text.c_str(), Application.Title().c_str(), MB_OK | MB_ICONSTOP);
+    MessageBoxA(owner, text.c_str(), Application.Title().c_str(), MB_OK | icon);
 }
 
 } // namespace forms::win

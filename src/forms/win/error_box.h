@@ -18,6 +18,11 @@ namespace forms::win {
 // was active is activated again.
 void ShowErrorBox(const std::string& message);
 
+// A message box of the program with that text as it is, that icon (MB_ICONWARNING...) and an OK button,
+// shown as the error box is: captioned with the application title, owned by the main window, every window
+// of the program disabled while it is up.
+void ShowMessageBox(const std::string& text, UINT icon);
+
 // Disables every visible, enabled top-level window of this thread for its lifetime, as a box or dialog
 // that is modal for the whole program must keep the user out of all of them (a plain owned message box
 // or common dialog would disable its owner only). Afterwards the window that was active is activated again.

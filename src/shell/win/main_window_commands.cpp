@@ -6,6 +6,7 @@
 // shows it in the error box; whatever the handler had done by then stays.
 #include "shell/win/main_window.h"
 
+#include <algorithm>
 #include <string>
 
 #include "base/exception.h"
@@ -14,6 +15,7 @@
 #include "batch/print_run.h"
 #include "batch/win/host_windows.h"
 #include "forms/win/application.h"
+#include "forms/win/error_box.h"
 #include "shell/dropped_documents.h"
 #include "shell/fill_order.h"
 #include "shell/list_file.h"
@@ -56,10 +58,12 @@ void ThrowUnlessOk(FileResult result, const std::string& path) {
 }
 
 // Points the user at the entries a run failed at: they alone are selected, the first of them scrolled
-// into view with the focus rectangle on it. No entries: the selection stays as the user left it.
+// into view with the focus rectangle on it. No entries: the selection stays as the user left it. Of a
+// long list thousands may have failed: the list is drawn once, when all are selected.
 void SelectOnly(HWND listBox, const std::vector<int>& entries) {
     if (entries.empty())
         return;
+    const ListBox::RedrawSuspension suspended{ListBox(listBox)};
     SendMessageA(listBox, LB_SETSEL, FALSE, -1);
     for (const int entry : entries)
         SendMessageA(listBox, LB_SETSEL, TRUE, entry);
@@ -69,6 +73,9 @@ void SelectOnly(HWND listBox, const std::vector<int>& entries) {
 // Whether a host window existed when the main window was created: process-wide, false until the scan.
 // Only the scan writes it (clearing it first); only the close reads it.
 bool hostWasRunning = false;
+
+// How often the pause after printing looks for Esc.
+constexpr uint32_t kEscapeLookMilliseconds = 100;
 
 // The main window as the print run reads it.
 class WindowPrintRunView final : public batch::PrintRunView {
@@ -81,9 +88,26 @@ public:
     bool Isometric() override { return form_.IsChecked(IDC_CHKISOMETRIC); }
     bool ZoomToFit() override { return form_.IsChecked(IDC_CHKZOOMFIT); }
     bool Preview() override { return form_.IsChecked(IDC_CHKPREVIEW); }
+    bool KeepGoing() override { return form_.IsChecked(IDC_CHKKEEPGOING); }
 
-    // A plain wait: no message is handled while it lasts.
-    void Pause(uint32_t milliseconds) override { Sleep(milliseconds); }
+    // A plain wait: no message is handled while it lasts. It is cut into short slices between which the
+    // queue is looked at for Esc, which also keeps the window from counting as not responding (a thread
+    // that has not looked at its queue for 5 seconds does).
+    void Pause(uint32_t milliseconds) override {
+        for (uint32_t left = milliseconds; left > 0;) {
+            const uint32_t slice = std::min(left, kEscapeLookMilliseconds);
+            Sleep(slice);
+            left -= slice;
+            StopRequested();
+        }
+    }
+
+    // Esc pressed in Vantrel's window since the run began. A press during a host call waits in the queue
+    // for the next look.
+    bool StopRequested() override {
+        stopRequested_ = stopRequested_ || forms::win::Application.TakeQueuedEscape();
+        return stopRequested_;
+    }
 
     // The start-up scan's rule on the windows there now; the start-up flag stays as the scan left it.
     bool HostWindowExists() override {
@@ -109,6 +133,7 @@ private:
 
     TfrmVantrel& form_;
     ListBox list_;
+    bool stopRequested_ = false;
 };
 
 } // namespace
@@ -201,6 +226,8 @@ void TfrmVantrel::btnPrintClick(const forms::Sender&) {
             forms::win::Application.DiscardQueuedInput();
     }
     SelectOnly(lbxList(), outcome.failedDocuments);
+    if (const std::string summary = batch::FailureSummaryText(outcome); !summary.empty())
+        forms::win::ShowMessageBox(summary, MB_ICONWARNING);
 }
 
 void TfrmVantrel::mnuSelPrintClick(const forms::Sender&) {

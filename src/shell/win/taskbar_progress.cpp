@@ -31,8 +31,8 @@ void TaskbarProgress::DocumentStarted(int number, int documentCount) noexcept {
                                          static_cast<ULONGLONG>(documentCount));
 }
 
-void TaskbarProgress::RunEnded(bool succeeded) noexcept {
-    SetState(succeeded ? TBPF_NOPROGRESS : TBPF_ERROR);
+void TaskbarProgress::RunEnded(batch::RunEnd end) noexcept {
+    SetState(end == batch::RunEnd::Failed ? TBPF_ERROR : TBPF_NOPROGRESS);
     FlashUnlessInFront();
 }
 

@@ -29,8 +29,9 @@ public:
     // without a measure; from the second document on, the share of the documents that are done.
     void RunStarted(int documentCount) noexcept override;
     void DocumentStarted(int number, int documentCount) noexcept override;
-    // A run that ended well clears the button; a failure leaves it red until the next run.
-    void RunEnded(bool succeeded) noexcept override;
+    // A run that ended well, or that the user stopped, clears the button; a failure, or a document that
+    // failed, leaves it red until the next run.
+    void RunEnded(batch::RunEnd end) noexcept override;
 
 private:
     void SetState(TBPFLAG state) noexcept;
