@@ -94,6 +94,8 @@ struct Session {
     StatusLine& status;
     Variant& hostApp;
     Variant& activeDoc;
+    int count = 0;            // the list's entries, read again before each document
+    int index = -1;           // the list index of the document under way; -1 outside the documents
     Document doc{};           // the document under way
     bool opened = false;      // its OpenDocSilent went through
     bool closeCalled = false; // its QuitDoc was called, whatever it answered
@@ -120,7 +122,7 @@ struct Session {
         }
     }
 
-    void Process(int index, int32_t& heldTypeCode) {
+    void Process(int32_t& heldTypeCode) {
         doc = Document{};
         opened = closeCalled = false;
         doc.path = view.LowerCaseEntry(index);
@@ -139,6 +141,39 @@ struct Session {
             Call(step);
             opened = opened || step.member == &automation::kOpenDocSilent;
         }
+    }
+
+    // Every document from the top until the last is done or a stop is asked for. A document's failure
+    // that the run goes past is recorded here; any other gets out.
+    void ProcessAll(RunProgress& progress, RunOutcome& outcome) {
+        int32_t heldTypeCode = 0;
+        for (index = 0; index < (count = view.EntryCount()); ++index) {
+            if (view.StopRequested()) {
+                outcome.stopped = true;
+                return;
+            }
+            progress.DocumentStarted(index + 1, count);
+            try {
+                Process(heldTypeCode);
+            } catch (...) {
+                if (FailureEndsRun(std::current_exception()) || !view.KeepGoing())
+                    throw;
+                RecordFailure(outcome);
+                outcome.wentPastFailures = true;
+                CloseAfterFailure();
+            }
+        }
+    }
+
+    // The caught failure's text goes to the status line at once, and with the document's path to the
+    // outcome.
+    void RecordFailure(RunOutcome& outcome) {
+        const std::string text = automation::OleFailureStatusText(std::current_exception());
+        status.SetStatus(text);
+        if (index < 0)
+            return;
+        outcome.failedDocuments.push_back(index);
+        outcome.failureLines.push_back(doc.path + ": " + text);
     }
 
     // After a failure the run goes past, the document is not left open in the host: it is closed if it
@@ -163,16 +198,6 @@ std::string FailedDocumentsText(bool preview, int count, size_t failed) {
     const int wentThrough = count - static_cast<int>(failed);
     return (preview ? "Previewed " : "Printed ") + std::to_string(wentThrough) + " of " + std::to_string(count) +
            " documents; " + std::to_string(failed) + " failed";
-}
-
-// The failure's text goes to the status line at once, and with the document's path to the outcome.
-void RecordFailure(RunOutcome& outcome, StatusLine& status, int document, const std::string& path) {
-    const std::string text = automation::OleFailureStatusText(std::current_exception());
-    status.SetStatus(text);
-    if (document < 0)
-        return;
-    outcome.failedDocuments.push_back(document);
-    outcome.failureLines.push_back(path + ": " + text);
 }
 
 RunEnd EndOf(const RunOutcome& outcome) {
@@ -240,12 +265,11 @@ RunOutcome RunPrintBatch(PrintRunView& view, StatusLine& status, Variant& hostAp
                          Variant& activeDoc, RunProgress& progress) {
     RunOutcome outcome;
     bool connected = false; // hostApp holds this run's host object
-    int document = -1;      // the list index of the document under way
     Session session{view, status, hostApp, activeDoc};
     // One guarded region for the whole run: a failure that gets out of a document ends it, and nothing is
     // tidied up.
     try {
-        int count = view.EntryCount();
+        const int count = view.EntryCount();
         if (count == 0)
             return outcome;
         outcome.started = true;
@@ -255,32 +279,16 @@ RunOutcome RunPrintBatch(PrintRunView& view, StatusLine& status, Variant& hostAp
         connected = true;
         automation::CallAutomationMethod(hostApp, automation::kUserControl.name, true);
         automation::CallAutomationMethod(hostApp, automation::kVisible.name, false);
-        int32_t heldTypeCode = 0;
-        for (document = 0; document < (count = view.EntryCount()); ++document) {
-            if (view.StopRequested()) {
-                outcome.stopped = true;
-                break;
-            }
-            progress.DocumentStarted(document + 1, count);
-            try {
-                session.Process(document, heldTypeCode);
-            } catch (...) {
-                if (FailureEndsRun(std::current_exception()) || !view.KeepGoing())
-                    throw;
-                RecordFailure(outcome, status, document, session.doc.path);
-                outcome.wentPastFailures = true;
-                session.CloseAfterFailure();
-            }
-        }
-        const int finished = document;
-        document = -1; // past the documents: a failure from here on is none of theirs
+        session.ProcessAll(progress, outcome);
+        const int finished = session.index;
+        session.index = -1; // past the documents: a failure from here on is none of theirs
         if (outcome.stopped)
-            status.SetStatus(StoppedText(finished, count));
+            status.SetStatus(StoppedText(finished, session.count));
         else if (outcome.wentPastFailures)
-            status.SetStatus(FailedDocumentsText(view.Preview(), count, outcome.failedDocuments.size()));
+            status.SetStatus(FailedDocumentsText(view.Preview(), session.count, outcome.failedDocuments.size()));
     } catch (...) {
         outcome.failed = true;
-        RecordFailure(outcome, status, document, session.doc.path);
+        session.RecordFailure(outcome);
     }
     if (connected && hostOwner == HostOwner::User)
         ShowHost(hostApp);
