@@ -57,16 +57,20 @@ void ThrowUnlessOk(FileResult result, const std::string& path) {
         throw base::Exception(FileResultMessage(result, path));
 }
 
-// Points the user at the entries a run failed at: they alone are selected, the first of them scrolled
-// into view with the focus rectangle on it. No entries: the selection stays as the user left it. Of a
-// long list thousands may have failed: the list is drawn once, when all are selected.
+// Points the user at the entries a run failed at (ascending): they alone are selected, the first of them
+// scrolled into view with the focus rectangle on it. No entries: the selection stays as the user left it.
+// Of a long list thousands may have failed: each run of neighbouring entries is selected by one message,
+// and the list is drawn once, when all are selected.
 void SelectOnly(HWND listBox, const std::vector<int>& entries) {
     if (entries.empty())
         return;
     const ListBox::RedrawSuspension suspended{ListBox(listBox)};
     SendMessageA(listBox, LB_SETSEL, FALSE, -1);
-    for (const int entry : entries)
-        SendMessageA(listBox, LB_SETSEL, TRUE, entry);
+    for (size_t first = 0, last = 0; first < entries.size(); first = ++last) {
+        while (last + 1 < entries.size() && entries[last + 1] == entries[last] + 1)
+            ++last;
+        SendMessageA(listBox, LB_SELITEMRANGEEX, static_cast<WPARAM>(entries[first]), entries[last]);
+    }
     SendMessageA(listBox, LB_SETCARETINDEX, static_cast<WPARAM>(entries.front()), FALSE);
 }
 
