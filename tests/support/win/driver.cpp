@@ -689,13 +689,8 @@ MessageBoxContent ReadMessageBox(HWND box) {
             IsWindowVisible(child)) {
             content.hasIcon = SendMessageW(child, STM_GETICON, 0, 0) != 0;
             // The box exists before it is drawn: the screen shows its icon a moment later.
-            WaitFor(
-                [&] {
-                    content.hasStopIcon = content.hasIcon && ShowsSystemIcon(child, kStopIconId);
-                    content.hasWarningIcon = content.hasIcon && ShowsSystemIcon(child, kExclamationIconId);
-                    return content.hasStopIcon || content.hasWarningIcon || !content.hasIcon;
-                },
-                kIconDrawnTimeoutMs);
+            content.hasStopIcon =
+                content.hasIcon && WaitFor([&] { return ShowsSystemIcon(child, kStopIconId); }, kIconDrawnTimeoutMs);
         }
     }
     return content;

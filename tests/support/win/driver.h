@@ -154,9 +154,8 @@ void PressDialogButton(HWND dialog, int id);
 struct MessageBoxContent {
     std::wstring caption;
     std::wstring text;
-    bool hasIcon = false;        // an icon is shown
-    bool hasStopIcon = false;    // and it is the system's stop icon (IDI_HAND), compared as drawn on the screen
-    bool hasWarningIcon = false; // or the warning icon (IDI_EXCLAMATION)
+    bool hasIcon = false;     // an icon is shown
+    bool hasStopIcon = false; // and it is the system's stop icon (IDI_HAND), compared as drawn on the screen
     std::vector<std::wstring> buttons;
 };
 // Reads a message box; it must be visible on the screen, as its icon is compared by what it shows.
