@@ -148,15 +148,11 @@ TEST_F(VantrelTest, StatusBarHasOnePartAndNoSizeGrip) {
 
 TEST_F(VantrelTest, TabVisitsTheControlsInTabOrderEnteringTheRadioGroupAtTheCheckedButton) {
     ASSERT_TRUE(BringToFront(Main()));
-    const std::vector<HWND> expected = {Button(L"&Add..."),
-                                        Button(L"Rem&ove"),
-                                        Button(L"&Print"),
-                                        Button(L"hidden lines &visible"),
-                                        Button(L"&isometric"),
-                                        Button(L"&zoom to fit"),
-                                        Button(L"print previe&w"),
-                                        Button(L"&keep going"),
-                                        List()};
+    // clang-format off
+    const std::vector<HWND> expected = {
+        Button(L"&Add..."), Button(L"Rem&ove"), Button(L"&Print"), Button(L"hidden lines &visible"),
+        Button(L"&isometric"), Button(L"&zoom to fit"), Button(L"print previe&w"), Button(L"&keep going"), List()};
+    // clang-format on
     for (HWND next : expected) {
         PressKeys({VK_TAB});
         EXPECT_TRUE(WaitFor([&] { return app().FocusedWindow() == next; }, 2000)) << WindowText(next);
