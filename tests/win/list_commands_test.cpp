@@ -186,6 +186,12 @@ TEST_F(FileListCommandsTest, ADropIsDrawnOnceWhenAllAreInAndNamesWhatItLeftOutAf
     box.room = 4;
     EXPECT_EQ(MessageOf([&] { window.FormDropFiles(Drop({z, a})); }), "Unable to insert a line");
     EXPECT_EQ(list.Count(), 4);
+    EXPECT_EQ(MessageOf([&] {
+                  window.FormDropFiles(Drop({z, gone}));
+              }),
+              "Unable to insert a line\n\nThese dropped items were not added:\n\n" + Narrow(gone) +
+                  ": not a file or folder")
+        << "a refusal doesn't lose what the drop left out";
     window.btnAddClick(sender);
     EXPECT_EQ(dialogs.shown.at(0).fileName, "") << "a drop is not a choice in the Add dialog";
 }

@@ -209,13 +209,19 @@ void TfrmVantrel::FormDropFiles(HDROP drop) {
     FindFileSystem files;
     const DroppedDocuments found = GatherDroppedDocuments(dropped, files);
     ListBox list(lbxList());
+    std::string refused; // the control's refusal comes first; what the drop left out is still named
     {
         // A drop may bring thousands: the list is drawn once when they are in, not after each.
         const ListBox::RedrawSuspension suspended(list);
-        list.Add(found.paths);
+        try {
+            list.Add(found.paths);
+        } catch (const base::Exception& failure) {
+            refused = failure.what();
+        }
     }
-    if (const std::string leftOut = LeftOutMessage(found.leftOut); !leftOut.empty())
-        throw base::Exception(leftOut);
+    const std::string leftOut = LeftOutMessage(found.leftOut);
+    if (!refused.empty() || !leftOut.empty())
+        throw base::Exception(refused.empty() || leftOut.empty() ? refused + leftOut : refused + "\n\n" + leftOut);
 }
 
 void TfrmVantrel::btnPrintClick(const forms::Sender&) {
